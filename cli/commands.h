@@ -1,0 +1,9 @@
+#pragma once
+// The headless companion's commands; each returns the process exit status.
+
+namespace gyrelune::cli {
+
+int evalCommand(int argc, char** argv);   // argv[0] is "eval"
+int renderCommand(int argc, char** argv); // argv[0] is "render"
+
+} // namespace gyrelune::cli

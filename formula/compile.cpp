@@ -1,0 +1,95 @@
+#include "strFunctUNIT.h"
+#include "tokeniser.h"
+
+namespace gyrelune {
+namespace {
+
+bool isSymbol(const lexegy* t, char c) {
+    return t->operation.symbol.size() == 1 && t->operation.symbol[0] == c;
+}
+
+lexegy pop(lexegy*& top) {
+    lexegy* t = top;
+    top = t->next;
+    lexegy out = *t;
+    out.next = nullptr;
+    return out;
+}
+
+// Shunting to Polish order; the operator stack is linked through `next`.
+void toPolish(std::vector<lexegy>& tokens, lengysor& queue) {
+    lexegy* top = nullptr;
+    bool operandSeen = false;
+    for (lexegy& t : tokens) {
+        if (!t.isOperation) {
+            queue.push_back(t);
+            operandSeen = true;
+        } else if (isSymbol(&t, '(')) {
+            t.next = top;
+            top = &t;
+            operandSeen = false;
+        } else if (isSymbol(&t, ')')) {
+            while (top && !isSymbol(top, '(')) queue.push_back(pop(top));
+            if (top) pop(top);
+        } else {
+            if (t.operation.code == opSub && !operandSeen) {
+                t.operation.code = opNeg;
+                t.operation.priority = 2;
+            }
+            while (top && !isSymbol(top, '(') && top->operation.priority >= t.operation.priority)
+                queue.push_back(pop(top));
+            t.next = top;
+            top = &t;
+        }
+    }
+    while (top) queue.push_back(pop(top));
+}
+
+} // namespace
+
+void TstrFunctUNIT::Compile(bool& error) {
+    error = false;
+    queue_.clear();
+    variables_.clear();
+    std::vector<lexegy> tokens;
+    bool tooLarge = false;
+    int depth = 0;
+    std::size_t pos = 0;
+    lexegy t;
+    while (formula_detail::nextToken(text, pos, t, variables_, tooLarge)) {
+        if (t.isOperation && isSymbol(&t, '(')) ++depth;
+        if (t.isOperation && isSymbol(&t, ')')) --depth;
+        tokens.push_back(t);
+        t = lexegy();
+        if (depth < 0) break;
+    }
+    if (depth != 0) error = true;
+    balanced_ = !error;
+    if (!error) toPolish(tokens, queue_);
+    buildProgram();
+    if (error) return;
+    std::int32_t code;
+    Evaluate(code);
+    error = code == 1 || tooLarge;
+}
+
+int TstrFunctUNIT::FindVariable(const std::string& name) const {
+    for (std::size_t i = 0; i < variables_.size(); ++i)
+        if (variables_[i].name == name) return int(i);
+    return -1;
+}
+
+void TstrFunctUNIT::SetVariable(const std::string& name, Real48 value) {
+    const int index = FindVariable(name);
+    if (index >= 0) variables_[std::size_t(index)].value = value;
+}
+
+void TstrFunctUNIT::replaceVariables(const valtozok& table) {
+    bool sameNames = table.size() == variables_.size();
+    for (std::size_t i = 0; sameNames && i < table.size(); ++i)
+        sameNames = table[i].name == variables_[i].name;
+    variables_ = table;
+    if (!sameNames) resolveSlots();
+}
+
+} // namespace gyrelune

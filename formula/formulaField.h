@@ -1,0 +1,40 @@
+#pragma once
+// A formula edit field without its widget: the text, the formula compiled from
+// it and the error marking. The widget and the headless tools share it.
+
+#include "strFunctUNIT.h"
+
+#include <functional>
+#include <string>
+
+namespace gyrelune {
+
+class FormulaField {
+public:
+    enum class Marking { none, normal, error };
+
+    explicit FormulaField(std::string initialText = {}) : text(std::move(initialText)) {}
+
+    std::string text;
+
+    // Compiles text; marks normal or error when the parentheses balance.
+    bool CompileAndMark();
+    // Value of the text last compiled (an empty queue gives 0).
+    long double Evaluate(std::int32_t& code) { return compiled_.Evaluate(code); }
+    long double Evaluate() {
+        std::int32_t code;
+        return compiled_.Evaluate(code);
+    }
+    // The value stored as a 6-byte real; throws FloatingPointOverflow.
+    Real48 value() { return Real48::fromExtended(Evaluate()); }
+
+    Marking marking() const { return marking_; }
+    // Called whenever the marking is set (the widget recolours itself).
+    std::function<void(Marking)> onMarked;
+
+private:
+    TstrFunctUNIT compiled_;
+    Marking marking_ = Marking::none;
+};
+
+} // namespace gyrelune

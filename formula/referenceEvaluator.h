@@ -1,0 +1,11 @@
+#pragma once
+// The evaluation algorithm exactly as stated, token by token with name lookup
+// and a growing stack; the fast evaluator must agree with it bit for bit.
+
+#include "strFunctUNIT.h"
+
+namespace gyrelune {
+
+long double referenceEvaluate(const TstrFunctUNIT& formula, std::int32_t& code);
+
+} // namespace gyrelune

@@ -1,0 +1,29 @@
+#include "strFunct.h"
+
+#include <QApplication>
+
+namespace gyrelune {
+
+TstrFunct::TstrFunct(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& t) { field_.text = t.toStdString(); });
+    field_.onMarked = [this](FormulaField::Marking m) { applyMarking(m); };
+}
+
+void TstrFunct::CompileAndMark(bool& error) { error = CompileAndMark(); }
+
+bool TstrFunct::CompileAndMark() {
+    field_.text = text().toStdString();
+    return field_.CompileAndMark();
+}
+
+void TstrFunct::applyMarking(FormulaField::Marking marking) {
+    QPalette p = palette();
+    const QPalette system = QApplication::palette();
+    const bool error = marking == FormulaField::Marking::error;
+    p.setColor(QPalette::Base, error ? QColor(128, 0, 0) : system.color(QPalette::Base));
+    p.setColor(QPalette::Text, error ? QColor(Qt::white) : system.color(QPalette::Text));
+    setPalette(p);
+}
+
+} // namespace gyrelune

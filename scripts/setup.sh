@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12 (apt-get, as root).
+set -euo pipefail
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n libjpeg-dev
+          libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev xvfb xauth x11-utils xdotool
+          imagemagick)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
