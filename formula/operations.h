@@ -2,25 +2,13 @@
 // The arithmetic of one operation, in extended precision, before the result
 // is stored as a 6-byte real.
 
+#include "extendedMath.h"
 #include "strFunctUNIT.h"
 
 #include <cmath>
 
 namespace gyrelune::formula_detail {
 
-// x87 fsin/fcos: exactly the engine's domain (|a| < 2^63), faster than sinl.
-inline long double x87Sin(long double a) noexcept {
-    long double r;
-    asm("fsin" : "=t"(r) : "0"(a));
-    return r;
-}
-inline long double x87Cos(long double a) noexcept {
-    long double r;
-    asm("fcos" : "=t"(r) : "0"(a));
-    return r;
-}
-
-constexpr long double twoTo63 = 9223372036854775808.0L;
 constexpr long double hyperbolicCutOff = 1e-16L;
 
 // Evaluation code of a guard that the operation trips (2, 3 or 4), else 0.
@@ -39,11 +27,11 @@ inline long double compute(std::uint8_t code, long double a, long double b) noex
     case opAbs: return std::fabs(a);
     case opInt: return std::trunc(a);
     case opSh: return std::fabs(a) <= hyperbolicCutOff ? 0.0L : (std::exp(a) - std::exp(-a)) / 2;
-    case opSin: return std::fabs(a) >= twoTo63 ? 0.0L : x87Sin(a);
+    case opSin: return sinExtended(a);
     case opSqrt: return std::sqrt(a);
     case opSqr: return a * a;
     case opCh: return std::fabs(a) <= hyperbolicCutOff ? 1.0L : (std::exp(a) + std::exp(-a)) / 2;
-    case opCos: return std::fabs(a) >= twoTo63 ? 0.0L : x87Cos(a);
+    case opCos: return cosExtended(a);
     case opLg: return std::log10(a);
     case opAdd: return a + b;
     case opSub: return a - b;

@@ -1,0 +1,153 @@
+#pragma once
+// The render core: the orbit, rotation, projection, depth colouring and the
+// off-screen picture, without any window. The render thread (TattrSzal) and
+// the headless renderer drive the same object through executePass().
+//
+// Threads: the UI thread writes the pending settings and raises
+// restartRequested last; the render thread copies them over only inside
+// applyPendingSettings(), which its driver runs synchronised on the UI thread.
+
+#include "colourStops.h"
+#include "randomGenerator.h"
+#include "real48.h"
+#include "strFunctUNIT.h"
+
+#include <QImage>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace gyrelune {
+
+struct PixelCell {
+    Real48 accRed, accGreen, accBlue;
+};
+
+class JpegEncoder;
+
+// Where a hand-off shows the picture (the image window) and flags it ready.
+class PictureSink {
+public:
+    virtual ~PictureSink() = default;
+    // Called on the UI thread while the render thread waits; may throw.
+    virtual void drawPicture(const QImage& picture) = 0;
+    virtual void setPictureReady() = 0;
+};
+
+class RenderCore {
+public:
+    // How a loop pass reaches the UI thread: both calls must run the given
+    // core operation on the UI thread and return once it is done.
+    class Driver {
+    public:
+        virtual ~Driver() = default;
+        virtual void synchronisedRestart(RenderCore& core) = 0; // runs applyPendingSettings()
+        virtual void synchronisedHandOff(RenderCore& core) = 0; // runs handOffPicture(sink)
+    };
+
+    explicit RenderCore(RandomGenerator& random = processRandom());
+    ~RenderCore();
+    RenderCore(const RenderCore&) = delete;
+    RenderCore& operator=(const RenderCore&) = delete;
+
+    // ---- Pending settings: written by the UI thread only.
+    TstrFunctUNIT editFormulaX, editFormulaY, editFormulaZ;
+    ColourStops pendingColours;
+    std::int32_t pendingBackground = 0;
+    Real48 pendingZoom, pendingCentreX, pendingCentreY;
+    std::int32_t pendingGain = 0;
+    Real48 pendingAngleX, pendingAngleY, pendingAngleZ;
+
+    // ---- Requests: raised by the UI thread after what they announce is written.
+    std::atomic<bool> restartRequested{false};
+    std::atomic<bool> saveRequested{false};
+    // Writes the name, then raises saveRequested.
+    void requestSave(const std::string& fileName);
+
+    // ---- Published: ranges written by the hand-off (UI thread), the count after every step.
+    Real48 shownXMax, shownXMin, shownYMax, shownYMin, shownZMax, shownZMin;
+    std::atomic<std::int32_t> shownPointCount{0};
+
+    // ---- The image window's client size: written by the UI thread, read every step.
+    void setClientSize(int width, int height);
+    int clientWidth() const { return clientWidth_.load(std::memory_order_relaxed); }
+    int clientHeight() const { return clientHeight_.load(std::memory_order_relaxed); }
+
+    // Reports a save that wrote nothing (file name, reason); called on the render thread.
+    std::function<void(const std::string& fileName, const std::string& reason)> onSaveFailed;
+
+    // ---- Operations.
+    void setUp(int width, int height);
+    void resetPicture(int width, int height);
+    void applyPendingSettings();
+    void plotStep();
+    void iterateMap();
+    void handOffPicture(PictureSink* sink);
+    void savePicture();
+    // Writes the picture as savePicture does (".jpg", ".bmp"; ".png" when allowPng).
+    // Returns an empty string on success, else the reason nothing was written.
+    std::string writePicture(const std::string& fileName, bool allowPng = false);
+    // One pass of the endless loop.
+    void executePass(Driver& driver);
+
+    // ---- Read access (tests, the thread wrapper, the headless renderer).
+    const QImage& picture() const { return picture_; }
+    long double orbitX() const { return orbitX_; }
+    long double orbitY() const { return orbitY_; }
+    long double orbitZ() const { return orbitZ_; }
+    void setOrbit(long double x, long double y, long double z);
+    std::int32_t stepsSinceHandOff() const { return stepsSinceHandOff_; }
+    std::int32_t pointCount() const { return pointCount_; }
+    Real48 peakMagnitude() const { return peakMagnitude_; }
+    const PixelCell& cell(int column, int row) const;
+    int gridWidth() const { return gridWidth_; }   // W: picture width at the last reset
+    int gridHeight() const { return gridHeight_; } // H
+    const ColourStops& colours() const { return colours_; }
+    std::int32_t backgroundColour() const { return backgroundColour_; }
+    std::int32_t gain() const { return gain_; }
+    Real48 zoom() const { return zoom_; }
+    Real48 centreX() const { return centreX_; }
+    Real48 centreY() const { return centreY_; }
+    Real48 xMax() const { return xMax_; }
+    Real48 xMin() const { return xMin_; }
+    Real48 yMax() const { return yMax_; }
+    Real48 yMin() const { return yMin_; }
+    Real48 zMax() const { return zMax_; }
+    Real48 zMin() const { return zMin_; }
+    const TstrFunctUNIT& formulaX() const { return formulaX_; }
+    const TstrFunctUNIT& formulaY() const { return formulaY_; }
+    const TstrFunctUNIT& formulaZ() const { return formulaZ_; }
+    bool isSetUp() const { return setUp_; }
+
+private:
+    // (Implementation fields; see renderCore.cpp and the files beside it.)
+    RandomGenerator& random_;
+    long double orbitX_ = 0, orbitY_ = 0, orbitZ_ = 0;
+    std::vector<PixelCell> pixelGrid_; // column-major, (W+1) x (H+1)
+    int gridWidth_ = 0, gridHeight_ = 0;
+    TstrFunctUNIT formulaX_, formulaY_, formulaZ_;
+    int slotX_[3] = {-1, -1, -1}, slotY_[3] = {-1, -1, -1}, slotZ_[3] = {-1, -1, -1};
+    std::mutex saveNameMutex_;
+    std::string saveFileName_;
+    JpegEncoder* jpegEncoder_ = nullptr;
+    std::int32_t stepsSinceHandOff_ = 0;
+    std::int32_t pointCount_ = 0;
+    ColourStops colours_;
+    std::uint8_t backRed_ = 0, backGreen_ = 0, backBlue_ = 0;
+    std::int32_t backgroundColour_ = 0;
+    QImage picture_;
+    Real48 zoom_, centreX_, centreY_;
+    Real48 angleX_, angleY_, angleZ_;
+    long double sinA_ = 0, cosA_ = 1, sinB_ = 0, cosB_ = 1, sinC_ = 0, cosC_ = 1;
+    std::int32_t gain_ = 0;
+    Real48 xMax_, xMin_, yMax_, yMin_, zMax_, zMin_;
+    Real48 peakMagnitude_;
+    std::atomic<int> clientWidth_{0}, clientHeight_{0};
+    bool setUp_ = false;
+};
+
+} // namespace gyrelune

@@ -1,0 +1,59 @@
+#pragma once
+// TattrSzal, the render thread: runs the render core's loop without end.
+// Stop and Continue close and open a pause gate that the loop passes every
+// step; restarts and hand-offs run synchronised on the UI thread.
+
+#include "renderCore.h"
+
+#include <QThread>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+
+namespace gyrelune {
+
+class TattrSzal : public QThread, private RenderCore::Driver {
+    Q_OBJECT
+public:
+    // Created suspended: the loop does not run until the first resumeThread().
+    explicit TattrSzal(QObject* parent = nullptr);
+    ~TattrSzal() override; // stops in order (see shutdown)
+
+    RenderCore& core() { return core_; }
+
+    // The image window's side of the hand-off; set on the UI thread before the first resume.
+    void setPictureSink(PictureSink* sink) { sink_ = sink; }
+
+    // UI thread. The first resume starts the thread.
+    void resumeThread();
+    void suspendThread();
+    bool isSuspended() const;
+    void markTerminated() { terminatedMark_ = true; }
+    // Ends the loop and joins the thread; serves a synchronised call in
+    // flight so that neither side waits for the other.
+    void shutdown();
+
+signals:
+    // A save request that wrote nothing (emitted on the render thread).
+    void saveFailed(const QString& fileName, const QString& reason);
+
+protected:
+    void run() override;
+
+private:
+    void synchronisedRestart(RenderCore& core) override;
+    void synchronisedHandOff(RenderCore& core) override;
+    void waitAtGate();
+
+    RenderCore core_;
+    PictureSink* sink_ = nullptr;
+    std::atomic<bool> paused_{true};
+    std::atomic<bool> stopRequested_{false};
+    std::atomic<bool> terminatedMark_{false};
+    bool started_ = false;
+    mutable std::mutex gateMutex_;
+    std::condition_variable gateOpened_;
+};
+
+} // namespace gyrelune
