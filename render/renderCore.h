@@ -16,7 +16,9 @@
 
 #include <atomic>
 #include <cstdint>
+#include <cstddef>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -83,8 +85,11 @@ public:
     // ---- Operations.
     void setUp(int width, int height);
     void resetPicture(int width, int height);
+    // Clears restartRequested before it copies: it runs where requests are
+    // raised, so a request raised after the copy stays standing.
     void applyPendingSettings();
     void plotStep();
+    // Throws FloatingPointOverflow (orbit unchanged) when the orbit cannot be stored.
     void iterateMap();
     void handOffPicture(PictureSink* sink);
     void savePicture();
@@ -124,28 +129,43 @@ public:
     bool isSetUp() const { return setUp_; }
 
 private:
-    // (Implementation fields; see renderCore.cpp and the files beside it.)
+    bool iterateOrbit() noexcept;
+    void restartOrbitAtRandom() noexcept;
+    void resolveCoordinateSlots();
+    void takeAngles();
+    bool rotate(double& x, double& y, double& z) const noexcept;
+    bool project(double x, double y, long long& px, long long& py) const noexcept;
+    void trackRange(double x, double y, double z) noexcept;
+    void accumulate(int px, int py, double z);
+    void shade(int column, int row) noexcept;
+    void reshadeAll() noexcept;
+
     RandomGenerator& random_;
     long double orbitX_ = 0, orbitY_ = 0, orbitZ_ = 0;
     std::vector<PixelCell> pixelGrid_; // column-major, (W+1) x (H+1)
     int gridWidth_ = 0, gridHeight_ = 0;
     TstrFunctUNIT formulaX_, formulaY_, formulaZ_;
+    // Table slots of x, y, z (-1: not used) in formulaX_, formulaY_, formulaZ_.
     int slotX_[3] = {-1, -1, -1}, slotY_[3] = {-1, -1, -1}, slotZ_[3] = {-1, -1, -1};
     std::mutex saveNameMutex_;
     std::string saveFileName_;
-    JpegEncoder* jpegEncoder_ = nullptr;
+    std::unique_ptr<JpegEncoder> jpegEncoder_;
     std::int32_t stepsSinceHandOff_ = 0;
     std::int32_t pointCount_ = 0;
     ColourStops colours_;
     std::uint8_t backRed_ = 0, backGreen_ = 0, backBlue_ = 0;
     std::int32_t backgroundColour_ = 0;
     QImage picture_;
+    // Row memory of picture_, taken once per reset; picture_ is never shared.
+    std::uint8_t* pixels_ = nullptr;
+    std::ptrdiff_t stride_ = 0;
     Real48 zoom_, centreX_, centreY_;
     Real48 angleX_, angleY_, angleZ_;
     long double sinA_ = 0, cosA_ = 1, sinB_ = 0, cosB_ = 1, sinC_ = 0, cosC_ = 1;
     std::int32_t gain_ = 0;
     Real48 xMax_, xMin_, yMax_, yMin_, zMax_, zMin_;
     Real48 peakMagnitude_;
+    long double sqrtPeak_ = 0; // sqrt(peakMagnitude_), kept beside it
     std::atomic<int> clientWidth_{0}, clientHeight_{0};
     bool setUp_ = false;
 };

@@ -1,0 +1,10 @@
+#include "randomGenerator.h"
+
+namespace gyrelune {
+
+RandomGenerator& processRandom() {
+    static RandomGenerator generator;
+    return generator;
+}
+
+} // namespace gyrelune
