@@ -1,0 +1,43 @@
+#pragma once
+// Key preview: a window sees every key press before the focused control does,
+// and the key still reaches the control afterwards.
+
+#include <QObject>
+
+#include <functional>
+
+class QKeyEvent;
+class QWidget;
+
+namespace gyrelune {
+
+// Virtual key codes the program reacts to.
+enum VirtualKey : int {
+    vkBack = 8,
+    vkReturn = 13,
+    vkShift = 16,
+    vkControl = 17,
+    vkMenu = 18, // Alt
+};
+
+// The virtual key code of a key event; 0 for keys outside the list above.
+int virtualKeyCode(const QKeyEvent& event);
+
+class KeyPreview : public QObject {
+    Q_OBJECT
+public:
+    using Handler = std::function<void(int virtualKey)>;
+
+    // Watches key presses for every widget of the window; lives as long as the window.
+    KeyPreview(QWidget* window, Handler handler);
+    ~KeyPreview() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* window_;
+    Handler handler_;
+};
+
+} // namespace gyrelune
