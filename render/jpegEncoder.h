@@ -12,12 +12,12 @@
 namespace gyrelune {
 
 class JpegEncoder {
-public:
+  public:
     // Encodes a Format_BGR888 picture into file. Returns an empty string on
     // success, else libjpeg's message.
     std::string write(const QImage& picture, std::FILE* file);
 
-private:
+  private:
     std::vector<std::uint8_t> row_; // one picture row in red, green, blue order
 };
 

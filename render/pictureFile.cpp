@@ -30,13 +30,16 @@ PictureFormat formatOf(const std::string& name, bool allowPng) {
     return PictureFormat::none;
 }
 
-std::string systemError(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+std::string systemError(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
+}
 
 // Opens a new file beside target; created with the usual permissions (umask applies).
 std::FILE* openBeside(const std::string& target, std::string& path, std::string& reason) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        path = target + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".part";
+        path =
+            target + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".part";
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) break;

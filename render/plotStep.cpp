@@ -7,7 +7,9 @@
 namespace gyrelune {
 namespace {
 
-inline bool store(long double value, double& out) noexcept { return roundToReal48(value, out); }
+inline bool store(long double value, double& out) noexcept {
+    return roundToReal48(value, out);
+}
 
 // Projections beyond this are off any picture; it also keeps the rounding
 // away from the integer conversion's overflow.

@@ -7,7 +7,7 @@
 namespace gyrelune {
 
 class RandomGenerator {
-public:
+  public:
     // An integer in 0..n-1.
     std::uint32_t draw(std::uint32_t n) {
         seed_ = seed_ * 134775813u + 1u;
@@ -16,7 +16,7 @@ public:
     std::uint32_t seed() const { return seed_; }
     void setSeed(std::uint32_t seed) { seed_ = seed; }
 
-private:
+  private:
     std::uint32_t seed_ = 0;
 };
 

@@ -15,8 +15,8 @@
 #include <QImage>
 
 #include <atomic>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -33,7 +33,7 @@ class JpegEncoder;
 
 // Where a hand-off shows the picture (the image window) and flags it ready.
 class PictureSink {
-public:
+  public:
     virtual ~PictureSink() = default;
     // Called on the UI thread while the render thread waits; may throw.
     virtual void drawPicture(const QImage& picture) = 0;
@@ -41,11 +41,11 @@ public:
 };
 
 class RenderCore {
-public:
+  public:
     // How a loop pass reaches the UI thread: both calls must run the given
     // core operation on the UI thread and return once it is done.
     class Driver {
-    public:
+      public:
         virtual ~Driver() = default;
         virtual void synchronisedRestart(RenderCore& core) = 0; // runs applyPendingSettings()
         virtual void synchronisedHandOff(RenderCore& core) = 0; // runs handOffPicture(sink)
@@ -128,7 +128,7 @@ public:
     const TstrFunctUNIT& formulaZ() const { return formulaZ_; }
     bool isSetUp() const { return setUp_; }
 
-private:
+  private:
     bool iterateOrbit() noexcept;
     void restartOrbitAtRandom() noexcept;
     void resolveCoordinateSlots();

@@ -13,7 +13,9 @@ TattrSzal::TattrSzal(QObject* parent) : QThread(parent) {
     };
 }
 
-TattrSzal::~TattrSzal() { shutdown(); }
+TattrSzal::~TattrSzal() {
+    shutdown();
+}
 
 void TattrSzal::resumeThread() {
     if (stopRequested_.load()) return;
@@ -28,9 +30,13 @@ void TattrSzal::resumeThread() {
     }
 }
 
-void TattrSzal::suspendThread() { paused_.store(true); }
+void TattrSzal::suspendThread() {
+    paused_.store(true);
+}
 
-bool TattrSzal::isSuspended() const { return paused_.load(); }
+bool TattrSzal::isSuspended() const {
+    return paused_.load();
+}
 
 void TattrSzal::shutdown() {
     {

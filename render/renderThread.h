@@ -15,7 +15,7 @@ namespace gyrelune {
 
 class TattrSzal : public QThread, private RenderCore::Driver {
     Q_OBJECT
-public:
+  public:
     // Created suspended: the loop does not run until the first resumeThread().
     explicit TattrSzal(QObject* parent = nullptr);
     ~TattrSzal() override; // stops in order (see shutdown)
@@ -34,14 +34,14 @@ public:
     // flight so that neither side waits for the other.
     void shutdown();
 
-signals:
+  signals:
     // A save request that wrote nothing (emitted on the render thread).
     void saveFailed(const QString& fileName, const QString& reason);
 
-protected:
+  protected:
     void run() override;
 
-private:
+  private:
     void synchronisedRestart(RenderCore& core) override;
     void synchronisedHandOff(RenderCore& core) override;
     void waitAtGate();

@@ -19,7 +19,9 @@ inline long long channelValue(long double accumulator, long double sqrtPeak, std
     return sign * distance + background;
 }
 
-inline long long clampByte(long long v) noexcept { return v < 0 ? 0 : v > 255 ? 255 : v; }
+inline long long clampByte(long long v) noexcept {
+    return v < 0 ? 0 : v > 255 ? 255 : v;
+}
 
 } // namespace
 
@@ -34,7 +36,8 @@ void RenderCore::accumulate(int px, int py, double z) {
             return span * static_cast<long double>(i) / static_cast<long double>(n - 1) + zMin;
         };
         std::size_t i = 1;
-        while (i < n - 1 && threshold(i) < z) ++i;
+        while (i < n - 1 && threshold(i) < z)
+            ++i;
         const Real48 lo = Real48::fromExtended(threshold(i - 1));
         const Real48 hi = Real48::fromExtended(threshold(i));
         if (hi == lo) {
@@ -42,7 +45,8 @@ void RenderCore::accumulate(int px, int py, double z) {
         } else {
             const ColorStop& from = colours_[i - 1];
             const ColorStop& to = colours_[i];
-            const long double along = z - lo.toExtended(), width = hi.toExtended() - lo.toExtended();
+            const long double along = z - lo.toExtended(),
+                              width = hi.toExtended() - lo.toExtended();
             auto gradient = [&](std::uint8_t a, std::uint8_t b) {
                 return along * (int(b) - int(a)) / width + a;
             };
@@ -72,9 +76,11 @@ void RenderCore::shade(int column, int row) noexcept {
                       channelValue(c.accBlue.toExtended(), sqrtPeak_, gain_, backBlue_)};
     // What a channel cannot show beyond 0 or 255 is shared out over all three.
     long long excess = 0;
-    for (long long k : v) excess += k > 255 ? k - 255 : k < 0 ? k : 0;
+    for (long long k : v)
+        excess += k > 255 ? k - 255 : k < 0 ? k : 0;
     const long long share = std::llrintl(excess / 3.0L);
-    for (long long& k : v) k = clampByte(k + share);
+    for (long long& k : v)
+        k = clampByte(k + share);
     if (v[0] == backRed_ && v[1] == backGreen_ && v[2] == backBlue_) return;
     std::uint8_t* pixel = pixels_ + row * stride_ + 3 * std::ptrdiff_t(column);
     pixel[0] = std::uint8_t(v[2]);
