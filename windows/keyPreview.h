@@ -3,6 +3,7 @@
 // and the key still reaches the control afterwards.
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 
@@ -36,8 +37,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool isPropagation(const QEvent* event, QWidget* receiver) const;
+
     QWidget* window_;
     Handler handler_;
+    const QEvent* lastEvent_ = nullptr;
+    QPointer<QWidget> lastReceiver_;
 };
 
 } // namespace gyrelune

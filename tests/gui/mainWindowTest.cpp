@@ -1,0 +1,202 @@
+// The main window's commands through its buttons, keys and menu.
+
+#include "guiTestSupport.h"
+
+#include "real48.h"
+#include "realConv.h"
+#include "strFunct.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <numbers>
+
+namespace gyrelune::test {
+namespace {
+
+using MainWindowTest = GuiTest;
+
+Real48 real(long double value) { return Real48::fromExtended(value); }
+
+TEST_F(MainWindowTest, StopCentreAndSaveDoNothingBeforeTheFirstDraw) {
+    main().Button2->click();
+    EXPECT_EQ(main().Button2->text(), "Stop");
+    main().Button1->click();
+    EXPECT_EQ(main().strFunct[3]->text(), "111.78418");
+    EXPECT_EQ(main().strFunct[4]->text(), "0.290");
+    EXPECT_EQ(core().pendingCentreX, Real48());
+    saveAnswer = "/tmp/never.jpg";
+    main().Bezrs1->trigger();
+    EXPECT_TRUE(saveRequests.isEmpty());
+    EXPECT_FALSE(core().saveRequested.load());
+    EXPECT_FALSE(main().state().renderStarted);
+    EXPECT_FALSE(main().renderThread().isRunning());
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, FirstDrawHandsOverAllFormulasAndARepeatNone) {
+    main().BitBtn1->click();
+    EXPECT_TRUE(main().state().renderStarted);
+    EXPECT_EQ(core().editFormulaX.text, "sin(x*y*4.36/pi)+y*0.453+0.45");
+    EXPECT_EQ(core().editFormulaY.text, "1.795*cos(x)-1.5324*sin(x*1.65/pi)");
+    EXPECT_EQ(core().editFormulaZ.text, "1.93*cos(y*x)+0.49*sin(x)");
+
+    // Unchanged texts are not handed over again.
+    for (TstrFunctUNIT* formula : {&core().editFormulaX, &core().editFormulaY,
+                                   &core().editFormulaZ})
+        formula->text = "untouched";
+    main().BitBtn1Click();
+    EXPECT_EQ(core().editFormulaX.text, "untouched");
+    EXPECT_EQ(core().editFormulaZ.text, "untouched");
+
+    // A changed one is.
+    main().strFunct[1]->setText("y*0.5");
+    main().BitBtn1Click();
+    EXPECT_EQ(core().editFormulaY.text, "y*0.5");
+    EXPECT_EQ(core().editFormulaX.text, "untouched");
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, StopContinueAndDrawWhileStopped) {
+    main().BitBtn1Click();
+    EXPECT_TRUE(main().Timer1->isActive());
+    main().Button2->click();
+    EXPECT_EQ(main().Button2->text(), "Folytat");
+    EXPECT_TRUE(main().renderThread().isSuspended());
+    EXPECT_FALSE(main().Timer1->isActive());
+    waitForGate();
+
+    // Draw while stopped reads no field, enables Timer1 and leaves the request waiting.
+    const Real48 zoomBefore = core().pendingZoom;
+    main().strFunct[3]->setText("50");
+    core().restartRequested.store(false);
+    main().BitBtn1Click();
+    EXPECT_EQ(main().Button2->text(), "Folytat");
+    EXPECT_EQ(core().pendingZoom, zoomBefore);
+    EXPECT_TRUE(main().Timer1->isActive());
+    EXPECT_TRUE(core().restartRequested.load());
+    EXPECT_TRUE(main().renderThread().isSuspended());
+
+    main().Button2->click();
+    EXPECT_EQ(main().Button2->text(), "Stop");
+    EXPECT_FALSE(main().renderThread().isSuspended());
+    EXPECT_TRUE(main().Timer1->isActive());
+}
+
+TEST_F(MainWindowTest, GainIsClampedByDrawButNotByCentre) {
+    const struct {
+        const char* text;
+        std::int32_t draw, centre;
+    } cases[] = {{"-5", 0, -5}, {"2.5", 2, 2}, {"3.5", 4, 4}};
+    for (const auto& c : cases) {
+        main().strFunct[6]->setText(c.text);
+        main().BitBtn1Click();
+        EXPECT_EQ(core().pendingGain, c.draw) << c.text;
+        main().Button1Click();
+        EXPECT_EQ(core().pendingGain, c.centre) << c.text;
+    }
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, AngleTextsAreReadAsLeadingIntegersOfDegrees) {
+    const struct {
+        const char* text;
+        int degrees;
+    } cases[] = {{"90", 90},   {" 90", 90},    {"90abc", 90}, {"90.9", 90},
+                 {"-90", -90}, {"-90.9", 90},  {"$10", 16},   {"", 0}};
+    for (const auto& c : cases) {
+        rotation.fields[0].setText(c.text);
+        rotation.fields[2].setText(c.text);
+        main().BitBtn1Click();
+        const Real48 expected = real(c.degrees / 180.0L * std::numbers::pi_v<long double>);
+        EXPECT_EQ(core().pendingAngleX, expected) << '"' << c.text << '"';
+        EXPECT_EQ(core().pendingAngleY, Real48()) << '"' << c.text << '"';
+        EXPECT_EQ(core().pendingAngleZ, expected) << '"' << c.text << '"';
+    }
+}
+
+TEST_F(MainWindowTest, CentreFitsThePublishedRange) {
+    image().setClientSize(400, 400);
+    drawAndStop();
+
+    // Nothing published yet: both centres 0, the zoom kept.
+    core().shownXMin = core().shownXMax = core().shownYMin = core().shownYMax = Real48();
+    main().Button1->click();
+    EXPECT_EQ(main().strFunct[3]->text(), "111.78418");
+    EXPECT_EQ(main().strFunct[4]->text(), "0.000");
+    EXPECT_EQ(main().strFunct[5]->text(), "0.000");
+    EXPECT_TRUE(core().restartRequested.load());
+
+    // X from -1 to 3 and Y from 0 to 1 in 400 x 400: X limits.
+    core().shownXMin = real(-1);
+    core().shownXMax = real(3);
+    core().shownYMin = real(0);
+    core().shownYMax = real(1);
+    main().Button1Click();
+    EXPECT_EQ(main().strFunct[3]->text(), "95.00000");
+    EXPECT_EQ(main().strFunct[4]->text(), "1.000");
+    EXPECT_EQ(main().strFunct[5]->text(), "0.500");
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, AnErrorEndsTheCommandAndShowsTheErrorBox) {
+    drawAndStop();
+    core().restartRequested.store(false);
+    // A zoom beyond the 6-byte range: the centres are written, the zoom is not.
+    core().shownXMin = real(0);
+    core().shownXMax = real(1e-37L);
+    core().shownYMin = core().shownYMax = real(0);
+    main().Button1Click();
+    ASSERT_EQ(errors, QStringList{"Floating point overflow"});
+    EXPECT_EQ(core().pendingCentreX, real(0.5e-37L));
+    EXPECT_EQ(main().strFunct[3]->text(), "111.78418");
+    EXPECT_FALSE(core().restartRequested.load());
+}
+
+TEST_F(MainWindowTest, EnterDrawsAndAltCentresWithoutTakingTheKey) {
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    main().strFunct[0]->setFocus();
+    QSignalSpy returnPressed(main().strFunct[0], &QLineEdit::returnPressed);
+    QTest::keyClick(main().strFunct[0], Qt::Key_Return);
+    EXPECT_TRUE(main().state().renderStarted);
+    EXPECT_EQ(returnPressed.count(), 1);
+
+    main().strFunct[4]->setText("7");
+    QTest::keyClick(main().strFunct[0], Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_NE(main().strFunct[4]->text(), "7");
+    // A letter is neither.
+    main().strFunct[4]->setText("7");
+    QTest::keyClick(main().strFunct[0], Qt::Key_A);
+    EXPECT_EQ(main().strFunct[4]->text(), "7");
+}
+
+TEST_F(MainWindowTest, SaveCommandAsksForAJpgOrBmpNameAndRaisesTheRequest) {
+    drawAndStop();
+    saveAnswer = QString();
+    main().Bezrs1->trigger();
+    EXPECT_FALSE(core().saveRequested.load());
+    ASSERT_EQ(saveRequests.size(), 1);
+    EXPECT_EQ(saveRequests[0], "JPG képfájl (*.jpg);;BMP bitmapfájl (*.bmp)|jpg");
+
+    saveAnswer = "/tmp/gyrelune-picture.bmp";
+    main().Bezrs1->trigger();
+    EXPECT_TRUE(core().saveRequested.load());
+}
+
+TEST_F(MainWindowTest, FailedSaveShowsTheErrorBox) {
+    drawAndStop();
+    saveAnswer = "/nonexistent-directory/picture.jpg";
+    main().Bezrs1->trigger();
+    main().Button2Click(); // the request is served when drawing continues
+    QTRY_VERIFY_WITH_TIMEOUT(!errors.isEmpty(), 5000);
+    EXPECT_TRUE(errors[0].contains("/nonexistent-directory/picture.jpg"));
+}
+
+} // namespace
+} // namespace gyrelune::test
