@@ -19,7 +19,7 @@ int evalCommand(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
         const auto eq = arg.find('=');
-        if (eq == std::string::npos || eq == 0) {
+        if (eq == std::string::npos || eq == 0 || eq + 1 == arg.size()) {
             std::fprintf(stderr, "gyrelune-cli eval: expected NAME=VALUE, got '%s'\n", argv[i]);
             return 2;
         }

@@ -29,7 +29,8 @@ void toPolish(std::vector<lexegy>& tokens, lengysor& queue) {
             top = &t;
             operandSeen = false;
         } else if (isSymbol(&t, ')')) {
-            while (top && !isSymbol(top, '(')) queue.push_back(pop(top));
+            while (top && !isSymbol(top, '('))
+                queue.push_back(pop(top));
             if (top) pop(top);
         } else {
             if (t.operation.code == opSub && !operandSeen) {
@@ -42,7 +43,8 @@ void toPolish(std::vector<lexegy>& tokens, lengysor& queue) {
             top = &t;
         }
     }
-    while (top) queue.push_back(pop(top));
+    while (top)
+        queue.push_back(pop(top));
 }
 
 } // namespace

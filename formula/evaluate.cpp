@@ -14,8 +14,10 @@ void TstrFunctUNIT::buildProgram() {
     for (const lexegy& t : queue_) {
         Instruction ins{pushConstant, -1, 0.0};
         if (!t.isOperation) {
-            if (t.operand.isVariable) ins.code = pushVariable;
-            else ins.constant = t.operand.value.toDouble();
+            if (t.operand.isVariable)
+                ins.code = pushVariable;
+            else
+                ins.constant = t.operand.value.toDouble();
             ++depth;
         } else {
             ins.code = t.operation.code;
@@ -59,9 +61,14 @@ template <bool Checked> long double TstrFunctUNIT::run(std::int32_t& code) {
     const valtozo* vars = variables_.data();
     for (const Instruction& ins : program_) {
         switch (ins.code) {
-        case pushConstant: *sp++ = ins.constant; continue;
-        case pushVariable: *sp++ = vars[ins.slot].value.toDouble(); continue;
-        default: break;
+        case pushConstant:
+            *sp++ = ins.constant;
+            continue;
+        case pushVariable:
+            *sp++ = vars[ins.slot].value.toDouble();
+            continue;
+        default:
+            break;
         }
         if (Checked && sp == base) {
             code = 1;

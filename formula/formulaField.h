@@ -10,7 +10,7 @@
 namespace gyrelune {
 
 class FormulaField {
-public:
+  public:
     enum class Marking { none, normal, error };
 
     explicit FormulaField(std::string initialText = {}) : text(std::move(initialText)) {}
@@ -32,7 +32,7 @@ public:
     // Called whenever the marking is set (the widget recolours itself).
     std::function<void(Marking)> onMarked;
 
-private:
+  private:
     TstrFunctUNIT compiled_;
     Marking marking_ = Marking::none;
 };

@@ -15,14 +15,16 @@ int digitValue(char c, bool hex) {
 
 std::int32_t leadingInteger(const std::string& text) {
     std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     bool hex = false;
     if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
         hex = true;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         hex = true;
         i += 2;
     }

@@ -14,14 +14,16 @@ std::array<std::uint8_t, 6> Real48::toBytes() const noexcept {
     const std::uint64_t fraction = (bits >> 13) & ((std::uint64_t(1) << 39) - 1);
     const std::uint64_t field = fraction | (std::uint64_t(bits >> 63) << 39);
     bytes[0] = std::uint8_t(exp + 129);
-    for (int i = 0; i < 5; ++i) bytes[1 + i] = std::uint8_t(field >> (8 * i));
+    for (int i = 0; i < 5; ++i)
+        bytes[1 + i] = std::uint8_t(field >> (8 * i));
     return bytes;
 }
 
 Real48 Real48::fromBytes(const std::array<std::uint8_t, 6>& bytes) noexcept {
     if (bytes[0] == 0) return Real48();
     std::uint64_t field = 0;
-    for (int i = 0; i < 5; ++i) field |= std::uint64_t(bytes[1 + i]) << (8 * i);
+    for (int i = 0; i < 5; ++i)
+        field |= std::uint64_t(bytes[1 + i]) << (8 * i);
     const std::uint64_t fraction = field & ((std::uint64_t(1) << 39) - 1);
     const std::uint64_t bits = ((field >> 39) << 63) |
                                (std::uint64_t(int(bytes[0]) - 129 + 1023) << 52) | (fraction << 13);

@@ -12,7 +12,7 @@ namespace gyrelune {
 
 // The platform's floating-point overflow error.
 class FloatingPointOverflow : public std::runtime_error {
-public:
+  public:
     FloatingPointOverflow() : std::runtime_error("Floating point overflow") {}
 };
 
@@ -46,7 +46,7 @@ inline bool roundToReal48(long double x, double& out) noexcept {
 }
 
 class Real48 {
-public:
+  public:
     constexpr Real48() = default;
 
     // Throws FloatingPointOverflow where the value cannot be stored.
@@ -75,7 +75,7 @@ public:
     friend bool operator==(Real48 a, Real48 b) noexcept { return a.value_ == b.value_; }
     friend bool operator!=(Real48 a, Real48 b) noexcept { return a.value_ != b.value_; }
 
-private:
+  private:
     double value_ = 0.0;
 };
 

@@ -8,7 +8,8 @@ namespace gyrelune {
 std::string RealToText(int decimals, Real48 value) {
     decimals = decimals < 1 ? 1 : decimals > 9 ? 9 : decimals;
     long long m = 1;
-    for (int i = 0; i < decimals; ++i) m *= 10;
+    for (int i = 0; i < decimals; ++i)
+        m *= 10;
     const long double scaled = value.toExtended() * m;
     if (std::fabs(scaled) >= 9223372036854775807.0L) {
         // Beyond the 64-bit range: the plain decimal expansion, same layout.

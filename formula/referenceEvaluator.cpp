@@ -33,13 +33,15 @@ long double referenceEvaluate(const TstrFunctUNIT& formula, std::int32_t& code) 
             left = stack.back().toExtended();
             stack.pop_back();
         }
-        if ((op == opDiv && right == 0) || (op == opSqrt && left < 0) || (op == opLg && left <= 0)) {
+        if ((op == opDiv && right == 0) || (op == opSqrt && left < 0) ||
+            (op == opLg && left <= 0)) {
             code = op == opDiv ? 2 : op == opSqrt ? 3 : 4;
             stack.push_back(Real48());
             continue;
         }
         Real48 r;
-        if (!Real48::tryFromExtended(compute(op, left, isBinary(op) ? right : 0.0L), r)) r = Real48();
+        if (!Real48::tryFromExtended(compute(op, left, isBinary(op) ? right : 0.0L), r))
+            r = Real48();
         stack.push_back(r);
     }
     Real48 result;

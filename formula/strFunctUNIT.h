@@ -55,7 +55,7 @@ struct lexegy {
 using lengysor = std::vector<lexegy>;
 
 class TstrFunctUNIT {
-public:
+  public:
     std::string text;
 
     void Compile(bool& error);
@@ -73,11 +73,11 @@ public:
     // Replaces the table by a copy of another (the render thread's take-over).
     void replaceVariables(const valtozok& table);
 
-private:
+  private:
     struct Instruction {
-        std::uint8_t code;  // opNone: push operand
-        std::int32_t slot;  // variable slot, or -1 for a constant / unknown name
-        double constant;    // constant value (6-byte value held as double)
+        std::uint8_t code; // opNone: push operand
+        std::int32_t slot; // variable slot, or -1 for a constant / unknown name
+        double constant;   // constant value (6-byte value held as double)
     };
 
     void buildProgram();
@@ -89,7 +89,7 @@ private:
     std::vector<Instruction> program_;
     std::vector<double> stack_;
     bool balanced_ = true;
-    bool wellFormed_ = true; // no operation can underflow and one value remains
+    bool wellFormed_ = false; // no operation can underflow and one value remains
 };
 
 // Tokeniser and literal reader, shared with the reference evaluator's tests.

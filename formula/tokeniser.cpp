@@ -6,7 +6,9 @@
 namespace gyrelune::formula_detail {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool endsName(char c) {
     return c == ' ' || c == '+' || c == '-' || c == '*' || c == '/' || c == '(' || c == ')';
@@ -33,13 +35,15 @@ bool readExactly(const std::string& literal, double& out) {
 
 Real48 readLiteral(const std::string& s, std::size_t& pos, bool& tooLarge) {
     const std::size_t intStart = pos;
-    while (pos < s.size() && isDigit(s[pos])) ++pos;
+    while (pos < s.size() && isDigit(s[pos]))
+        ++pos;
     const std::string intDigits = s.substr(intStart, pos - intStart);
     std::string fracDigits;
     if (pos < s.size() && s[pos] == '.') {
         ++pos;
         const std::size_t fracStart = pos;
-        while (pos < s.size() && isDigit(s[pos])) ++pos;
+        while (pos < s.size() && isDigit(s[pos]))
+            ++pos;
         fracDigits = s.substr(fracStart, pos - fracStart);
     }
     // Within 32-bit integer part and nine fraction digits: integer part plus
@@ -59,30 +63,44 @@ Real48 readLiteral(const std::string& s, std::size_t& pos, bool& tooLarge) {
             frac = frac * 10 + (c - '0');
             divisor *= 10;
         }
-        const double held = double(static_cast<long double>(intValue) +
-                                   static_cast<long double>(frac) / divisor);
+        const double held =
+            double(static_cast<long double>(intValue) + static_cast<long double>(frac) / divisor);
         return Real48::fromExtended(held);
     }
     double exact;
-    if (readExactly(intDigits + "." + fracDigits + "0", exact)) return Real48::fromExactDouble(exact);
+    if (readExactly(intDigits + "." + fracDigits + "0", exact))
+        return Real48::fromExactDouble(exact);
     tooLarge = true;
     return Real48();
 }
 
 bool nextToken(const std::string& s, std::size_t& pos, lexegy& t, valtozok& variables,
                bool& tooLarge) {
-    while (pos < s.size() && s[pos] == ' ') ++pos;
+    while (pos < s.size() && s[pos] == ' ')
+        ++pos;
     if (pos >= s.size()) return false;
     auto at = [&](std::size_t i) { return pos + i < s.size() ? s[pos + i] : '\0'; };
     const char c = s[pos];
     std::size_t length = 0;
     switch (c) {
-    case '+': makeOperation(t, "+", opAdd, 1), length = 1; break;
-    case '-': makeOperation(t, "-", opSub, 1), length = 1; break;
-    case '*': makeOperation(t, "*", opMul, 2), length = 1; break;
-    case '/': makeOperation(t, "/", opDiv, 2), length = 1; break;
-    case '(': makeOperation(t, "(", opNone, 0), length = 1; break;
-    case ')': makeOperation(t, ")", opNone, 0), length = 1; break;
+    case '+':
+        makeOperation(t, "+", opAdd, 1), length = 1;
+        break;
+    case '-':
+        makeOperation(t, "-", opSub, 1), length = 1;
+        break;
+    case '*':
+        makeOperation(t, "*", opMul, 2), length = 1;
+        break;
+    case '/':
+        makeOperation(t, "/", opDiv, 2), length = 1;
+        break;
+    case '(':
+        makeOperation(t, "(", opNone, 0), length = 1;
+        break;
+    case ')':
+        makeOperation(t, ")", opNone, 0), length = 1;
+        break;
     case 'a':
         if (at(1) == 'b' && at(2) == 's') makeOperation(t, "abs", opAbs, 3), length = 3;
         break;
@@ -90,16 +108,22 @@ bool nextToken(const std::string& s, std::size_t& pos, lexegy& t, valtozok& vari
         if (at(1) == 'n' && at(2) == 't') makeOperation(t, "int", opInt, 3), length = 3;
         break;
     case 's':
-        if (at(1) == 'h') makeOperation(t, "sh", opSh, 3), length = 2;
-        else if (at(1) == 'i' && at(2) == 'n') makeOperation(t, "sin", opSin, 3), length = 3;
+        if (at(1) == 'h')
+            makeOperation(t, "sh", opSh, 3), length = 2;
+        else if (at(1) == 'i' && at(2) == 'n')
+            makeOperation(t, "sin", opSin, 3), length = 3;
         else if (at(1) == 'q' && at(2) == 'r') {
-            if (at(3) == 't') makeOperation(t, "sqrt", opSqrt, 3), length = 4;
-            else makeOperation(t, "sqr", opSqr, 3), length = 3;
+            if (at(3) == 't')
+                makeOperation(t, "sqrt", opSqrt, 3), length = 4;
+            else
+                makeOperation(t, "sqr", opSqr, 3), length = 3;
         }
         break;
     case 'c':
-        if (at(1) == 'h') makeOperation(t, "ch", opCh, 3), length = 2;
-        else if (at(1) == 'o' && at(2) == 's') makeOperation(t, "cos", opCos, 3), length = 3;
+        if (at(1) == 'h')
+            makeOperation(t, "ch", opCh, 3), length = 2;
+        else if (at(1) == 'o' && at(2) == 's')
+            makeOperation(t, "cos", opCos, 3), length = 3;
         break;
     case 'l':
         if (at(1) == 'g') makeOperation(t, "lg", opLg, 3), length = 2;
@@ -126,13 +150,15 @@ bool nextToken(const std::string& s, std::size_t& pos, lexegy& t, valtozok& vari
         return true;
     }
     std::size_t end = pos;
-    while (end < s.size() && !endsName(s[end])) ++end;
+    while (end < s.size() && !endsName(s[end]))
+        ++end;
     t.isOperation = false;
     t.operand.isVariable = true;
     t.operand.name = s.substr(pos, end - pos);
     pos = end;
     bool known = false;
-    for (const valtozo& v : variables) known = known || v.name == t.operand.name;
+    for (const valtozo& v : variables)
+        known = known || v.name == t.operand.name;
     if (!known) variables.push_back({t.operand.name, Real48()});
     return true;
 }

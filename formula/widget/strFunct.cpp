@@ -10,7 +10,9 @@ TstrFunct::TstrFunct(QWidget* parent) : QLineEdit(parent) {
     field_.onMarked = [this](FormulaField::Marking m) { applyMarking(m); };
 }
 
-void TstrFunct::CompileAndMark(bool& error) { error = CompileAndMark(); }
+void TstrFunct::CompileAndMark(bool& error) {
+    error = CompileAndMark();
+}
 
 bool TstrFunct::CompileAndMark() {
     field_.text = text().toStdString();

@@ -10,7 +10,7 @@ namespace gyrelune {
 
 class TstrFunct : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit TstrFunct(QWidget* parent = nullptr);
 
     void CompileAndMark(bool& error);
@@ -20,7 +20,7 @@ public:
     // The UI-free model, kept in step with the widget's text.
     FormulaField& field() { return field_; }
 
-private:
+  private:
     void applyMarking(FormulaField::Marking marking);
 
     FormulaField field_;
