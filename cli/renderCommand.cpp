@@ -101,22 +101,22 @@ std::string parseOptions(int argc, char** argv, RenderOptions& options) {
 
 // Hand-offs go nowhere: only the final picture is wanted.
 class NoPictureSink : public PictureSink {
-public:
+  public:
     void drawPicture(const QImage&) override {}
     void setPictureReady() override {}
 };
 
 class DirectDriver : public RenderCore::Driver {
-public:
+  public:
     void synchronisedRestart(RenderCore& core) override { core.applyPendingSettings(); }
     void synchronisedHandOff(RenderCore& core) override { core.handOffPicture(&sink_); }
 
-private:
+  private:
     NoPictureSink sink_;
 };
 
 class ProgressBar {
-public:
+  public:
     ProgressBar(bool shown, unsigned long long total) : shown_(shown), total_(total) {}
     void update(unsigned long long done) {
         if (!shown_) return;
@@ -130,7 +130,7 @@ public:
         std::fflush(stderr);
     }
 
-private:
+  private:
     bool shown_;
     unsigned long long total_;
     int last_ = -1;
@@ -169,8 +169,8 @@ int renderCommand(int argc, char** argv) {
     progress.update(options.steps);
 
     if (const std::string reason = core.writePicture(options.output, true); !reason.empty()) {
-        std::fprintf(stderr, "gyrelune-cli render: cannot write '%s': %s\n",
-                     options.output.c_str(), reason.c_str());
+        std::fprintf(stderr, "gyrelune-cli render: cannot write '%s': %s\n", options.output.c_str(),
+                     reason.c_str());
         return 2;
     }
     return 0;

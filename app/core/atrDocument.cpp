@@ -15,7 +15,7 @@ constexpr char endOfFile = 26; // Ctrl-Z
 
 // Lines of a text file; reading past the end gives empty lines.
 class LineReader {
-public:
+  public:
     explicit LineReader(std::string_view bytes) : rest_(bytes.substr(0, bytes.find(endOfFile))) {}
 
     bool eof() const { return rest_.empty(); }
@@ -48,7 +48,7 @@ public:
         return std::min(std::size_t(count), fits);
     }
 
-private:
+  private:
     std::string_view rest_;
 };
 
@@ -69,11 +69,14 @@ void appendLine(std::string& out, std::string_view line) {
 
 // A line break or Ctrl-Z inside a text would shift or end every line after it.
 void appendTextLine(std::string& out, std::string_view text) {
-    for (const char c : text) out += c == '\r' || c == '\n' || c == endOfFile ? ' ' : c;
+    for (const char c : text)
+        out += c == '\r' || c == '\n' || c == endOfFile ? ' ' : c;
     out += "\r\n";
 }
 
-void appendInteger(std::string& out, long value) { appendLine(out, std::to_string(value)); }
+void appendInteger(std::string& out, long value) {
+    appendLine(out, std::to_string(value));
+}
 
 } // namespace
 
@@ -81,7 +84,8 @@ ReadResult parseAtrDocument(std::string_view bytes) {
     ReadResult result;
     AtrDocument& document = result.document;
     LineReader reader(bytes);
-    for (std::string& text : document.texts) text = reader.nextText();
+    for (std::string& text : document.texts)
+        text = reader.nextText();
     result.stage = ReadStage::texts;
 
     const std::int32_t stopCount = reader.nextInteger();
@@ -95,8 +99,7 @@ ReadResult parseAtrDocument(std::string_view bytes) {
         stop.green = reader.nextByte();
         stop.blue = reader.nextByte();
     }
-    const std::int32_t red = reader.nextByte(), green = reader.nextByte(),
-                       blue = reader.nextByte();
+    const std::int32_t red = reader.nextByte(), green = reader.nextByte(), blue = reader.nextByte();
     document.background = red + 256 * green + 65536 * blue;
     result.stage = ReadStage::background;
 
@@ -140,7 +143,8 @@ ReadResult readAtrDocument(const std::string& fileName) {
 
 std::string formatAtrDocument(const AtrDocument& document) {
     std::string out;
-    for (const std::string& text : document.texts) appendTextLine(out, text);
+    for (const std::string& text : document.texts)
+        appendTextLine(out, text);
     appendInteger(out, long(document.colourStops.size()));
     for (const ColorStop& stop : document.colourStops) {
         appendInteger(out, stop.red);

@@ -22,11 +22,15 @@ std::string resolvedTarget(const std::string& fileName) {
     return ::realpath(fileName.c_str(), resolved) ? std::string(resolved) : fileName;
 }
 
-// A new file beside the target; created with O_EXCL, so an existing one is never reused.
+// A new file in the target's directory, with a short name of its own so that
+// a long target name cannot make it fail; O_EXCL never reuses an existing file.
 int createTemporary(const std::string& target, std::string& name) {
     static std::atomic<unsigned> counter{0};
+    const std::size_t slash = target.rfind('/');
+    const std::string directory = slash == std::string::npos ? "" : target.substr(0, slash + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        name = directory + ".atr-" + std::to_string(::getpid()) + "-" +
+               std::to_string(counter++) + ".tmp";
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }

@@ -31,7 +31,8 @@ AtrDocument documentToSave(const std::array<EditField*, 6>& mainFields,
                            const ColourStops& pendingColours, std::int32_t pendingBackground,
                            const ParameterList& parameters) {
     AtrDocument document;
-    for (std::size_t i = 0; i < mainFields.size(); ++i) document.texts[i] = mainFields[i]->text();
+    for (std::size_t i = 0; i < mainFields.size(); ++i)
+        document.texts[i] = mainFields[i]->text();
     for (std::size_t i = 0; i < angleFields.size(); ++i)
         document.texts[6 + i] = angleFields[i]->text();
     document.colourStops = pendingColours;

@@ -13,7 +13,7 @@
 namespace gyrelune {
 
 struct OpenTargets {
-    std::array<EditField*, 6> mainFields{}; // main window strFunct1-6
+    std::array<EditField*, 6> mainFields{};  // main window strFunct1-6
     std::array<EditField*, 3> angleFields{}; // rotation window strFunct1-3
     ColourStops* colourStops = nullptr;
     std::int32_t* background = nullptr;

@@ -27,11 +27,10 @@ std::int32_t roundGain(long double value) {
 }
 
 MainWindowState::MainWindowState(const DrawSources& sources)
-    : usedZoomText(sources.mainFields[3]->text()),
-      usedCentreXText(sources.mainFields[4]->text()),
-      usedCentreYText(sources.mainFields[5]->text()),
-      usedGainText(sources.mainFields[6]->text()) {
-    for (EditField* field : sources.mainFields) field->CompileAndMark();
+    : usedZoomText(sources.mainFields[3]->text()), usedCentreXText(sources.mainFields[4]->text()),
+      usedCentreYText(sources.mainFields[5]->text()), usedGainText(sources.mainFields[6]->text()) {
+    for (EditField* field : sources.mainFields)
+        field->CompileAndMark();
 }
 
 void MainWindowState::draw(const DrawSources& sources, DrawServices& services) {
@@ -56,8 +55,10 @@ void MainWindowState::draw(const DrawSources& sources, DrawServices& services) {
                                        &usedGainText};
         for (int i = 0; i < 4; ++i)
             if (fields[3 + i]->text() != *usedNumbers[i]) fields[3 + i]->CompileAndMark();
-        for (int i = 0; i < 3; ++i) *usedFormulas[i] = fields[i]->text();
-        for (int i = 0; i < 4; ++i) *usedNumbers[i] = fields[3 + i]->text();
+        for (int i = 0; i < 3; ++i)
+            *usedFormulas[i] = fields[i]->text();
+        for (int i = 0; i < 4; ++i)
+            *usedNumbers[i] = fields[3 + i]->text();
 
         statusXMin = statusXMax = statusYMin = statusYMax = statusZMin = statusZMax = Real48();
         core.pendingZoom = fields[3]->field().value();
@@ -96,7 +97,8 @@ void MainWindowState::centre(const DrawSources& sources, DrawServices& services)
     const long double rx = divide(xMax - xMin, width);
     const long double ry = divide(yMax - yMin, height);
     if (rx > ry) {
-        if (xMax != xMin) core.pendingZoom = Real48::fromExtended(width / (xMax - xMin) * centreMargin);
+        if (xMax != xMin)
+            core.pendingZoom = Real48::fromExtended(width / (xMax - xMin) * centreMargin);
     } else if (yMax != yMin) {
         core.pendingZoom = Real48::fromExtended(height / (yMax - yMin) * centreMargin);
     }

@@ -18,7 +18,7 @@ namespace gyrelune {
 
 // What the commands need of the render thread, the image window and Timer1.
 class DrawServices {
-public:
+  public:
     virtual ~DrawServices() = default;
     virtual RenderCore& core() = 0;
     virtual int imageClientWidth() const = 0;
@@ -32,7 +32,7 @@ public:
 
 // The fields and lists the commands read and write.
 struct DrawSources {
-    std::array<EditField*, 7> mainFields{}; // main window strFunct1-7
+    std::array<EditField*, 7> mainFields{};  // main window strFunct1-7
     std::array<EditField*, 3> angleFields{}; // rotation window strFunct1-3
     ParameterList* parameters = nullptr;
     const ColourStops* colourStops = nullptr; // the colour window's list
@@ -52,7 +52,7 @@ struct MainWindowDefaults {
 };
 
 class MainWindowState {
-public:
+  public:
     // The used number texts start as the fields' texts at creation.
     explicit MainWindowState(const DrawSources& sources);
 

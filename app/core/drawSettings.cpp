@@ -11,13 +11,14 @@ HeadlessSession::HeadlessSession()
                  PlainEditField(MainWindowDefaults::centreY),
                  PlainEditField(MainWindowDefaults::gain)},
       colourStops(defaultColourStops()),
-      parameters([] { return std::make_unique<HeadlessParameterWindow>(); }),
-      state(sources()) {}
+      parameters([] { return std::make_unique<HeadlessParameterWindow>(); }), state(sources()) {}
 
 DrawSources HeadlessSession::sources() {
     DrawSources s;
-    for (std::size_t i = 0; i < mainFields.size(); ++i) s.mainFields[i] = &mainFields[i];
-    for (int i = 0; i < 3; ++i) s.angleFields[std::size_t(i)] = &rotation.angleField(i);
+    for (std::size_t i = 0; i < mainFields.size(); ++i)
+        s.mainFields[i] = &mainFields[i];
+    for (int i = 0; i < 3; ++i)
+        s.angleFields[std::size_t(i)] = &rotation.angleField(i);
     s.parameters = &parameters;
     s.colourStops = &colourStops;
     s.background = &background;
@@ -26,8 +27,10 @@ DrawSources HeadlessSession::sources() {
 
 OpenTargets HeadlessSession::openTargets() {
     OpenTargets t;
-    for (std::size_t i = 0; i < t.mainFields.size(); ++i) t.mainFields[i] = &mainFields[i];
-    for (int i = 0; i < 3; ++i) t.angleFields[std::size_t(i)] = &rotation.angleField(i);
+    for (std::size_t i = 0; i < t.mainFields.size(); ++i)
+        t.mainFields[i] = &mainFields[i];
+    for (int i = 0; i < 3; ++i)
+        t.angleFields[std::size_t(i)] = &rotation.angleField(i);
     t.colourStops = &colourStops;
     t.background = &background;
     t.parameters = &parameters;
@@ -44,8 +47,7 @@ void HeadlessSession::open(const ReadResult& read, const std::string& fileName,
     draw(services);
 }
 
-void drawSettings(const ReadResult* document, const std::string& gainText,
-                  DrawServices& services) {
+void drawSettings(const ReadResult* document, const std::string& gainText, DrawServices& services) {
     HeadlessSession session;
     session.mainFields[6].setText(gainText);
     if (document)

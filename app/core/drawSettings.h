@@ -16,7 +16,7 @@
 namespace gyrelune {
 
 class HeadlessSession {
-public:
+  public:
     // The windows as the program starts: default fields, colours and background,
     // angles 0, no parameters.
     HeadlessSession();
@@ -41,12 +41,11 @@ public:
 
 // Fresh program, gain field := gainText, the document (if any) opened, and the
 // first Draw. Throws what the open or Draw raise.
-void drawSettings(const ReadResult* document, const std::string& gainText,
-                  DrawServices& services);
+void drawSettings(const ReadResult* document, const std::string& gainText, DrawServices& services);
 
 // Services for driving a render core directly: a fixed client size, no thread.
 class DirectDrawServices : public DrawServices {
-public:
+  public:
     DirectDrawServices(RenderCore& core, int width, int height);
     RenderCore& core() override { return core_; }
     int imageClientWidth() const override { return width_; }
@@ -58,7 +57,7 @@ public:
     void setTimer1Enabled(bool enabled) override { timer1Enabled_ = enabled; }
     bool timer1Enabled() const { return timer1Enabled_; }
 
-private:
+  private:
     RenderCore& core_;
     int width_, height_;
     bool suspended_ = true;

@@ -8,17 +8,17 @@
 namespace gyrelune {
 
 class RangeCheckError : public std::runtime_error {
-public:
+  public:
     RangeCheckError() : std::runtime_error("Range check error") {}
 };
 
 // A file that could not be opened, created, read or written.
 class InOutError : public std::runtime_error {
-public:
+  public:
     explicit InOutError(int errnoValue);
     int errnoValue() const { return errno_; }
 
-private:
+  private:
     int errno_;
 };
 
@@ -28,7 +28,7 @@ std::string inOutErrorMessage(int errnoValue);
 
 // A division whose divisor is 0, as the floating-point unit reports it.
 class FloatingPointDivisionError : public std::runtime_error {
-public:
+  public:
     explicit FloatingPointDivisionError(bool zeroByZero)
         : std::runtime_error(zeroByZero ? "Invalid floating point operation"
                                         : "Floating point division by zero") {}

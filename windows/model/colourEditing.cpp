@@ -5,7 +5,9 @@
 namespace gyrelune {
 namespace {
 
-std::int32_t packStop(const ColorStop& stop) { return packColour(stop.red, stop.green, stop.blue); }
+std::int32_t packStop(const ColorStop& stop) {
+    return packColour(stop.red, stop.green, stop.blue);
+}
 
 // Round ties to even, then the low 8 bits, for any magnitude.
 std::uint8_t channelByte(long double value) {
@@ -30,7 +32,8 @@ std::int32_t colourAtDepth(Real48 z, const ColourStops& stops, Real48 zMin, Real
         return low + (high - low) * (long double)k / (long double)(n - 1);
     };
     std::size_t i = 1;
-    while (i < n - 1 && stopDepth(i) < depth) ++i;
+    while (i < n - 1 && stopDepth(i) < depth)
+        ++i;
     Real48 a, b;
     Real48::tryFromExtended(stopDepth(i - 1), a);
     Real48::tryFromExtended(stopDepth(i), b);

@@ -11,7 +11,7 @@
 namespace gyrelune {
 
 class EditField {
-public:
+  public:
     virtual ~EditField() = default;
 
     // The model; its text must always equal what the field shows.
@@ -27,7 +27,7 @@ public:
 
 // A field without a window: setText stores the text and then runs onChanged.
 class PlainEditField : public EditField {
-public:
+  public:
     explicit PlainEditField(std::string text = {}) : field_(std::move(text)) {}
 
     FormulaField& field() override { return field_; }
@@ -35,7 +35,7 @@ public:
 
     std::function<void()> onChanged;
 
-private:
+  private:
     FormulaField field_;
 };
 

@@ -12,8 +12,7 @@ std::vector<std::string> collectParameterNames(const TstrFunctUNIT& formulaX,
         for (const valtozo& variable : formula->variables()) {
             const std::string& name = variable.name;
             if (name == "x" || name == "y" || name == "z") continue;
-            if (std::find(names.begin(), names.end(), name) == names.end())
-                names.push_back(name);
+            if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
         }
     return names;
 }
@@ -48,7 +47,8 @@ void ParameterList::syncParameterWindows(const TstrFunctUNIT& formulaX,
         entry.window->hideWindow();
         if (i + 1 == entries_.size()) {
             entries_.pop_back();
-            while (!entries_.empty() && !entries_.back().live) entries_.pop_back();
+            while (!entries_.empty() && !entries_.back().live)
+                entries_.pop_back();
         } else {
             entry = ParameterEntry{};
         }

@@ -20,7 +20,7 @@ struct ParameterEntry {
 };
 
 class ParameterList {
-public:
+  public:
     // Creates a new window (hidden, not activated); the list runs its FormCreate.
     using WindowFactory = std::function<std::unique_ptr<ParameterWindow>()>;
 
@@ -53,7 +53,7 @@ public:
     // The live window of a name, or null.
     ParameterWindow* findWindow(const std::string& name) const;
 
-private:
+  private:
     ParameterWindow& newWindow(const std::string& name);
 
     WindowFactory factory_;

@@ -30,10 +30,10 @@ ParameterInterval scaleInterval(Real48 value, Real48 minimum, Real48 maximum,
     const Real48 below = Real48::fromExtended(v - minimum.toExtended());
     const Real48 above = Real48::fromExtended(maximum.toExtended() - v);
     const bool twice = scaling == IntervalScaling::twice;
-    const Real48 newBelow = Real48::fromExtended(twice ? below.toExtended() * 2
-                                                       : below.toExtended() / 2);
-    const Real48 newAbove = Real48::fromExtended(twice ? above.toExtended() * 2
-                                                       : above.toExtended() / 2);
+    const Real48 newBelow =
+        Real48::fromExtended(twice ? below.toExtended() * 2 : below.toExtended() / 2);
+    const Real48 newAbove =
+        Real48::fromExtended(twice ? above.toExtended() * 2 : above.toExtended() / 2);
     return {Real48::fromExtended(v - newBelow.toExtended()),
             Real48::fromExtended(v + newAbove.toExtended())};
 }
@@ -42,6 +42,8 @@ void intervalEndChanged(FormulaField& field) {
     if (!field.text.empty() && field.text.back() != '.') field.CompileAndMark();
 }
 
-std::string parameterText(Real48 value) { return RealToText(5, value); }
+std::string parameterText(Real48 value) {
+    return RealToText(5, value);
+}
 
 } // namespace gyrelune

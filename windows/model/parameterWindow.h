@@ -17,7 +17,7 @@ inline constexpr int keyShift = 16;
 inline constexpr int keyAlt = 18;
 
 class ParameterWindow {
-public:
+  public:
     // The texts a new window's fields start with.
     static constexpr const char* initialMinimumText = "-2";
     static constexpr const char* initialMaximumText = "2";
@@ -66,7 +66,7 @@ public:
     // The 50 ms timer; true when the Draw command is to run now.
     bool pollSlider(bool pictureReady);
 
-private:
+  private:
     std::string paramName_;
     int lastPosition_ = initialSliderPosition;
     bool activated_ = false;
@@ -74,7 +74,7 @@ private:
 
 // A parameter window without a window system (command line, tests).
 class HeadlessParameterWindow : public ParameterWindow {
-public:
+  public:
     HeadlessParameterWindow();
 
     EditField& strFunct1() override { return minimum_; }
@@ -95,7 +95,7 @@ public:
     bool visible() const { return visible_; }
     void setOuterHeight(int height) { outerHeight_ = height; }
 
-private:
+  private:
     PlainEditField minimum_, maximum_, value_;
     int slider_ = initialSliderPosition;
     std::string caption_, label_;

@@ -15,7 +15,9 @@ std::optional<int> angleSliderTarget(FormulaField& field) {
     return int(angle);
 }
 
-std::string angleSliderText(int position) { return std::to_string(position); }
+std::string angleSliderText(int position) {
+    return std::to_string(position);
+}
 
 Real48 angleRadians(const std::string& text) {
     constexpr long double pi = 3.14159265358979323846264338327950288L;

@@ -28,7 +28,7 @@ Real48 angleRadians(const std::string& text);
 
 // The rotation window's timer: lastAngleText per row and rotationActive.
 class AngleTextWatch {
-public:
+  public:
     std::array<std::string, 3> lastAngleText{"0", "0", "0"};
     bool rotationActive = false;
 
@@ -41,7 +41,7 @@ public:
 // The three rows of the rotation window without widgets: a field and a slider
 // each, moving one another as in the window.
 class RotationModel {
-public:
+  public:
     RotationModel();
     RotationModel(const RotationModel&) = delete;
     RotationModel& operator=(const RotationModel&) = delete;
@@ -54,7 +54,7 @@ public:
 
     AngleTextWatch watch;
 
-private:
+  private:
     struct Row {
         PlainEditField field{"0"};
         int slider = 0;

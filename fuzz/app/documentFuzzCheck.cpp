@@ -1,0 +1,71 @@
+#include "documentFuzzCheck.h"
+
+#include "atrDocument.h"
+#include "drawSettings.h"
+#include "renderCore.h"
+
+#include <cstdlib>
+#include <exception>
+#include <string_view>
+
+namespace gyrelune {
+namespace {
+
+void require(bool condition) {
+    if (!condition) std::abort();
+}
+
+// Every entry needs at least one line of its own in the file.
+void checkBounds(const ReadResult& read, std::size_t size) {
+    require(read.document.colourStops.size() <= size);
+    require(read.document.parameters.size() <= size);
+    require(read.stage != ReadStage::nothing);
+    require(read.error.empty() == (read.stage == ReadStage::complete));
+}
+
+void checkRoundTrip(const ReadResult& read) {
+    if (read.stage != ReadStage::complete) return;
+    AtrDocument expected = read.document;
+    expected.hasParameterPart = true;
+    const ReadResult again = parseAtrDocument(formatAtrDocument(expected));
+    require(again.stage == ReadStage::complete);
+    require(again.document == expected);
+}
+
+class NoSink : public PictureSink {
+  public:
+    void drawPicture(const QImage&) override {}
+    void setPictureReady() override {}
+};
+
+class Driver : public RenderCore::Driver {
+  public:
+    void synchronisedRestart(RenderCore& core) override { core.applyPendingSettings(); }
+    void synchronisedHandOff(RenderCore& core) override { core.handOffPicture(&sink_); }
+
+  private:
+    NoSink sink_;
+};
+
+} // namespace
+
+void checkDocumentBytes(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const ReadResult read = parseAtrDocument(bytes);
+    checkBounds(read, size);
+    checkRoundTrip(read);
+
+    RenderCore core;
+    DirectDrawServices services(core, 16, 12);
+    try {
+        drawSettings(&read, "1500", services);
+    } catch (const std::exception&) {
+        return; // reported by the program's error box
+    }
+    core.applyPendingSettings();
+    Driver driver;
+    for (int pass = 0; pass < 20; ++pass)
+        core.executePass(driver);
+}
+
+} // namespace gyrelune
