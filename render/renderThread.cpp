@@ -1,5 +1,7 @@
 #include "renderThread.h"
 
+#include "raceAnnotations.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 
@@ -51,6 +53,7 @@ void TattrSzal::shutdown() {
     while (!wait(QDeadlineTimer(5))) {
         if (servesCalls) QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     }
+    markAcquire(this);
 }
 
 void TattrSzal::run() {
@@ -59,6 +62,7 @@ void TattrSzal::run() {
         if (stopRequested_.load(std::memory_order_relaxed)) break;
         core_.executePass(*this);
     }
+    markRelease(this); // joined in shutdown
 }
 
 void TattrSzal::waitAtGate() {
@@ -67,33 +71,34 @@ void TattrSzal::waitAtGate() {
     gateOpened_.wait(lock, [this] { return !paused_.load() || stopRequested_.load(); });
 }
 
-namespace {
-
-// Runs work on receiver's (the UI) thread and waits for it; an error raised
-// there is carried back and raised again on the calling thread.
-template <typename Work> void runBlockingOn(QObject* receiver, Work work) {
-    std::exception_ptr failure;
-    QMetaObject::invokeMethod(
-        receiver,
-        [&] {
-            try {
-                work();
-            } catch (...) {
-                failure = std::current_exception();
-            }
-        },
-        Qt::BlockingQueuedConnection);
-    if (failure) std::rethrow_exception(failure);
+void TattrSzal::runOnUiThread(void (*work)(TattrSzal&, RenderCore&), RenderCore& core) {
+    CallInFlight call{work, &core, {}};
+    callInFlight_ = &call;
+    markRelease(&callInFlight_);
+    QMetaObject::invokeMethod(this, "serveCallInFlight", Qt::BlockingQueuedConnection);
+    markAcquire(&callInFlight_);
+    callInFlight_ = nullptr;
+    if (call.failure) std::rethrow_exception(call.failure);
 }
 
-} // namespace
+// UI thread; the render thread waits in runOnUiThread meanwhile.
+void TattrSzal::serveCallInFlight() {
+    markAcquire(&callInFlight_);
+    CallInFlight* call = callInFlight_;
+    try {
+        call->work(*this, *call->core);
+    } catch (...) {
+        call->failure = std::current_exception();
+    }
+    markRelease(&callInFlight_);
+}
 
 void TattrSzal::synchronisedRestart(RenderCore& core) {
-    runBlockingOn(this, [&core] { core.applyPendingSettings(); });
+    runOnUiThread([](TattrSzal&, RenderCore& c) { c.applyPendingSettings(); }, core);
 }
 
 void TattrSzal::synchronisedHandOff(RenderCore& core) {
-    runBlockingOn(this, [this, &core] { core.handOffPicture(sink_); });
+    runOnUiThread([](TattrSzal& t, RenderCore& c) { c.handOffPicture(t.sink_); }, core);
 }
 
 } // namespace gyrelune

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 
 namespace gyrelune {
@@ -45,6 +46,15 @@ class TattrSzal : public QThread, private RenderCore::Driver {
     void synchronisedRestart(RenderCore& core) override;
     void synchronisedHandOff(RenderCore& core) override;
     void waitAtGate();
+    // Runs work on the UI thread and waits for it; rethrows what it threw.
+    void runOnUiThread(void (*work)(TattrSzal&, RenderCore&), RenderCore& core);
+    Q_INVOKABLE void serveCallInFlight();
+
+    struct CallInFlight {
+        void (*work)(TattrSzal&, RenderCore&);
+        RenderCore* core;
+        std::exception_ptr failure;
+    };
 
     RenderCore core_;
     PictureSink* sink_ = nullptr;
@@ -54,6 +64,7 @@ class TattrSzal : public QThread, private RenderCore::Driver {
     bool started_ = false;
     mutable std::mutex gateMutex_;
     std::condition_variable gateOpened_;
+    CallInFlight* callInFlight_ = nullptr; // set by the render thread around a synchronised call
 };
 
 } // namespace gyrelune

@@ -1,0 +1,206 @@
+// Points per second of the full plot step for the default attractor at
+// 600x600: the render core, the same step written by hand with the same
+// arithmetic (the limit), and the hand loop driven by muparser in double
+// (the peer). Also the cost of one hand-off.
+
+#include "handLoop.h"
+#include "renderCore.h"
+#include "strFunctUNIT.h"
+
+#include <benchmark/benchmark.h>
+#include <muParser.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+
+namespace {
+
+using namespace gyrelune;
+using namespace gyrelune::bench;
+
+const char* const formulaTexts[3] = {"sin(x*y*4.36/pi)+y*0.453+0.45",
+                                     "1.795*cos(x)-1.5324*sin(x*1.65/pi)",
+                                     "1.93*cos(y*x)+0.49*sin(x)"};
+
+void setUpDefault(RenderCore& core) {
+    core.setUp(side, side);
+    TstrFunctUNIT* pending[3] = {&core.editFormulaX, &core.editFormulaY, &core.editFormulaZ};
+    for (int i = 0; i < 3; ++i) {
+        bool error;
+        pending[i]->text = formulaTexts[i];
+        pending[i]->Compile(error);
+    }
+    core.pendingZoom = Real48::fromExtended(zoomText);
+    core.pendingCentreX = Real48::fromExtended(centreXText);
+    core.pendingCentreY = Real48::fromExtended(centreYText);
+    core.pendingGain = defaultGain;
+    core.pendingBackground = 0;
+    core.applyPendingSettings();
+}
+
+// A literal as the formula engine stores it.
+double literal(const char* text) {
+    TstrFunctUNIT f;
+    bool error;
+    f.text = text;
+    f.Compile(error);
+    std::int32_t code;
+    return double(f.Evaluate(code));
+}
+
+inline double r(long double v) {
+    double out;
+    return roundToReal48(v, out) ? out : 0.0; // as the engine: a failed result is 0
+}
+
+// The three default formulas, each operation rounded as the engine rounds it.
+struct HandMap {
+    long double pi = literal("pi"), c436 = literal("4.36"), c0453 = literal("0.453"),
+                c045 = literal("0.45"), c1795 = literal("1.795"), c15324 = literal("1.5324"),
+                c165 = literal("1.65"), c193 = literal("1.93"), c049 = literal("0.49");
+
+    void step(const double in[3], long double out[3]) const {
+        const long double x = in[0], y = in[1];
+        double t = r(r(r(x * y) * c436) / pi);
+        t = r(sinExtended(t));
+        out[0] = r(r((long double)t + r(y * c0453)) + c045);
+        const double a = r(c1795 * r(cosExtended(x)));
+        const double b = r(c15324 * r(sinExtended(r(r(x * c165) / pi))));
+        out[1] = r((long double)a - b);
+        const double c = r(c193 * r(cosExtended(r(y * x))));
+        const double d = r(c049 * r(sinExtended(x)));
+        out[2] = r((long double)c + d);
+    }
+};
+
+struct MuparserMap {
+    double x = 0, y = 0, z = 0;
+    mu::Parser parsers[3];
+
+    MuparserMap() {
+        for (int i = 0; i < 3; ++i) {
+            parsers[i].DefineConst("pi", M_PI);
+            parsers[i].DefineVar("x", &x);
+            parsers[i].DefineVar("y", &y);
+            parsers[i].DefineVar("z", &z);
+            parsers[i].SetExpr(formulaTexts[i]);
+        }
+    }
+    MuparserMap(const MuparserMap&) = delete;
+
+    void step(const double in[3], long double out[3]) {
+        x = in[0], y = in[1], z = in[2];
+        for (int i = 0; i < 3; ++i)
+            out[i] = parsers[i].Eval();
+    }
+};
+
+// The limit only measures something if it draws exactly what the core draws.
+bool handLoopMatchesCore(int steps) {
+    RandomGenerator random;
+    RenderCore core(random);
+    setUpDefault(core);
+    HandLoop<HandMap> hand;
+    for (int i = 0; i < steps; ++i) {
+        core.plotStep();
+        hand.step();
+    }
+    const QImage& p = core.picture();
+    const bool samePicture =
+        p.bytesPerLine() == hand.stride() &&
+        std::memcmp(p.constBits(), hand.picture().data(), hand.picture().size()) == 0;
+    return samePicture && core.pointCount() == hand.pointCount() &&
+           core.orbitX() == hand.orbit()[0] && core.orbitZ() == hand.orbit()[2];
+}
+
+void BM_PlotStepCore(benchmark::State& state) {
+    RandomGenerator random;
+    RenderCore core(random);
+    setUpDefault(core);
+    for (auto _ : state)
+        core.plotStep();
+    state.SetItemsProcessed(state.iterations());
+    state.counters["plotted"] = double(core.pointCount()) / double(state.iterations());
+}
+BENCHMARK(BM_PlotStepCore);
+
+void BM_PlotStepHandWrittenLimit(benchmark::State& state) {
+    HandLoop<HandMap> loop;
+    for (auto _ : state)
+        loop.step();
+    state.SetItemsProcessed(state.iterations());
+    benchmark::DoNotOptimize(loop.picture().data());
+}
+BENCHMARK(BM_PlotStepHandWrittenLimit);
+
+void BM_PlotStepMuparserPeer(benchmark::State& state) {
+    HandLoop<MuparserMap> loop;
+    for (auto _ : state)
+        loop.step();
+    state.SetItemsProcessed(state.iterations());
+    benchmark::DoNotOptimize(loop.picture().data());
+}
+BENCHMARK(BM_PlotStepMuparserPeer);
+
+struct DiscardingSink : PictureSink {
+    void drawPicture(const QImage& picture) override {
+        benchmark::DoNotOptimize(picture.constBits());
+    }
+    void setPictureReady() override {}
+};
+
+// Publishing the range plus the deep copy of the 600x600 picture.
+void BM_HandOff(benchmark::State& state) {
+    RandomGenerator random;
+    RenderCore core(random);
+    setUpDefault(core);
+    for (int i = 0; i < 100000; ++i)
+        core.plotStep();
+    DiscardingSink sink;
+    for (auto _ : state)
+        core.handOffPicture(&sink);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_HandOff);
+
+// Prints the core's share of the limit's rate after the table.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            const auto it = run.counters.find("items_per_second");
+            if (it != run.counters.end()) rates_[run.benchmark_name()] = it->second.value;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        const double core = rates_["BM_PlotStepCore"],
+                     limit = rates_["BM_PlotStepHandWrittenLimit"],
+                     peer = rates_["BM_PlotStepMuparserPeer"];
+        if (core > 0 && limit > 0)
+            std::printf("core / hand-written limit: %.1f %% (target 70 %%)\n", 100 * core / limit);
+        if (core > 0 && peer > 0) std::printf("core / muparser peer: %.1f %%\n", 100 * core / peer);
+    }
+
+  private:
+    std::map<std::string, double> rates_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!handLoopMatchesCore(300000)) {
+        std::fprintf(stderr, "the hand-written loop does not draw what the core draws\n");
+        return 1;
+    }
+    std::printf("hand-written loop draws exactly what the core draws (300000 steps)\n");
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
