@@ -1,5 +1,8 @@
 #include "windowSet.h"
 
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
@@ -16,8 +19,11 @@ namespace gyrelune {
 
 WindowSet::WindowSet() {
     main_ = std::make_unique<TForm1>();
-    // The rotation window (TForm2) and the colour window (TForm3) come here, in
-    // this order, and are plugged in with main_->setToolWindows().
+    TForm1* main = main_.get();
+    rotation_ = new TForm2(*main, main);
+    colours_ = new TForm3(*main, main);
+    main_->setToolWindows(
+        {rotation_, colours_, [main] { return std::make_unique<TForm4>(*main); }});
     resolution_ = new TForm5(main_.get());
     resolution_->move(132, 149);
     help_ = std::make_unique<TForm6>();

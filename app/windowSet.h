@@ -11,6 +11,8 @@
 namespace gyrelune {
 
 class TForm1;
+class TForm2;
+class TForm3;
 class TForm5;
 class TForm6;
 class TForm7;
@@ -27,6 +29,8 @@ public:
     void show();
 
     TForm1& main() { return *main_; }
+    TForm2& rotation() { return *rotation_; }
+    TForm3& colours() { return *colours_; }
     TForm5& resolution() { return *resolution_; }
     TForm6& help() { return *help_; }
     TForm7& about() { return *about_; }
@@ -38,7 +42,10 @@ public:
 
 private:
     std::unique_ptr<TForm1> main_;
-    TForm5* resolution_ = nullptr; // a tool window of the main window, owned by it
+    // Tool windows of the main window, owned by it.
+    TForm2* rotation_ = nullptr;
+    TForm3* colours_ = nullptr;
+    TForm5* resolution_ = nullptr;
     std::unique_ptr<TForm6> help_;
     std::unique_ptr<TForm7> about_;
     std::unique_ptr<TForm9> image_;
