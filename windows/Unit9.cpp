@@ -57,6 +57,7 @@ void TForm9::copyPicture(const QImage& picture) {
     for (int y = 0; y < picture.height(); ++y)
         std::memcpy(shown_.scanLine(y), picture.constScanLine(y), rowBytes);
     shown_.setDevicePixelRatio(devicePixelRatioF());
+    ++copiesMade_;
 }
 
 void TForm9::setPictureReady() { main_.setPictureReady(); }

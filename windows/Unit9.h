@@ -34,6 +34,7 @@ public:
     void setPictureReady() override;
 
     const QImage& shownPicture() const { return shown_; }
+    int copiesMade() const { return copiesMade_; }
     int lastMouseX() const { return lastMouseX_; }
     int lastMouseY() const { return lastMouseY_; }
     QMenu* popupMenu() const { return PopupMenu1; }
@@ -65,6 +66,7 @@ private:
     int lastMouseX_ = 0, lastMouseY_ = 0;
     QImage shown_;
     QElapsedTimer sinceCopy_;
+    int copiesMade_ = 0;
 };
 
 } // namespace gyrelune

@@ -1,0 +1,137 @@
+// The image window, its shortcut menu and the resolution dialog.
+
+#include "guiTestSupport.h"
+
+#include "Unit5.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+
+namespace gyrelune::test {
+namespace {
+
+using ImageWindowTest = GuiTest;
+
+QImage filled(QSize size, Qt::GlobalColor colour) {
+    QImage picture(size, QImage::Format_BGR888);
+    picture.fill(colour);
+    return picture;
+}
+
+TEST_F(ImageWindowTest, ShortcutMenuInItsOrder) {
+    QStringList texts;
+    for (QAction* item : image().popupMenu()->actions()) texts << item->text();
+    EXPECT_EQ(texts, QStringList({"Színek", "Paraméterek", "Felbontás", "Forgat", "Kép mentése",
+                                  "Főablak"}));
+    // "Forgat" activates and shows the rotation window.
+    image().popupMenu()->actions()[3]->trigger();
+    EXPECT_TRUE(rotation.rotationActive);
+    EXPECT_TRUE(rotation.window.isVisible());
+}
+
+TEST_F(ImageWindowTest, ResizeRestartsAtTheNewPictureSize) {
+    core().restartRequested.store(false);
+    image().resize(301, 202);
+    EXPECT_TRUE(core().restartRequested.load());
+    EXPECT_EQ(core().clientWidth(), 301);
+    EXPECT_EQ(core().clientHeight(), 202);
+}
+
+TEST_F(ImageWindowTest, ResolutionDialogSetsTheClientSizeExactly) {
+    image().resize(600, 400);
+    main().N3Dbellts1->trigger();
+    TForm5& dialog = windows->resolution();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.windowTitle(), "Felbontás");
+    EXPECT_EQ(dialog.size(), QSize(273, 42));
+    EXPECT_EQ(dialog.Edit1->text(), "600");
+    EXPECT_EQ(dialog.Edit2->text(), "400");
+
+    core().restartRequested.store(false);
+    dialog.Button2->click();
+    EXPECT_EQ(image().size(), QSize(600, 400));
+
+    dialog.Edit1->setText("800");
+    dialog.Edit2->setText("600");
+    dialog.Button2->click();
+    EXPECT_EQ(image().size(), QSize(800, 600));
+    EXPECT_EQ(core().clientWidth(), 800);
+    EXPECT_EQ(core().clientHeight(), 600);
+    EXPECT_TRUE(core().restartRequested.load());
+    EXPECT_TRUE(dialog.isVisible());
+
+    dialog.Edit1->setText("640px");
+    dialog.Button2->click();
+    EXPECT_EQ(image().size(), QSize(640, 600));
+
+    // Sizes the picture memory could not follow are kept within bounds.
+    dialog.Edit1->setText("-5");
+    dialog.Edit2->setText("99999");
+    dialog.Button2->click();
+    EXPECT_EQ(image().size(), QSize(1, TForm9::largestSide));
+}
+
+TEST_F(ImageWindowTest, DoubleClickBringsTheMainWindowBesideTheMouse) {
+    QTest::mouseMove(&image(), QPoint(100, 50));
+    EXPECT_EQ(image().lastMouseX(), 100);
+    EXPECT_EQ(image().lastMouseY(), 50);
+    QTest::mouseDClick(&image(), Qt::LeftButton, {}, QPoint(100, 50));
+    EXPECT_EQ(main().pos(), QPoint(110, 60));
+    EXPECT_TRUE(main().isVisible());
+}
+
+TEST_F(ImageWindowTest, AltCentres) {
+    drawAndStop();
+    main().strFunct[4]->setText("7");
+    image().activateWindow();
+    QTest::keyClick(&image(), Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_NE(main().strFunct[4]->text(), "7");
+}
+
+TEST_F(ImageWindowTest, HandOffsReachTheScreenAtTheDisplayRate) {
+    const QSize size = image().pictureSize();
+    const QImage red = filled(size, Qt::red), green = filled(size, Qt::green);
+    image().drawPicture(red);
+    EXPECT_EQ(image().shownPicture().pixelColor(5, 5), QColor(Qt::red));
+    EXPECT_EQ(image().copiesMade(), 1);
+
+    // A burst of hand-offs is copied at most once per display interval.
+    QElapsedTimer burst;
+    burst.start();
+    for (int i = 0; i < 300; ++i) image().drawPicture(i % 2 ? red : green);
+    EXPECT_LE(image().copiesMade(), 2 + burst.elapsed() / TForm9::copyIntervalMs);
+
+    // The first hand-off after the interval is shown.
+    QTest::qWait(TForm9::copyIntervalMs + 5);
+    image().drawPicture(green);
+    EXPECT_EQ(image().shownPicture().pixelColor(5, 5), QColor(Qt::green));
+}
+
+// Run also with QT_SCALE_FACTOR=2: one picture pixel per device pixel.
+TEST_F(ImageWindowTest, PictureIsDrawnPixelForPixel) {
+    const qreal ratio = image().devicePixelRatioF();
+    if (qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2) {
+        EXPECT_EQ(ratio, 2.0);
+    }
+    const QSize size = image().pictureSize();
+    EXPECT_EQ(size, QSize(qRound(image().width() * ratio), qRound(image().height() * ratio)));
+    EXPECT_EQ(core().clientWidth(), size.width());
+
+    QImage picture(size, QImage::Format_BGR888);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            picture.setPixelColor(x, y, (x + y) % 2 ? Qt::white : Qt::black);
+    image().drawPicture(picture);
+    const QImage screen = image().grab().toImage();
+    ASSERT_EQ(screen.size(), size);
+    for (const QPoint at : {QPoint(0, 0), QPoint(1, 0), QPoint(7, 3), QPoint(10, 10)})
+        EXPECT_EQ(screen.pixelColor(at), picture.pixelColor(at)) << at.x() << "," << at.y();
+}
+
+} // namespace
+} // namespace gyrelune::test

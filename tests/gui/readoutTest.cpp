@@ -1,0 +1,106 @@
+// Start-up state, the points-per-second caption and the status line.
+
+#include "guiTestSupport.h"
+
+#include "real48.h"
+#include "strFunct.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace gyrelune::test {
+namespace {
+
+using ReadoutTest = GuiTest;
+
+Real48 real(long double value) { return Real48::fromExtended(value); }
+
+QStringList menuTexts(QMenuBar* bar) {
+    QStringList texts;
+    for (QAction* menu : bar->actions()) {
+        texts << menu->text() + ":";
+        for (QAction* item : menu->menu()->actions()) texts << item->text();
+    }
+    return texts;
+}
+
+TEST_F(ReadoutTest, StartsWithTheDefaultsAndNothingDrawn) {
+    EXPECT_EQ(main().windowTitle(), "Gyrelune 1.0b");
+    EXPECT_EQ(main().pos(), QPoint(32, 14));
+    EXPECT_EQ(main().centralWidget()->size(), QSize(571, 148));
+    EXPECT_EQ(main().minimumSize(), main().maximumSize());
+    EXPECT_EQ(image().windowTitle(), "Attraktor Kép");
+    EXPECT_EQ(image().pos(), QPoint(32, 211));
+    EXPECT_EQ(image().frameGeometry().size(), QSize(578, 576));
+    EXPECT_TRUE(image().isVisible());
+    EXPECT_TRUE(image().shownPicture().isNull());
+    EXPECT_EQ(main().Edit1->text(), "");
+    EXPECT_EQ(main().Edit1->width(), 553);
+    EXPECT_FALSE(main().Timer1->isActive());
+    EXPECT_TRUE(main().Timer2->isActive());
+    EXPECT_EQ(main().Timer2->interval(), 50);
+    EXPECT_FALSE(main().renderThread().isRunning());
+    EXPECT_TRUE(main().pictureReady());
+
+    const char* const texts[7] = {"sin(x*y*4.36/pi)+y*0.453+0.45",
+                                  "1.795*cos(x)-1.5324*sin(x*1.65/pi)",
+                                  "1.93*cos(y*x)+0.49*sin(x)", "111.78418", "0.290", "-0.362",
+                                  "1500"};
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(main().strFunct[std::size_t(i)]->text(), texts[i]);
+    EXPECT_EQ(main().strFunct[6]->toolTip(),
+              "Milyen szinten győzze meg magát egy pont attraktorságáról :)");
+    EXPECT_EQ(main().BitBtn1->text(), "Rajzol");
+    EXPECT_EQ(main().Button1->toolTip(), "A kép közepére hozza az attraktort");
+    EXPECT_EQ(main().Button2->toolTip(), "rajzolás leáll/újraindít");
+    EXPECT_EQ(main().Button3->text(), "Forgat");
+
+    EXPECT_EQ(menuTexts(main().menuBar()),
+              QStringList({"Fájl:", "Megnyitás", "Mentés", "Mentés másként", "Kép mentése",
+                           "Bezárás", "Eszközök:", "Színek", "Paraméterek", "Felbontás",
+                           "Súgó:", "használat", "a készítőről"}));
+}
+
+TEST_F(ReadoutTest, PointsPerSecondCaption) {
+    core().shownPointCount.store(100);
+    main().Timer1Timer();
+    EXPECT_EQ(image().windowTitle(), "Attraktor Kép       pont/sec: 100");
+    // The counter starts again at every restart.
+    core().shownPointCount.store(40);
+    main().Timer1Timer();
+    EXPECT_EQ(image().windowTitle(), "Attraktor Kép       pont/sec: -60");
+}
+
+TEST_F(ReadoutTest, StatusLineFollowsThePublishedRanges) {
+    main().Timer2Timer();
+    EXPECT_EQ(main().Edit1->text(), "");
+
+    core().shownXMin = real(-1.5L);
+    core().shownXMax = real(2.25L);
+    core().shownYMax = real(1);
+    core().shownZMin = real(-3);
+    core().shownZMax = real(0.125L);
+    main().Timer2Timer();
+    const QString blanks17(17, ' ');
+    EXPECT_EQ(main().Edit1->text(), blanks17 + "X tartomány: [-1.500 , 2.250]      "
+                                               "Y tartomány: [0.000 , 1.000]      "
+                                               "Z tartomány: [-3.000 , 0.125]");
+
+    // Unchanged ranges leave the line alone; one changed value refreshes it.
+    main().Edit1->setText("kept");
+    main().Timer2Timer();
+    EXPECT_EQ(main().Edit1->text(), "kept");
+    core().shownYMin = real(-0.5L);
+    main().Timer2Timer();
+    EXPECT_TRUE(main().Edit1->text().contains("Y tartomány: [-0.500 , 1.000]"));
+}
+
+TEST_F(ReadoutTest, HungarianStandardDialogs) {
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Mégse");
+}
+
+} // namespace
+} // namespace gyrelune::test

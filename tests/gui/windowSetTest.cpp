@@ -1,0 +1,127 @@
+// Help and about windows, and the ways the program ends.
+
+#include "guiTestSupport.h"
+
+#include "Unit6.h"
+#include "Unit7.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+namespace gyrelune::test {
+namespace {
+
+using WindowSetTest = GuiTest;
+
+TEST_F(WindowSetTest, HelpAndAboutShowWithoutBlocking) {
+    main().Kezels1->trigger();
+    TForm6& help = windows->help();
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_FALSE(help.isModal());
+    EXPECT_EQ(help.windowTitle(), "Használati útmutató");
+    EXPECT_EQ(help.pos(), QPoint(413, 30));
+    EXPECT_EQ(help.size(), QSize(570, 562));
+    EXPECT_TRUE(help.Memo2->isReadOnly());
+
+    const QStringList lines = help.Memo2->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 103);
+    const std::pair<int, const char*> quoted[] = {
+        {1, "Attraktor fraktál szerkesztő"},
+        {3, "Matematikai alap:"},
+        {18, "Használat:"},
+        {23, "Elfogadott függvények műveletek:"},
+        {25, "+ - * /      négy alapművelet"},
+        {26, "sin cos    trigonometrikus függvények"},
+        {27, "ch sh       sinus és cos hiperbolicus"},
+        {28, "sqr sqrt   négyzet négyzetgyök"},
+        {29, "lg           10-es alapú logaritmus"},
+        {30, "abs int    abszolút érték, egész rész"},
+        {32, "Ha valami nem művelet, nem függvény és nem x y z, akkor azt paraméterként "
+             "értelmezi a program"},
+        {34, "Főablak:"},
+        {45, "Menü"},
+        {48, "Fájl:"},
+        {57, "Eszközök:"},
+        {64, "Eszközök használata"},
+        {66, "színek:"},
+        {77, " Paraméterek:"},
+        {83, "Billentyűk:"},
+        {85, "CTRL:    intervallum méretének felezése"},
+        {86, "SHIFT:   intervallum méretének dupplázása"},
+        {88, "Forgat:"},
+        {92, "Egyéb:"},
+        {99, "Billentyűparancsok:"},
+        {101, "ENTER: rajzolást újraindítása friss adatokkal"},
+        {102, "ALT: kép középre helyezése, és újra rajzolás"},
+    };
+    for (const auto& [line, text] : quoted) {
+        EXPECT_EQ(lines[line - 1], QString::fromUtf8(text)) << "line " << line;
+        if (line != 25 && line < 100 && QString::fromUtf8(text).endsWith(':')) {
+            EXPECT_EQ(lines[line], "") << "after the heading on line " << line;
+        }
+    }
+
+    main().Kszt1->trigger();
+    TForm7& about = windows->about();
+    EXPECT_TRUE(about.isVisible());
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(about.windowTitle(), "Mamgról");
+    EXPECT_EQ(about.pos(), QPoint(469, 91));
+    EXPECT_EQ(about.minimumSize(), QSize(217, 114));
+    EXPECT_EQ(about.maximumSize(), QSize(217, 114));
+    const QStringList aboutLines = about.Memo1->toPlainText().split('\n');
+    ASSERT_EQ(aboutLines.size(), 8);
+    EXPECT_EQ(aboutLines[0], "Gyrelune v 1.0b ");
+    EXPECT_EQ(aboutLines[2], "attraktor fraktál  szerkesztő alkalmazás");
+    EXPECT_EQ(aboutLines[7], "Utolsó fejlesztés: 2007.05.19");
+
+    // Closing only hides.
+    help.close();
+    EXPECT_FALSE(help.isVisible());
+    main().Kezels1->trigger();
+    EXPECT_TRUE(help.isVisible());
+}
+
+// Runs the message loop until the program ends; false if it did not within 5 s.
+bool runUntilQuit(const std::function<void()>& action) {
+    bool timedOut = false;
+    QTimer::singleShot(0, action);
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        timedOut = true;
+        QCoreApplication::quit();
+    });
+    guard.start(5000);
+    QApplication::exec();
+    return !timedOut;
+}
+
+TEST_F(WindowSetTest, ClosingTheImageWindowEndsTheProgram) {
+    main().BitBtn1Click();
+    EXPECT_TRUE(runUntilQuit([this] { image().close(); }));
+    EXPECT_TRUE(main().renderThread().isFinished());
+}
+
+TEST_F(WindowSetTest, ClosingTheMainWindowWhileDrawingEndsTheThread) {
+    main().BitBtn1Click();
+    EXPECT_TRUE(runUntilQuit([this] { main().Bezrs2->trigger(); }));
+    EXPECT_TRUE(main().renderThread().isFinished());
+    EXPECT_FALSE(main().Timer1->isActive());
+}
+
+TEST_F(WindowSetTest, ClosingWhileStoppedOrBeforeAnyDraw) {
+    drawAndStop();
+    EXPECT_TRUE(runUntilQuit([this] { main().close(); }));
+    EXPECT_TRUE(main().renderThread().isFinished());
+
+    windows = std::make_unique<WindowSet>();
+    windows->show();
+    EXPECT_TRUE(runUntilQuit([this] { main().close(); }));
+    EXPECT_FALSE(main().renderThread().isRunning());
+}
+
+} // namespace
+} // namespace gyrelune::test
