@@ -170,9 +170,12 @@ BENCHMARK(BM_HandOff);
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
+        // The median of repetitions where there are any, else the one run.
         for (const Run& run : runs) {
             const auto it = run.counters.find("items_per_second");
-            if (it != run.counters.end()) rates_[run.benchmark_name()] = it->second.value;
+            if (it == run.counters.end()) continue;
+            if (run.aggregate_name.empty() || run.aggregate_name == "median")
+                rates_[run.run_name.function_name] = it->second.value;
         }
         ConsoleReporter::ReportRuns(runs);
     }
