@@ -55,6 +55,12 @@ public:
     void N3Dbellts1Click() override;
     void Kezels1Click();
     void Kszt1Click();
+    // Documents (documentCommands.cpp): "Megnyitás", "Mentés", "Mentés másként".
+    void Ments1Click();
+    void Mentsmsknt1Click();
+    void Mentsmsknt2Click();
+    // Throws InOutError; a failed write leaves the file as it was.
+    void WriteDocument(const QString& fileName);
     void showMainWindow() override;
     void RequestRestart() override;
     bool pictureReady() const override { return state_->pictureReady; }
@@ -105,6 +111,9 @@ private:
     void showSaveFailure(const QString& fileName, const QString& reason);
     DrawSources sources();
     std::unique_ptr<ParameterWindow> newParameterWindow();
+    void openDocument(const QString& fileName);
+    std::array<EditField*, 6> documentFields();
+    void showDocumentName(const QString& fileName);
 
     // DrawServices.
     RenderCore& core() override;

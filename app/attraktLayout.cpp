@@ -114,9 +114,10 @@ void TForm1::createControls() {
 
 void TForm1::createMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("Fájl"));
-    Ments1 = file->addAction(QStringLiteral("Megnyitás"));
-    Mentsmsknt1 = file->addAction(QStringLiteral("Mentés"));
-    Mentsmsknt2 = file->addAction(QStringLiteral("Mentés másként"));
+    Ments1 = file->addAction(QStringLiteral("Megnyitás"), this, [this] { Ments1Click(); });
+    Mentsmsknt1 = file->addAction(QStringLiteral("Mentés"), this, [this] { Mentsmsknt1Click(); });
+    Mentsmsknt2 =
+        file->addAction(QStringLiteral("Mentés másként"), this, [this] { Mentsmsknt2Click(); });
     Bezrs1 = file->addAction(QStringLiteral("Kép mentése"), this, [this] { Bezrs1Click(); });
     Bezrs2 = file->addAction(QStringLiteral("Bezárás"), this, [this] { Bezrs2Click(); });
 

@@ -1,0 +1,329 @@
+// Open, save and save as through the main window's menu, with the real
+// rotation, colour and parameter windows.
+
+#include "toolWindowsTestSupport.h"
+
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "attrakt.h"
+#include "fileDialogs.h"
+#include "renderThread.h"
+#include "strFunct.h"
+#include "toolControls.h"
+#include "windowSet.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+namespace gyrelune::test {
+namespace {
+
+const char* const defaultDocument =
+    "sin(x*y*4.36/pi)+y*0.453+0.45\r\n"
+    "1.795*cos(x)-1.5324*sin(x*1.65/pi)\r\n"
+    "1.93*cos(y*x)+0.49*sin(x)\r\n"
+    "111.78418\r\n0.290\r\n-0.362\r\n"
+    "0\r\n0\r\n0\r\n"
+    "4\r\n255\r\n0\r\n0\r\n255\r\n255\r\n0\r\n0\r\n255\r\n0\r\n0\r\n0\r\n"
+    "255\r\n"
+    "0\r\n0\r\n0\r\n"
+    "0\r\n";
+
+// What Draw handed to the render thread: together it decides the picture.
+struct HandedOver {
+    std::string formulas[3];
+    Real48 zoom, centreX, centreY, angleX, angleY, angleZ;
+    std::int32_t gain = 0, background = 0;
+    ColourStops colours;
+    valtozok variables[3];
+
+    explicit HandedOver(const RenderCore& core)
+        : formulas{core.editFormulaX.text, core.editFormulaY.text, core.editFormulaZ.text},
+          zoom(core.pendingZoom), centreX(core.pendingCentreX), centreY(core.pendingCentreY),
+          angleX(core.pendingAngleX), angleY(core.pendingAngleY), angleZ(core.pendingAngleZ),
+          gain(core.pendingGain), background(core.pendingBackground),
+          colours(core.pendingColours), variables{core.editFormulaX.variables(),
+                                                  core.editFormulaY.variables(),
+                                                  core.editFormulaZ.variables()} {}
+
+    bool operator==(const HandedOver& o) const {
+        for (int i = 0; i < 3; ++i) {
+            if (formulas[i] != o.formulas[i] || variables[i].size() != o.variables[i].size())
+                return false;
+            for (std::size_t v = 0; v < variables[i].size(); ++v)
+                if (variables[i][v].name != o.variables[i][v].name ||
+                    variables[i][v].value != o.variables[i][v].value)
+                    return false;
+        }
+        return zoom == o.zoom && centreX == o.centreX && centreY == o.centreY &&
+               angleX == o.angleX && angleY == o.angleY && angleZ == o.angleZ && gain == o.gain &&
+               background == o.background && colours == o.colours;
+    }
+};
+
+class DocumentTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        previousOpen_ = setOpenFileDialog([this](QWidget*, const FileDialogRequest& request) {
+            openRequests << request.filters.join(";;") + "|" + request.defaultSuffix;
+            return openAnswer;
+        });
+        previousSave_ = setSaveFileDialog([this](QWidget*, const FileDialogRequest& request) {
+            saveRequests << request.filters.join(";;") + "|" + request.defaultSuffix;
+            return saveAnswer;
+        });
+        windows = std::make_unique<WindowSet>();
+        windows->show();
+    }
+    void TearDown() override {
+        windows.reset();
+        setOpenFileDialog(previousOpen_);
+        setSaveFileDialog(previousSave_);
+    }
+
+    TForm1& main() { return windows->main(); }
+    TForm2& rotation() { return windows->rotation(); }
+    TForm3& colours() { return windows->colours(); }
+    RenderCore& core() { return main().renderCore(); }
+    QString file(const char* name) const { return dir.filePath(name); }
+
+    void open(const QString& name) {
+        openAnswer = name;
+        main().Ments1->trigger();
+    }
+    void saveAs(const QString& name) {
+        saveAnswer = name;
+        main().Mentsmsknt2->trigger();
+    }
+    static QByteArray contents(const QString& name) {
+        QFile f(name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+    static void write(const QString& name, const QByteArray& bytes) {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    TForm4* parameterWindow(const char* name) {
+        return dynamic_cast<TForm4*>(main().parameterList().findWindow(name));
+    }
+    QString caption(const QString& name) const { return "Gyrelune 1.0b    " + name; }
+
+    QTemporaryDir dir;
+    std::unique_ptr<WindowSet> windows;
+    ErrorBoxes errors;
+    QString openAnswer, saveAnswer;
+    QStringList openRequests, saveRequests;
+
+  private:
+    FileDialog previousOpen_, previousSave_;
+};
+
+TEST_F(DocumentTest, TheDefaultSetUpSavedAfterOneDrawOpensToTheSameDrawing) {
+    main().BitBtn1Click();
+    const HandedOver drawn(core());
+    saveAs(file("default.atr"));
+    EXPECT_EQ(saveRequests, QStringList{"attraktor fájlok (*.atr)|atr"});
+    EXPECT_EQ(contents(file("default.atr")), defaultDocument);
+    EXPECT_EQ(main().windowTitle(), caption(file("default.atr")));
+
+    // Draw something else, then open the document again.
+    main().strFunct[0]->setText("sin(x)");
+    main().strFunct[3]->setText("50");
+    rotation().strFunct[1]->setText("30");
+    colours().colourStops() = {{1, 2, 3}, {4, 5, 6}};
+    colours().background() = packColour(7, 8, 9);
+    main().BitBtn1Click();
+    ASSERT_FALSE(HandedOver(core()) == drawn);
+
+    open(file("default.atr"));
+    EXPECT_EQ(openRequests, QStringList{"attraktor fájlok (*.atr)|"});
+    EXPECT_EQ(main().strFunct[0]->text(), "sin(x*y*4.36/pi)+y*0.453+0.45");
+    EXPECT_EQ(main().strFunct[3]->text(), "111.78418");
+    EXPECT_EQ(rotation().strFunct[1]->text(), "0");
+    EXPECT_EQ(rotation().TrackBar[1]->value(), 0);
+    EXPECT_EQ(colours().colourStops(), defaultColourStops());
+    EXPECT_EQ(colours().background(), 0);
+    EXPECT_EQ(colours().Image1->canvas().pixelColor(0, 0), QColor(255, 0, 0));
+    EXPECT_EQ(colours().Image4->canvas().pixelColor(0, 0), QColor(0, 0, 0));
+    EXPECT_TRUE(HandedOver(core()) == drawn);
+    EXPECT_TRUE(errors.messages.isEmpty());
+}
+
+TEST_F(DocumentTest, AWrittenDocumentHasALinePerFieldStopAndParameterAllEndedByCrLf) {
+    main().strFunct[0]->setText("a*sin(x*y)+b");
+    main().strFunct[1]->setText("c*cos(x)");
+    main().BitBtn1Click();
+    colours().colourStops().push_back({9, 9, 9}); // not drawn: not saved
+    parameterWindow("b")->valueEdit->setText("0.75");
+    saveAs(file("params.atr"));
+
+    const QByteArray bytes = contents(file("params.atr"));
+    const int n = 4, m = 3;
+    EXPECT_EQ(bytes.count("\r\n"), 14 + 3 * n + 4 * m);
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+    EXPECT_TRUE(bytes.endsWith("\r\n3\r\na\r\n-2\r\n2\r\n0\r\nb\r\n-2\r\n2\r\n0.75\r\n"
+                               "c\r\n-2\r\n2\r\n0\r\n"));
+}
+
+TEST_F(DocumentTest, OpeningReplacesColoursAndParameterWindowsAndKeepsTheGain) {
+    // Five stops and windows for a and b before the open.
+    main().strFunct[0]->setText("a*x+b");
+    main().BitBtn1Click();
+    colours().colourStops().insert(colours().colourStops().begin() + 1, {1, 1, 1});
+    main().strFunct[6]->setText("777");
+    main().Konstansok1Click();
+    TForm4* oldA = parameterWindow("a");
+
+    QByteArray document = "q*x\r\ny\r\nz\r\n100\r\n0\r\n0\r\n10\r\n20\r\n30\r\n"
+                          "2\r\n10\r\n20\r\n30\r\n40\r\n50\r\n60\r\n1\r\n2\r\n3\r\n"
+                          "2\r\nq\r\n0\r\n1\r\n0.25\r\nunused\r\n-1\r\n1\r\n0\r\n";
+    write(file("two.atr"), document);
+    open(file("two.atr"));
+    EXPECT_TRUE(errors.messages.isEmpty());
+    EXPECT_EQ(main().windowTitle(), caption(file("two.atr")));
+    EXPECT_EQ(main().strFunct[6]->text(), "777");
+    EXPECT_EQ(colours().colourStops(), (ColourStops{{10, 20, 30}, {40, 50, 60}}));
+    EXPECT_EQ(colours().background(), packColour(1, 2, 3));
+    EXPECT_EQ(colours().Image2->canvas().pixelColor(0, 0), QColor(40, 50, 60));
+    EXPECT_EQ(core().pendingColours, colours().colourStops());
+    EXPECT_EQ(rotation().TrackBar[2]->value(), 30);
+
+    // The old windows are gone, the unused stored one closed by the Draw.
+    EXPECT_FALSE(oldA->isVisible());
+    EXPECT_EQ(parameterWindow("a"), nullptr);
+    EXPECT_EQ(parameterWindow("unused"), nullptr);
+    TForm4* q = parameterWindow("q");
+    ASSERT_NE(q, nullptr);
+    EXPECT_FALSE(q->isVisible());
+    EXPECT_EQ(q->valueEdit->text(), "0.25");
+    EXPECT_EQ(q->TrackBar1->value(), 250);
+    EXPECT_EQ(core().editFormulaX.variables().at(0).value, Real48::fromExtended(0.25L));
+
+    // Without a parameter part: the Draw gives q a default window again.
+    document.truncate(document.indexOf("\r\n2\r\nq") + 2);
+    write(file("short.atr"), document);
+    open(file("short.atr"));
+    q = parameterWindow("q");
+    ASSERT_NE(q, nullptr);
+    EXPECT_EQ(q->valueEdit->text(), "0");
+    EXPECT_EQ(q->minimumEdit->text(), "-2");
+    EXPECT_EQ(main().parameterList().liveCount(), 1u);
+}
+
+TEST_F(DocumentTest, ANewParameterTakesAFreedSlotInTheColumnAndTheDocument) {
+    main().strFunct[0]->setText("a*x+b*y+c");
+    main().BitBtn1Click();
+    main().strFunct[0]->setText("a*x+c");
+    main().strFunct[1]->setText("d*y");
+    main().BitBtn1Click();
+    EXPECT_EQ(parameterWindow("b"), nullptr);
+    main().Konstansok1Click();
+    TForm4 *a = parameterWindow("a"), *d = parameterWindow("d"), *c = parameterWindow("c");
+    ASSERT_TRUE(a && d && c);
+    EXPECT_EQ(d->pos(), QPoint(a->x(), a->y() + d->windowOuterHeight()));
+    EXPECT_EQ(c->pos(), QPoint(a->x(), d->y() + c->windowOuterHeight()));
+    saveAs(file("slots.atr"));
+    EXPECT_TRUE(contents(file("slots.atr")).contains("\r\n3\r\na\r\n-2\r\n2\r\n0\r\nd\r\n"));
+
+    // Dropping the last one shortens the list.
+    main().strFunct[0]->setText("a*x");
+    main().BitBtn1Click();
+    EXPECT_EQ(main().parameterList().entries().size(), 2u);
+    EXPECT_FALSE(c->isVisible());
+}
+
+TEST_F(DocumentTest, SaveOverwritesTheOpenedDocumentAndAsksForANameBeforeOne) {
+    saveAnswer.clear();
+    main().Mentsmsknt1->trigger(); // no document yet: asks, and a cancel changes nothing
+    EXPECT_EQ(saveRequests.size(), 1);
+    EXPECT_EQ(main().windowTitle(), "Gyrelune 1.0b");
+    EXPECT_FALSE(main().state().renderStarted);
+
+    write(file("opened.atr"), defaultDocument);
+    open(file("opened.atr"));
+    main().strFunct[4]->setText("0.5");
+    main().Mentsmsknt1->trigger();
+    EXPECT_EQ(saveRequests.size(), 1);
+    EXPECT_TRUE(contents(file("opened.atr")).contains("\r\n0.5\r\n"));
+    EXPECT_EQ(main().windowTitle(), caption(file("opened.atr")));
+    EXPECT_TRUE(errors.messages.isEmpty());
+}
+
+TEST_F(DocumentTest, ACancelledOpenStillDraws) {
+    main().strFunct[2]->setText("z*0.5");
+    open(QString());
+    EXPECT_TRUE(main().state().renderStarted);
+    EXPECT_EQ(core().editFormulaZ.text, "z*0.5");
+    EXPECT_EQ(main().windowTitle(), "Gyrelune 1.0b");
+}
+
+TEST_F(DocumentTest, ADocumentSavedBeforeTheFirstDrawOpensToAnEmptyColourList) {
+    saveAs(file("early.atr"));
+    EXPECT_TRUE(contents(file("early.atr")).contains("\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
+    open(file("early.atr"));
+    EXPECT_TRUE(colours().colourStops().empty());
+    EXPECT_TRUE(core().pendingColours.empty());
+    EXPECT_EQ(colours().Image1->canvas().pixelColor(0, 0), QColor(0, 0, 0));
+    EXPECT_EQ(colours().Image3->canvas().pixelColor(100, 0), QColor(0, 0, 0));
+    EXPECT_TRUE(errors.messages.isEmpty());
+}
+
+TEST_F(DocumentTest, AFailedOpenKeepsWhatItReadAndDoesNotDraw) {
+    main().Button3Click(); // "Forgat": redraws on angle changes
+    ASSERT_TRUE(rotation().rotationActive());
+    open(file("missing.atr"));
+    EXPECT_EQ(errors.messages, QStringList{"File not found"});
+    EXPECT_FALSE(rotation().rotationActive());
+    EXPECT_FALSE(main().state().renderStarted);
+    EXPECT_EQ(main().windowTitle(), "Gyrelune 1.0b");
+
+    open(dir.path());
+    EXPECT_EQ(errors.messages.last(), "File access denied");
+
+    // A negative colour count: the nine texts are in, nothing after them.
+    write(file("negative.atr"), "x\r\ny\r\nz\r\n9\r\n1\r\n2\r\n45\r\n0\r\n0\r\n-1\r\n");
+    open(file("negative.atr"));
+    EXPECT_EQ(errors.messages.last(), "Range check error");
+    EXPECT_EQ(main().strFunct[3]->text(), "9");
+    EXPECT_EQ(rotation().strFunct[0]->text(), "45");
+    EXPECT_EQ(colours().colourStops(), defaultColourStops());
+    EXPECT_EQ(main().windowTitle(), "Gyrelune 1.0b");
+    EXPECT_FALSE(main().state().renderStarted);
+}
+
+TEST_F(DocumentTest, AFailedSaveReportsAndLosesNothing) {
+    saveAs(file("no/such/folder.atr"));
+    EXPECT_EQ(errors.messages, QStringList{"File not found"});
+    EXPECT_EQ(main().windowTitle(), "Gyrelune 1.0b");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.atr"));
+    saveAs(file("folder.atr"));
+    EXPECT_EQ(errors.messages.last(), "File access denied");
+
+    // A write that fails half-way leaves the current document as it was.
+    write(file("kept.atr"), defaultDocument);
+    open(file("kept.atr"));
+    main().strFunct[0]->setText(QString(500, 'x'));
+    rlimit saved;
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    main().Mentsmsknt1->trigger();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(errors.messages.last(), "Disk full");
+    EXPECT_EQ(contents(file("kept.atr")), defaultDocument);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.atr"});
+}
+
+} // namespace
+} // namespace gyrelune::test
