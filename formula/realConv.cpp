@@ -19,10 +19,18 @@ std::string RealToText(int decimals, Real48 value) {
     }
     const long long k = roundHalfEven(scaled);
     std::string digits = std::to_string(k < 0 ? -(unsigned long long)k : (unsigned long long)k);
-    const std::string sign = k < 0 ? "-" : "";
-    if (digits.size() <= std::size_t(decimals))
-        return sign + "0." + std::string(std::size_t(decimals) - digits.size(), '0') + digits;
-    return sign + digits.insert(digits.size() - std::size_t(decimals), ".");
+    const std::size_t places = std::size_t(decimals);
+    std::string out = k < 0 ? "-" : "";
+    if (digits.size() <= places) {
+        out += "0.";
+        out.append(places - digits.size(), '0');
+        out += digits;
+    } else {
+        out.append(digits, 0, digits.size() - places);
+        out += '.';
+        out.append(digits, digits.size() - places, places);
+    }
+    return out;
 }
 
 } // namespace gyrelune

@@ -16,7 +16,7 @@ bool endsName(char c) {
 
 void makeOperation(lexegy& t, const char* symbol, std::uint8_t code, std::uint8_t priority) {
     t.isOperation = true;
-    t.operation.symbol = symbol;
+    t.operation.symbol = std::string(symbol); // moved: GCC 12 -O3 warns falsely on assign
     t.operation.code = code;
     t.operation.priority = priority;
 }
