@@ -100,6 +100,8 @@ class RenderCore {
     void executePass(Driver& driver);
 
     // ---- Read access (tests, the thread wrapper, the headless renderer).
+    // The live picture: read it only while the loop stands still, and copy()
+    // what is kept (the loop writes into its memory directly).
     const QImage& picture() const { return picture_; }
     long double orbitX() const { return orbitX_; }
     long double orbitY() const { return orbitY_; }

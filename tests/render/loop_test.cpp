@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 
 using namespace gyrelune;
 using namespace gyrelune::test;
@@ -82,6 +83,46 @@ TEST_F(Loop, RequestRaisedJustAfterTheTakeOverStaysStanding) {
     core.executePass(eager);
     EXPECT_EQ(eager.restarts, 1);
     EXPECT_TRUE(core.restartRequested);
+}
+
+struct KeepingSink : PictureSink {
+    QImage kept;
+    int ready = 0, failuresLeft = 0;
+    void drawPicture(const QImage& picture) override {
+        kept = picture;
+        throw std::runtime_error("window gone");
+    }
+    void setPictureReady() override {
+        if (failuresLeft > 0) {
+            --failuresLeft;
+            throw std::runtime_error("not ready");
+        }
+        ++ready;
+    }
+};
+
+TEST_F(Loop, HandOffPublishesACopyEvenWhenDrawingFailsAndIsRetriedAfterAFailure) {
+    KeepingSink sink;
+    driver.sink = &sink;
+    Settings s;
+    s.x = "sin(x*y*4.36/pi)+y*0.453+0.45";
+    s.y = "1.795*cos(x)-1.5324*sin(x*1.65/pi)";
+    s.z = "1.93*cos(y*x)+0.49*sin(x)";
+    s.zoom = 30;
+    drawNow(core, s);
+    passUntilHandOff();
+    EXPECT_EQ(sink.ready, 1);
+    EXPECT_EQ(core.stepsSinceHandOff(), 0);
+    EXPECT_EQ(core.shownZMax, core.zMax());
+    EXPECT_NE(sink.kept.constBits(), core.picture().constBits());
+    EXPECT_TRUE(sink.kept == core.picture());
+
+    sink.failuresLeft = 1;
+    passUntilHandOff();
+    EXPECT_EQ(core.stepsSinceHandOff(), 1000);
+    core.executePass(driver);
+    EXPECT_EQ(sink.ready, 2);
+    EXPECT_EQ(core.stepsSinceHandOff(), 0);
 }
 
 TEST_F(Loop, FormulaTextUnchangedKeepsTheFormulaButTakesNewParameterValues) {

@@ -1,6 +1,5 @@
 // Rotation, projection, range tracking and the blank picture.
 
-#include "extendedMath.h"
 #include "renderTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -68,29 +67,6 @@ TEST_F(Raster, StartPointIsLeftOutUnlessTheRotationMovesAllThreeCoordinates) {
     core.plotStep();
     EXPECT_FALSE(rangeEmpty());
     EXPECT_EQ(core.xMax(), core.xMin());
-}
-
-TEST_F(Raster, RotationRoundsEachStageToTheStoredReal) {
-    Settings s;
-    s.angleX = 0.3;
-    s.angleY = -1.1;
-    s.angleZ = 2.5;
-    drawNow(core, s);
-    plotAt(core, 0.25, -0.75, 1.5);
-    const auto r = [](long double v) { return Real48::fromExtended(v).toExtended(); };
-    const long double a = Real48::fromExtended(0.3).toExtended(),
-                      b = Real48::fromExtended(-1.1).toExtended(),
-                      c = Real48::fromExtended(2.5).toExtended();
-    const long double x = 0.25, y = -0.75, z = 1.5;
-    const long double y1 = r(y * cosExtended(a) - z * sinExtended(a));
-    const long double z1 = r(y * sinExtended(a) + z * cosExtended(a));
-    const long double x2 = r(x * cosExtended(b) + z1 * sinExtended(b));
-    const long double z2 = r(z1 * cosExtended(b) - x * sinExtended(b));
-    const long double xr = r(x2 * cosExtended(c) - y1 * sinExtended(c));
-    const long double yr = r(x2 * sinExtended(c) + y1 * cosExtended(c));
-    EXPECT_EQ(core.xMax().toExtended(), xr);
-    EXPECT_EQ(core.yMax().toExtended(), yr);
-    EXPECT_EQ(core.zMax().toExtended(), z2);
 }
 
 TEST_F(Raster, RangeRestartsAfterOnlyTheOriginWasSeen) {

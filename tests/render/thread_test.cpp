@@ -161,11 +161,4 @@ TEST_F(RenderThread, ShutdownWhileSuspended) {
     EXPECT_FALSE(thread.isRunning());
 }
 
-TEST(RenderThreadLife, NeverStartedThreadIsDestroyedAtOnce) {
-    TattrSzal thread;
-    EXPECT_TRUE(thread.isSuspended());
-    thread.core().setUp(10, 10);
-    thread.markTerminated();
-}
-
 } // namespace
