@@ -16,6 +16,9 @@ public:
     static QStringList aboutLines();
 
     QPlainTextEdit* Memo1 = nullptr;
+
+private:
+    void fitFont();
 };
 
 } // namespace gyrelune

@@ -11,7 +11,6 @@ QPlainTextEdit* createReadOnlyText(QWidget* parent, const QStringList& lines) {
     QPalette palette = text->palette();
     palette.setColor(QPalette::Base, parent->palette().color(QPalette::Window));
     text->setPalette(palette);
-    text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setPlainText(lines.join(QLatin1Char('\n')));
     return text;
 }
