@@ -167,8 +167,8 @@ void RenderCore::handOffPicture(PictureSink* sink) {
     shownZMin = zMin_;
     if (sink) {
         try {
-            // A deep copy: the render thread goes on writing into picture_.
-            sink->drawPicture(picture_.copy());
+            // The sink copies what it keeps, at the rate it can show it.
+            sink->drawPicture(picture_);
         } catch (...) {
             // A failed draw still publishes, flags and resets below.
         }

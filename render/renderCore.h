@@ -35,7 +35,8 @@ class JpegEncoder;
 class PictureSink {
   public:
     virtual ~PictureSink() = default;
-    // Called on the UI thread while the render thread waits; may throw.
+    // Called on the UI thread while the render thread waits; may throw. The
+    // picture is the live one: keep only a deep copy of it, never a shared one.
     virtual void drawPicture(const QImage& picture) = 0;
     virtual void setPictureReady() = 0;
 };
