@@ -50,7 +50,8 @@ void TForm1::setWindows(const Windows& windows) {
 
 DrawSources TForm1::sources() {
     DrawSources sources;
-    for (std::size_t i = 0; i < fields_.size(); ++i) sources.mainFields[i] = fields_[i].get();
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        sources.mainFields[i] = fields_[i].get();
     for (int axis = 0; axis < 3; ++axis)
         sources.angleFields[std::size_t(axis)] = tools_.rotation
                                                      ? &tools_.rotation->angleField(axis)
@@ -97,8 +98,7 @@ void TForm1::FormKeyDown(int key) {
 
 void TForm1::Timer1Timer() {
     const std::int32_t count = core().shownPointCount.load(std::memory_order_relaxed);
-    windows_.image->setWindowTitle(
-        QString::fromStdString(state_->pointsPerSecondCaption(count)));
+    windows_.image->setWindowTitle(QString::fromStdString(state_->pointsPerSecondCaption(count)));
 }
 
 void TForm1::Timer2Timer() {
@@ -123,9 +123,9 @@ void TForm1::Bezrs1Click() {
     if (closed_) return;
     runCommand(this, [this] {
         if (!state_->renderStarted) return;
-        const QString name = askSaveFileName(
-            this, {{QStringLiteral("JPG képfájl (*.jpg)"), QStringLiteral("BMP bitmapfájl (*.bmp)")},
-                   QStringLiteral("jpg")});
+        const QString name = askSaveFileName(this, {{QStringLiteral("JPG képfájl (*.jpg)"),
+                                                     QStringLiteral("BMP bitmapfájl (*.bmp)")},
+                                                    QStringLiteral("jpg")});
         if (name.isEmpty()) return;
         repaint();
         core().requestSave(QFile::encodeName(name).toStdString());
@@ -136,7 +136,9 @@ void TForm1::showSaveFailure(const QString& fileName, const QString& reason) {
     showError(this, QStringLiteral("A kép nem készült el:\n%1\n(%2)").arg(fileName, reason));
 }
 
-void TForm1::Bezrs2Click() { close(); }
+void TForm1::Bezrs2Click() {
+    close();
+}
 
 void TForm1::Sznezs1Click() {
     if (!tools_.colours) return;
@@ -149,7 +151,9 @@ void TForm1::Konstansok1Click() {
     runCommand(this, [this] { parameterList_->showParameterWindows(); });
 }
 
-void TForm1::N3Dbellts1Click() { windows_.resolution->showForImageWindow(); }
+void TForm1::N3Dbellts1Click() {
+    windows_.resolution->showForImageWindow();
+}
 
 void TForm1::Kezels1Click() {
     windows_.help->show();
@@ -168,13 +172,21 @@ void TForm1::showMainWindow() {
     activateWindow();
 }
 
-void TForm1::RequestRestart() { core().restartRequested.store(true); }
+void TForm1::RequestRestart() {
+    core().restartRequested.store(true);
+}
 
-long double TForm1::GetZMax() const { return thread_->core().shownZMax.toExtended(); }
+long double TForm1::GetZMax() const {
+    return thread_->core().shownZMax.toExtended();
+}
 
-long double TForm1::GetZMin() const { return thread_->core().shownZMin.toExtended(); }
+long double TForm1::GetZMin() const {
+    return thread_->core().shownZMin.toExtended();
+}
 
-RenderCore& TForm1::renderCore() { return thread_->core(); }
+RenderCore& TForm1::renderCore() {
+    return thread_->core();
+}
 
 // ---- Closing.
 
@@ -198,19 +210,31 @@ void TForm1::FormClose() {
 
 // ---- DrawServices.
 
-RenderCore& TForm1::core() { return thread_->core(); }
+RenderCore& TForm1::core() {
+    return thread_->core();
+}
 
-int TForm1::imageClientWidth() const { return windows_.image->pictureSize().width(); }
+int TForm1::imageClientWidth() const {
+    return windows_.image->pictureSize().width();
+}
 
-int TForm1::imageClientHeight() const { return windows_.image->pictureSize().height(); }
+int TForm1::imageClientHeight() const {
+    return windows_.image->pictureSize().height();
+}
 
 void TForm1::setThreadPriorityNormal() {} // the thread starts at normal priority
 
-void TForm1::resumeThread() { thread_->resumeThread(); }
+void TForm1::resumeThread() {
+    thread_->resumeThread();
+}
 
-void TForm1::suspendThread() { thread_->suspendThread(); }
+void TForm1::suspendThread() {
+    thread_->suspendThread();
+}
 
-bool TForm1::threadSuspended() const { return thread_->isSuspended(); }
+bool TForm1::threadSuspended() const {
+    return thread_->isSuspended();
+}
 
 void TForm1::setTimer1Enabled(bool enabled) {
     if (enabled && !Timer1->isActive()) Timer1->start();

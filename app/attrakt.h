@@ -29,7 +29,7 @@ class TstrFunct;
 
 class TForm1 : public QMainWindow, public MainCommands, private DrawServices {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -89,21 +89,21 @@ public:
     QLineEdit* Edit1 = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
-    QAction* Ments1 = nullptr;       // "Megnyitás"
-    QAction* Mentsmsknt1 = nullptr;  // "Mentés"
-    QAction* Mentsmsknt2 = nullptr;  // "Mentés másként"
-    QAction* Bezrs1 = nullptr;       // "Kép mentése"
-    QAction* Bezrs2 = nullptr;       // "Bezárás"
-    QAction* Sznezs1 = nullptr;      // "Színek"
-    QAction* Konstansok1 = nullptr;  // "Paraméterek"
-    QAction* N3Dbellts1 = nullptr;   // "Felbontás"
-    QAction* Kezels1 = nullptr;      // "használat"
-    QAction* Kszt1 = nullptr;        // "a készítőről"
+    QAction* Ments1 = nullptr;      // "Megnyitás"
+    QAction* Mentsmsknt1 = nullptr; // "Mentés"
+    QAction* Mentsmsknt2 = nullptr; // "Mentés másként"
+    QAction* Bezrs1 = nullptr;      // "Kép mentése"
+    QAction* Bezrs2 = nullptr;      // "Bezárás"
+    QAction* Sznezs1 = nullptr;     // "Színek"
+    QAction* Konstansok1 = nullptr; // "Paraméterek"
+    QAction* N3Dbellts1 = nullptr;  // "Felbontás"
+    QAction* Kezels1 = nullptr;     // "használat"
+    QAction* Kszt1 = nullptr;       // "a készítőről"
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createControls();
     void createMenu();
     void FormCreate();

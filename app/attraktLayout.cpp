@@ -63,14 +63,16 @@ void TForm1::createControls() {
     formulaLabel(client, QStringLiteral("X "), 8);
     formulaLabel(client, QStringLiteral("Y"), 38);
     formulaLabel(client, QStringLiteral("Z"), 68);
-    for (int row = 0; row < 3; ++row) strFunct[std::size_t(row)]->setGeometry(64, 8 + 30 * row, 320, 24);
+    for (int row = 0; row < 3; ++row)
+        strFunct[std::size_t(row)]->setGeometry(64, 8 + 30 * row, 320, 24);
 
     // View settings on the right.
     label(client, QStringLiteral("Nagyítás"), 396, 12);
     label(client, QStringLiteral("Közép X"), 396, 42);
     label(client, QStringLiteral("Y"), 450, 72);
     label(client, QStringLiteral("Fényerő:"), 396, 102);
-    for (int row = 0; row < 4; ++row) strFunct[std::size_t(3 + row)]->setGeometry(466, 8 + 30 * row, 97, 24);
+    for (int row = 0; row < 4; ++row)
+        strFunct[std::size_t(3 + row)]->setGeometry(466, 8 + 30 * row, 97, 24);
     strFunct[3]->setToolTip(QStringLiteral("Nagyítási szorzó"));
     strFunct[4]->setToolTip(QStringLiteral("A kép közepén ábrázolt X érték"));
     strFunct[5]->setToolTip(QStringLiteral("a kép közepén ábrázolt Y érték"));
@@ -81,8 +83,8 @@ void TForm1::createControls() {
                      QStringLiteral("adatok bevitele, rajzolás elindítása"), 64, 97);
     Button1 = button(client, QStringLiteral("Középre"),
                      QStringLiteral("A kép közepére hozza az attraktort"), 146, 97);
-    Button2 = button(client, QStringLiteral("Stop"), QStringLiteral("rajzolás leáll/újraindít"),
-                     228, 97);
+    Button2 =
+        button(client, QStringLiteral("Stop"), QStringLiteral("rajzolás leáll/újraindít"), 228, 97);
     Button3 = button(client, QStringLiteral("Forgat"),
                      QStringLiteral("Attraktor forgató ablak előhívása"), 310, 97);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });

@@ -58,8 +58,7 @@ void WindowSet::show() {
 void installHungarianTranslation() {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QLocale(QLocale::Hungarian, QLocale::Hungary), QStringLiteral("qtbase"),
-                         QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
 }

@@ -19,7 +19,7 @@ class TForm7;
 class TForm9;
 
 class WindowSet {
-public:
+  public:
     WindowSet();
     ~WindowSet();
     WindowSet(const WindowSet&) = delete;
@@ -40,7 +40,7 @@ public:
     static constexpr QPoint imagePosition{32, 211};
     static constexpr QSize imageOuterSize{578, 576};
 
-private:
+  private:
     std::unique_ptr<TForm1> main_;
     // Tool windows of the main window, owned by it.
     TForm2* rotation_ = nullptr;

@@ -23,7 +23,8 @@ TForm5::TForm5(QWidget* parent) : QWidget(parent, Qt::Tool) {
     Edit2->setGeometry(120, 8, 57, 25);
     Button2 = new QPushButton(QStringLiteral("OK"), this);
     Button2->setGeometry(192, 8, 75, 25);
-    connect(Button2, &QPushButton::clicked, this, [this] { runCommand(this, [this] { Button2Click(); }); });
+    connect(Button2, &QPushButton::clicked, this,
+            [this] { runCommand(this, [this] { Button2Click(); }); });
 }
 
 void TForm5::showForImageWindow() {
@@ -34,7 +35,8 @@ void TForm5::showForImageWindow() {
 }
 
 void TForm5::Button2Click() {
-    imageWindow_->setClientSize(leadingInteger(Edit1->text().toStdString()), imageWindow_->height());
+    imageWindow_->setClientSize(leadingInteger(Edit1->text().toStdString()),
+                                imageWindow_->height());
     imageWindow_->setClientSize(imageWindow_->width(), leadingInteger(Edit2->text().toStdString()));
 }
 

@@ -13,7 +13,7 @@ class TForm9;
 
 class TForm5 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm5(QWidget* parent = nullptr);
     // The image window is made after this dialog.
     void setImageWindow(TForm9& imageWindow) { imageWindow_ = &imageWindow; }
@@ -25,7 +25,7 @@ public:
     QLineEdit* Edit2 = nullptr; // height in pixels
     QPushButton* Button2 = nullptr;
 
-private:
+  private:
     void Button2Click();
 
     TForm9* imageWindow_ = nullptr;

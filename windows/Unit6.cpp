@@ -119,7 +119,8 @@ const char* const helpText[] = {
 
 QStringList TForm6::helpLines() {
     QStringList lines;
-    for (const char* line : helpText) lines << QString::fromUtf8(line);
+    for (const char* line : helpText)
+        lines << QString::fromUtf8(line);
     return lines;
 }
 

@@ -10,14 +10,14 @@ namespace gyrelune {
 
 class TForm6 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm6(QWidget* parent = nullptr);
 
     static QStringList helpLines();
 
     QPlainTextEdit* Memo2 = nullptr;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 };
 

@@ -45,7 +45,8 @@ void TForm7::fitFont() {
         font.setPixelSize(pixels);
         const QFontMetrics metrics(font);
         int widest = 0;
-        for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+        for (const QString& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
         if (widest <= room && metrics.lineSpacing() * int(lines.size()) <= height() - 8) break;
     }
     Memo1->setFont(font);

@@ -10,14 +10,14 @@ namespace gyrelune {
 
 class TForm7 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm7(QWidget* parent = nullptr);
 
     static QStringList aboutLines();
 
     QPlainTextEdit* Memo1 = nullptr;
 
-private:
+  private:
     void fitFont();
 };
 

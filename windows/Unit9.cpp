@@ -60,7 +60,9 @@ void TForm9::copyPicture(const QImage& picture) {
     ++copiesMade_;
 }
 
-void TForm9::setPictureReady() { main_.setPictureReady(); }
+void TForm9::setPictureReady() {
+    main_.setPictureReady();
+}
 
 void TForm9::paintEvent(QPaintEvent*) {
     if (shown_.isNull()) return;
@@ -115,13 +117,17 @@ void TForm9::FormKeyDown(int key) {
     if (key == vkMenu) main_.Button1Click();
 }
 
-void TForm9::contextMenuEvent(QContextMenuEvent* event) { PopupMenu1->popup(event->globalPos()); }
+void TForm9::contextMenuEvent(QContextMenuEvent* event) {
+    PopupMenu1->popup(event->globalPos());
+}
 
 void TForm9::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     FormClose();
 }
 
-void TForm9::FormClose() { main_.mainWindow()->close(); }
+void TForm9::FormClose() {
+    main_.mainWindow()->close();
+}
 
 } // namespace gyrelune

@@ -18,7 +18,7 @@ class MainCommands;
 
 class TForm9 : public QWidget, public PictureSink {
     Q_OBJECT
-public:
+  public:
     explicit TForm9(MainCommands& main, QWidget* parent = nullptr);
 
     // The picture size that matches the client area: client size x device pixel ratio.
@@ -42,7 +42,7 @@ public:
     // Copies a hand-off to the screen only after this many ms (the display rate).
     static constexpr int copyIntervalMs = 16;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -51,7 +51,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     void FormResize();
     void FormMouseMove(int x, int y);
     void FormDblClick();

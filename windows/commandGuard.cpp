@@ -18,7 +18,9 @@ ErrorPresenter& presenter() {
 
 } // namespace
 
-void showError(QWidget* parent, const QString& message) { presenter()(parent, message); }
+void showError(QWidget* parent, const QString& message) {
+    presenter()(parent, message);
+}
 
 ErrorPresenter setErrorPresenter(ErrorPresenter replacement) {
     ErrorPresenter previous = std::move(presenter());

@@ -64,8 +64,12 @@ QString askOpenFileName(QWidget* parent, const FileDialogRequest& request) {
     return currentOpen()(parent, request);
 }
 
-FileDialog setSaveFileDialog(FileDialog dialog) { return std::exchange(currentSave(), dialog); }
+FileDialog setSaveFileDialog(FileDialog dialog) {
+    return std::exchange(currentSave(), dialog);
+}
 
-FileDialog setOpenFileDialog(FileDialog dialog) { return std::exchange(currentOpen(), dialog); }
+FileDialog setOpenFileDialog(FileDialog dialog) {
+    return std::exchange(currentOpen(), dialog);
+}
 
 } // namespace gyrelune

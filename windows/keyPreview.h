@@ -26,17 +26,17 @@ int virtualKeyCode(const QKeyEvent& event);
 
 class KeyPreview : public QObject {
     Q_OBJECT
-public:
+  public:
     using Handler = std::function<void(int virtualKey)>;
 
     // Watches key presses for every widget of the window; lives as long as the window.
     KeyPreview(QWidget* window, Handler handler);
     ~KeyPreview() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     bool isPropagation(const QEvent* event, QWidget* receiver) const;
 
     QWidget* window_;

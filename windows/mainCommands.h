@@ -21,7 +21,7 @@ class RenderCore;
 // The main window's commands and state, as the other windows use them. Each
 // command shows its own errors; callers need not guard.
 class MainCommands {
-public:
+  public:
     virtual ~MainCommands() = default;
 
     virtual void BitBtn1Click() = 0;     // Draw
@@ -52,7 +52,7 @@ public:
 
 // The rotation window (TForm2) as Draw, "Forgat" and documents use it.
 class RotationWindow {
-public:
+  public:
     virtual ~RotationWindow() = default;
     virtual EditField& angleField(int axis) = 0; // 0: X (strFunct1), 1: Y, 2: Z
     virtual void setRotationActive(bool active) = 0;
@@ -61,7 +61,7 @@ public:
 
 // The colour window (TForm3): the edited stop list and background.
 class ColourWindow {
-public:
+  public:
     virtual ~ColourWindow() = default;
     virtual ColourStops& colourStops() = 0;
     virtual std::int32_t& background() = 0;

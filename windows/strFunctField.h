@@ -7,7 +7,7 @@
 namespace gyrelune {
 
 class TstrFunctField : public EditField {
-public:
+  public:
     explicit TstrFunctField(TstrFunct& widget) : widget_(widget) {}
 
     FormulaField& field() override { return widget_.field(); }
@@ -17,7 +17,7 @@ public:
     }
     TstrFunct& widget() { return widget_; }
 
-private:
+  private:
     TstrFunct& widget_;
 };
 

@@ -53,11 +53,13 @@ double threadCpuSeconds() {
 
 // CPU seconds of the process's thread whose name starts with `prefix`, from /proc.
 class ThreadClock {
-public:
+  public:
     explicit ThreadClock(const QString& prefix) {
-        for (const QString& tid : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        for (const QString& tid :
+             QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
             QFile comm(QStringLiteral("/proc/self/task/%1/comm").arg(tid));
-            if (comm.open(QIODevice::ReadOnly) && QString::fromUtf8(comm.readAll()).startsWith(prefix))
+            if (comm.open(QIODevice::ReadOnly) &&
+                QString::fromUtf8(comm.readAll()).startsWith(prefix))
                 statPath_ = QStringLiteral("/proc/self/task/%1/stat").arg(tid);
         }
     }
@@ -68,31 +70,32 @@ public:
         const QString text = QString::fromUtf8(stat.readAll());
         // Fields after the parenthesised name: state is field 3, utime 14, stime 15.
         const QStringList fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-        return (fields.value(11).toDouble() + fields.value(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
+        return (fields.value(11).toDouble() + fields.value(12).toDouble()) /
+               double(sysconf(_SC_CLK_TCK));
     }
 
-private:
+  private:
     QString statPath_;
 };
 
 class NoPictureSink : public PictureSink {
-public:
+  public:
     void drawPicture(const QImage&) override {}
     void setPictureReady() override {}
 };
 
 class DirectDriver : public RenderCore::Driver {
-public:
+  public:
     void synchronisedRestart(RenderCore& core) override { core.applyPendingSettings(); }
     void synchronisedHandOff(RenderCore& core) override { core.handOffPicture(&sink_); }
 
-private:
+  private:
     NoPictureSink sink_;
 };
 
 // gyrelune-cli render's loop for `seconds`; points per second.
 class HeadlessRenderer {
-public:
+  public:
     HeadlessRenderer(int width, int height) : services_(core_, width, height) {
         drawSettings(nullptr, "1500", services_);
         core_.applyPendingSettings();
@@ -107,12 +110,14 @@ public:
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < seconds * 1000)
-            for (int i = 0; i < 10000; ++i) core_.executePass(driver_);
+            for (int i = 0; i < 10000; ++i)
+                core_.executePass(driver_);
         const double points = core_.pointCount() - before;
-        return {points * 1000.0 / double(clock.elapsed()), points / (threadCpuSeconds() - cpuBefore)};
+        return {points * 1000.0 / double(clock.elapsed()),
+                points / (threadCpuSeconds() - cpuBefore)};
     }
 
-private:
+  private:
     RenderCore core_;
     DirectDrawServices services_;
     DirectDriver driver_;
@@ -120,7 +125,7 @@ private:
 
 // Posts a call to the UI thread every 5 ms and records how long each waited.
 class LatencyProbe {
-public:
+  public:
     void start() {
         running_ = true;
         poster_ = std::thread([this] {
@@ -130,8 +135,7 @@ public:
                     qApp,
                     [this, posted] {
                         const auto waited = std::chrono::steady_clock::now() - posted;
-                        waits_.push_back(
-                            std::chrono::duration<double, std::milli>(waited).count());
+                        waits_.push_back(std::chrono::duration<double, std::milli>(waited).count());
                     },
                     Qt::QueuedConnection);
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -143,7 +147,9 @@ public:
         poster_.join();
         QCoreApplication::processEvents(); // the last posted calls
     }
-    double maximum() const { return waits_.empty() ? 0 : *std::max_element(waits_.begin(), waits_.end()); }
+    double maximum() const {
+        return waits_.empty() ? 0 : *std::max_element(waits_.begin(), waits_.end());
+    }
     double percentile99() const {
         std::vector<double> sorted = waits_;
         std::sort(sorted.begin(), sorted.end());
@@ -151,7 +157,7 @@ public:
     }
     std::size_t count() const { return waits_.size(); }
 
-private:
+  private:
     std::atomic<bool> running_{false};
     std::thread poster_;
     std::vector<double> waits_; // UI thread only
@@ -225,7 +231,8 @@ void BM_GuiReadoutAgainstHeadless(benchmark::State& state) {
         const double guiCpu = median(guiCpuRates), referenceCpu = median(headlessCpuRates);
         state.counters["gui_points_per_cpu_s"] = guiCpu;
         state.counters["headless_points_per_cpu_s"] = referenceCpu;
-        state.counters["gui_cpu_share_percent"] = referenceCpu > 0 ? 100.0 * guiCpu / referenceCpu : 0;
+        state.counters["gui_cpu_share_percent"] =
+            referenceCpu > 0 ? 100.0 * guiCpu / referenceCpu : 0;
         state.counters["event_wait_max_ms"] = probe.maximum();
         state.counters["event_wait_p99_ms"] = probe.percentile99();
         state.counters["events_probed"] = double(probe.count());

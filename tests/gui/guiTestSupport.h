@@ -20,7 +20,7 @@ namespace gyrelune::test {
 
 // A rotation window of three plain fields.
 class FakeRotationWindow : public RotationWindow {
-public:
+  public:
     EditField& angleField(int axis) override { return fields[std::size_t(axis)]; }
     void setRotationActive(bool active) override { rotationActive = active; }
     QWidget* widget() override { return &window; }
@@ -32,10 +32,10 @@ public:
 };
 
 class GuiTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        previousPresenter_ = setErrorPresenter(
-            [this](QWidget*, const QString& message) { errors << message; });
+        previousPresenter_ =
+            setErrorPresenter([this](QWidget*, const QString& message) { errors << message; });
         previousSave_ = setSaveFileDialog([this](QWidget*, const FileDialogRequest& request) {
             saveRequests << request.filters.join(QStringLiteral(";;")) + "|" +
                                 request.defaultSuffix;
@@ -71,7 +71,7 @@ protected:
     QStringList saveRequests;
     QString saveAnswer;
 
-private:
+  private:
     ErrorPresenter previousPresenter_;
     FileDialog previousSave_;
 };

@@ -25,7 +25,8 @@ QImage filled(QSize size, Qt::GlobalColor colour) {
 
 TEST_F(ImageWindowTest, ShortcutMenuInItsOrder) {
     QStringList texts;
-    for (QAction* item : image().popupMenu()->actions()) texts << item->text();
+    for (QAction* item : image().popupMenu()->actions())
+        texts << item->text();
     EXPECT_EQ(texts, QStringList({"Színek", "Paraméterek", "Felbontás", "Forgat", "Kép mentése",
                                   "Főablak"}));
     // "Forgat" activates and shows the rotation window.
@@ -103,7 +104,8 @@ TEST_F(ImageWindowTest, HandOffsReachTheScreenAtTheDisplayRate) {
     // A burst of hand-offs is copied at most once per display interval.
     QElapsedTimer burst;
     burst.start();
-    for (int i = 0; i < 300; ++i) image().drawPicture(i % 2 ? red : green);
+    for (int i = 0; i < 300; ++i)
+        image().drawPicture(i % 2 ? red : green);
     EXPECT_LE(image().copiesMade(), 2 + burst.elapsed() / TForm9::copyIntervalMs);
 
     // The first hand-off after the interval is shown.

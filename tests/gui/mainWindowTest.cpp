@@ -21,7 +21,9 @@ namespace {
 
 using MainWindowTest = GuiTest;
 
-Real48 real(long double value) { return Real48::fromExtended(value); }
+Real48 real(long double value) {
+    return Real48::fromExtended(value);
+}
 
 TEST_F(MainWindowTest, StopCentreAndSaveDoNothingBeforeTheFirstDraw) {
     main().Button2->click();
@@ -47,8 +49,8 @@ TEST_F(MainWindowTest, FirstDrawHandsOverAllFormulasAndARepeatNone) {
     EXPECT_EQ(core().editFormulaZ.text, "1.93*cos(y*x)+0.49*sin(x)");
 
     // Unchanged texts are not handed over again.
-    for (TstrFunctUNIT* formula : {&core().editFormulaX, &core().editFormulaY,
-                                   &core().editFormulaZ})
+    for (TstrFunctUNIT* formula :
+         {&core().editFormulaX, &core().editFormulaY, &core().editFormulaZ})
         formula->text = "untouched";
     main().BitBtn1Click();
     EXPECT_EQ(core().editFormulaX.text, "untouched");
@@ -107,8 +109,8 @@ TEST_F(MainWindowTest, AngleTextsAreReadAsLeadingIntegersOfDegrees) {
     const struct {
         const char* text;
         int degrees;
-    } cases[] = {{"90", 90},   {" 90", 90},    {"90abc", 90}, {"90.9", 90},
-                 {"-90", -90}, {"-90.9", 90},  {"$10", 16},   {"", 0}};
+    } cases[] = {{"90", 90},   {" 90", 90},   {"90abc", 90}, {"90.9", 90},
+                 {"-90", -90}, {"-90.9", 90}, {"$10", 16},   {"", 0}};
     for (const auto& c : cases) {
         rotation.fields[0].setText(c.text);
         rotation.fields[2].setText(c.text);

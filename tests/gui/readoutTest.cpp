@@ -17,13 +17,16 @@ namespace {
 
 using ReadoutTest = GuiTest;
 
-Real48 real(long double value) { return Real48::fromExtended(value); }
+Real48 real(long double value) {
+    return Real48::fromExtended(value);
+}
 
 QStringList menuTexts(QMenuBar* bar) {
     QStringList texts;
     for (QAction* menu : bar->actions()) {
         texts << menu->text() + ":";
-        for (QAction* item : menu->menu()->actions()) texts << item->text();
+        for (QAction* item : menu->menu()->actions())
+            texts << item->text();
     }
     return texts;
 }
@@ -48,9 +51,13 @@ TEST_F(ReadoutTest, StartsWithTheDefaultsAndNothingDrawn) {
 
     const char* const texts[7] = {"sin(x*y*4.36/pi)+y*0.453+0.45",
                                   "1.795*cos(x)-1.5324*sin(x*1.65/pi)",
-                                  "1.93*cos(y*x)+0.49*sin(x)", "111.78418", "0.290", "-0.362",
+                                  "1.93*cos(y*x)+0.49*sin(x)",
+                                  "111.78418",
+                                  "0.290",
+                                  "-0.362",
                                   "1500"};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(main().strFunct[std::size_t(i)]->text(), texts[i]);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(main().strFunct[std::size_t(i)]->text(), texts[i]);
     EXPECT_EQ(main().strFunct[6]->toolTip(),
               "Milyen szinten győzze meg magát egy pont attraktorságáról :)");
     EXPECT_EQ(main().BitBtn1->text(), "Rajzol");
