@@ -71,7 +71,15 @@ void TForm4::showCaption(const std::string& caption, const std::string& label) {
     Edit1->setCursorPosition(0);
 }
 
+// The program closes a window only when it retires it; the user's close
+// leaves the timer running.
+void TForm4::hideWindow() {
+    hide();
+    Timer1->stop();
+}
+
 void TForm4::showWindow() {
+    Timer1->start();
     show();
     raise();
 }

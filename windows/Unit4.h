@@ -33,7 +33,7 @@ class TForm4 : public QWidget, public ParameterWindow {
     int sliderPosition() const override;
     void setSliderPosition(int position) override;
     void showCaption(const std::string& caption, const std::string& label) override;
-    void hideWindow() override { hide(); }
+    void hideWindow() override;
     void showWindow() override;
     int windowTop() const override { return pos().y(); }
     int windowLeft() const override { return pos().x(); }

@@ -221,12 +221,18 @@ TEST_F(ParameterWindowTest, ParametersCommandStacksTheLiveWindowsEdgeToEdge) {
     EXPECT_EQ(c.pos(), QPoint(610, 14 + c.windowOuterHeight()));
     EXPECT_GE(c.windowOuterHeight(), 55);
 
-    // Closing only hides; the command shows the column again.
+    // Closing only hides, the timer still polling; the command shows the column again.
     a.close();
+    EXPECT_TRUE(a.Timer1->isActive());
     c.move(50, 50);
     main.Konstansok1Click();
     EXPECT_TRUE(a.isVisible());
     EXPECT_EQ(c.pos(), QPoint(610, 14 + c.windowOuterHeight()));
+
+    // A retired window is closed and polls no more.
+    main.syncFormulas("x", "c*y", "z");
+    EXPECT_FALSE(a.isVisible());
+    EXPECT_FALSE(a.Timer1->isActive());
 }
 
 // ---- Rotation window.
