@@ -17,6 +17,8 @@ if [ -z "${GYRELUNE_SMOKE_DISPLAY:-}" ]; then
     GYRELUNE_SMOKE_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 export QT_QPA_PLATFORM=xcb
+# For a sanitizer build: what the X11 platform's system libraries keep at exit.
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 work=$(mktemp -d)
 pid=
