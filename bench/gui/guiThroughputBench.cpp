@@ -193,7 +193,7 @@ void BM_GuiReadoutAgainstHeadless(benchmark::State& state) {
         const ThreadClock renderClock(QStringLiteral("gyrelune::Tattr"));
         if (!renderClock.found()) state.SkipWithError("render thread not found in /proc");
 
-        std::vector<double> headlessRates, guiRates, headlessCpuRates, guiCpuRates;
+        std::vector<double> headlessRates, guiRates, headlessCpuRates, guiCpuRates, uiLoads;
         LatencyProbe probe;
         for (int round = 0; round < rounds; ++round) {
             main.Button2Click(); // Stop: the headless loop has the machine to itself
@@ -205,11 +205,16 @@ void BM_GuiReadoutAgainstHeadless(benchmark::State& state) {
             const std::size_t first = readouts.size();
             const std::int32_t countBefore = main.renderCore().shownPointCount.load();
             const double cpuBefore = renderClock.seconds();
+            const double uiBefore = threadCpuSeconds();
+            QElapsedTimer roundClock;
+            roundClock.start();
             collecting = true;
             probe.start();
             runEventLoop(roundSeconds * 1000 + 100);
             probe.stop();
             collecting = false;
+            uiLoads.push_back(100.0 * (threadCpuSeconds() - uiBefore) /
+                              (double(roundClock.elapsed()) / 1000.0));
             guiCpuRates.push_back((main.renderCore().shownPointCount.load() - countBefore) /
                                   (renderClock.seconds() - cpuBefore));
 
@@ -237,6 +242,7 @@ void BM_GuiReadoutAgainstHeadless(benchmark::State& state) {
         state.counters["event_wait_p99_ms"] = probe.percentile99();
         state.counters["events_probed"] = double(probe.count());
         state.counters["screen_copies"] = image.copiesMade();
+        state.counters["ui_thread_cpu_percent"] = median(uiLoads);
         std::printf("picture %dx%d; read-outs used: %zu; headless rounds: %zu\n", size.width(),
                     size.height(), guiRates.size(), headlessRates.size());
     }
