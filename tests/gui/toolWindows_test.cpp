@@ -60,22 +60,13 @@ TEST_F(ParameterWindowTest, ANewParameterGetsAHiddenWindowWithTheDefaults) {
     TForm4& a = windowOfA();
     EXPECT_EQ(a.windowTitle(), "a jelű konstans");
     EXPECT_EQ(a.Edit1->text(), "a:=");
-    EXPECT_TRUE(a.Edit1->isReadOnly());
-    EXPECT_EQ(a.Edit1->font().pixelSize(), 16);
     EXPECT_EQ(a.valueEdit->text(), "0");
     EXPECT_EQ(a.minimumEdit->text(), "-2");
     EXPECT_EQ(a.maximumEdit->text(), "2");
     EXPECT_EQ(a.minimumEdit->field().marking(), FormulaField::Marking::normal);
     EXPECT_EQ(a.TrackBar1->value(), 500);
-    EXPECT_EQ(a.TrackBar1->maximum(), 1000);
-    EXPECT_EQ(a.TrackBar1->tickPosition(), QSlider::NoTicks);
-    EXPECT_EQ(a.TrackBar1->geometry(), QRect(208, 16, 217, 25));
-    EXPECT_EQ(a.valueEdit->geometry().topLeft(), QPoint(72, 16));
     EXPECT_EQ(a.size(), QSize(485, 55));
-    EXPECT_EQ(a.minimumSize(), a.maximumSize());
     EXPECT_EQ(a.pos(), QPoint(610, 14));
-    EXPECT_EQ(a.windowType(), Qt::Tool);
-    EXPECT_EQ(a.parentWidget(), &main.window);
     EXPECT_FALSE(a.isVisible());
     EXPECT_FALSE(a.activated());
 }
@@ -256,16 +247,11 @@ TEST_F(RotationWindowTest, StartsHiddenWithThreeRowsAtZero) {
     EXPECT_EQ(form.windowTitle(), "Tengely körűli elforgatások");
     EXPECT_EQ(form.size(), QSize(297, 122));
     EXPECT_EQ(form.pos(), QPoint(36, 241));
-    EXPECT_EQ(form.windowType(), Qt::Tool);
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(form.rotationActive());
     for (std::size_t row = 0; row < 3; ++row) {
         EXPECT_EQ(form.strFunct[row]->text(), "0");
         EXPECT_EQ(form.TrackBar[row]->value(), 0);
-        EXPECT_EQ(form.TrackBar[row]->maximum(), 359);
-        EXPECT_EQ(form.TrackBar[row]->tickPosition(), QSlider::NoTicks);
-        EXPECT_EQ(form.TrackBar[row]->geometry().left(), 32);
-        EXPECT_EQ(form.strFunct[row]->geometry().left(), 232);
         EXPECT_EQ(&form.angleField(int(row)).field(), &form.strFunct[row]->field());
     }
     EXPECT_FALSE(form.TrackBar[0]->focusPolicy() & Qt::TabFocus);
@@ -358,16 +344,7 @@ TEST_F(ColourWindowTest, AFreshWindowShowsTheDefaultStopsAndTheirStrip) {
     EXPECT_EQ(form.windowTitle(), "Színek");
     EXPECT_EQ(form.size(), QSize(329, 89));
     EXPECT_EQ(form.pos(), QPoint(505, 220));
-    EXPECT_EQ(form.windowType(), Qt::Tool);
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.Image4->toolTip(), "Háttér színe");
-    EXPECT_EQ(form.Image1->toolTip(), "Zminimum színe");
-    EXPECT_EQ(form.Image2->toolTip(), "Zmaximum színe");
-    EXPECT_EQ(form.Button1->text(), "Új");
-    EXPECT_EQ(form.Button1->toolTip(), "Új köztes szín felvétele");
-    EXPECT_EQ(form.Button3->text(), "Eldob");
-    EXPECT_EQ(form.Button3->toolTip(), "Utolsó köztes elem elhagyása");
-    EXPECT_EQ(form.Button2->text(), "OK");
 
     EXPECT_EQ(pixel(form.Image1), QColor(255, 0, 0));
     EXPECT_EQ(pixel(form.Image2), QColor(0, 0, 255));
