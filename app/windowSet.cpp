@@ -11,9 +11,11 @@
 #include "renderThread.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QWindow>
 
 namespace gyrelune {
 
@@ -48,7 +50,12 @@ WindowSet::~WindowSet() {
 void WindowSet::show() {
     main_->move(mainPosition);
     main_->show();
-    // The image window's outer size counts its frame, which the main window's shows.
+    // The image window's outer size counts its frame, which the main window's
+    // shows once the window manager has framed it (it is exposed by then).
+    QElapsedTimer waited;
+    waited.start();
+    while (!main_->windowHandle()->isExposed() && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     const QSize frame = main_->frameGeometry().size() - main_->size();
     image_->resize(imageOuterSize - frame);
     image_->move(imagePosition);
