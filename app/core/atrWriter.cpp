@@ -29,8 +29,8 @@ int createTemporary(const std::string& target, std::string& name) {
     const std::size_t slash = target.rfind('/');
     const std::string directory = slash == std::string::npos ? "" : target.substr(0, slash + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = directory + ".atr-" + std::to_string(::getpid()) + "-" +
-               std::to_string(counter++) + ".tmp";
+        name = directory + ".atr-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) +
+               ".tmp";
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
