@@ -2,6 +2,7 @@
 #include "commands.h"
 
 #include "atrDocument.h"
+#include "directDriver.h"
 #include "drawSettings.h"
 #include "renderCore.h"
 
@@ -98,22 +99,6 @@ std::string parseOptions(int argc, char** argv, RenderOptions& options) {
         return "the output name must end in \".jpg\", \".bmp\" or \".png\"";
     return {};
 }
-
-// Hand-offs go nowhere: only the final picture is wanted.
-class NoPictureSink : public PictureSink {
-  public:
-    void drawPicture(const QImage&) override {}
-    void setPictureReady() override {}
-};
-
-class DirectDriver : public RenderCore::Driver {
-  public:
-    void synchronisedRestart(RenderCore& core) override { core.applyPendingSettings(); }
-    void synchronisedHandOff(RenderCore& core) override { core.handOffPicture(&sink_); }
-
-  private:
-    NoPictureSink sink_;
-};
 
 class ProgressBar {
   public:

@@ -8,6 +8,7 @@
 
 #include "Unit9.h"
 #include "attrakt.h"
+#include "directDriver.h"
 #include "drawSettings.h"
 #include "renderThread.h"
 #include "windowSet.h"
@@ -76,21 +77,6 @@ class ThreadClock {
 
   private:
     QString statPath_;
-};
-
-class NoPictureSink : public PictureSink {
-  public:
-    void drawPicture(const QImage&) override {}
-    void setPictureReady() override {}
-};
-
-class DirectDriver : public RenderCore::Driver {
-  public:
-    void synchronisedRestart(RenderCore& core) override { core.applyPendingSettings(); }
-    void synchronisedHandOff(RenderCore& core) override { core.handOffPicture(&sink_); }
-
-  private:
-    NoPictureSink sink_;
 };
 
 // gyrelune-cli render's loop for `seconds`; points per second.

@@ -1,6 +1,7 @@
 #include "documentFuzzCheck.h"
 
 #include "atrDocument.h"
+#include "directDriver.h"
 #include "drawSettings.h"
 #include "renderCore.h"
 
@@ -32,21 +33,6 @@ void checkRoundTrip(const ReadResult& read) {
     require(again.document == expected);
 }
 
-class NoSink : public PictureSink {
-  public:
-    void drawPicture(const QImage&) override {}
-    void setPictureReady() override {}
-};
-
-class Driver : public RenderCore::Driver {
-  public:
-    void synchronisedRestart(RenderCore& core) override { core.applyPendingSettings(); }
-    void synchronisedHandOff(RenderCore& core) override { core.handOffPicture(&sink_); }
-
-  private:
-    NoSink sink_;
-};
-
 } // namespace
 
 void checkDocumentBytes(const std::uint8_t* data, std::size_t size) {
@@ -63,7 +49,7 @@ void checkDocumentBytes(const std::uint8_t* data, std::size_t size) {
         return; // reported by the program's error box
     }
     core.applyPendingSettings();
-    Driver driver;
+    DirectDriver driver;
     for (int pass = 0; pass < 20; ++pass)
         core.executePass(driver);
 }
