@@ -3,6 +3,7 @@
 #include "attrakt.h"
 
 #include "strFunct.h"
+#include "toolControls.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -15,23 +16,11 @@ namespace gyrelune {
 
 namespace {
 
-QLabel* label(QWidget* parent, const QString& text, int left, int top, int pixelSize = 0) {
-    auto* result = new QLabel(text, parent);
-    if (pixelSize) {
-        QFont font = result->font();
-        font.setPixelSize(pixelSize);
-        result->setFont(font);
-    }
-    result->adjustSize();
-    result->move(left, top);
-    return result;
-}
-
 // "X " "new" ":=": the coordinate with "new" set small beside it.
 void formulaLabel(QWidget* parent, const QString& coordinate, int top) {
-    QLabel* name = label(parent, coordinate, 8, top, 16);
-    QLabel* sub = label(parent, QStringLiteral("new"), 8 + name->width(), top + 8, 9);
-    label(parent, QStringLiteral(":="), sub->x() + sub->width() + 2, top + 1, 14);
+    QLabel* name = createLabel(parent, coordinate, 8, top, 16);
+    QLabel* sub = createLabel(parent, QStringLiteral("new"), 8 + name->width(), top + 8, 9);
+    createLabel(parent, QStringLiteral(":="), sub->x() + sub->width() + 2, top + 1, 14);
 }
 
 QPushButton* button(QWidget* parent, const QString& text, const QString& hint, int left, int top) {
@@ -67,10 +56,10 @@ void TForm1::createControls() {
         strFunct[std::size_t(row)]->setGeometry(64, 8 + 30 * row, 320, 24);
 
     // View settings on the right.
-    label(client, QStringLiteral("Nagyítás"), 396, 12);
-    label(client, QStringLiteral("Közép X"), 396, 42);
-    label(client, QStringLiteral("Y"), 450, 72);
-    label(client, QStringLiteral("Fényerő:"), 396, 102);
+    createLabel(client, QStringLiteral("Nagyítás"), 396, 12);
+    createLabel(client, QStringLiteral("Közép X"), 396, 42);
+    createLabel(client, QStringLiteral("Y"), 450, 72);
+    createLabel(client, QStringLiteral("Fényerő:"), 396, 102);
     for (int row = 0; row < 4; ++row)
         strFunct[std::size_t(3 + row)]->setGeometry(466, 8 + 30 * row, 97, 24);
     strFunct[3]->setToolTip(QStringLiteral("Nagyítási szorzó"));

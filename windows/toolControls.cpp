@@ -67,9 +67,11 @@ QFrame* createBevel(QWidget* parent, int left, int top, int width, int height) {
 
 QLabel* createLabel(QWidget* parent, const QString& text, int left, int top, int pixelSize) {
     auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setPixelSize(pixelSize);
-    label->setFont(font);
+    if (pixelSize > 0) {
+        QFont font = label->font();
+        font.setPixelSize(pixelSize);
+        label->setFont(font);
+    }
     label->adjustSize();
     label->move(left, top);
     return label;

@@ -1,5 +1,5 @@
 #pragma once
-// Small controls the tool windows share: a slider whose window sees its keys
+// Small controls the windows share: a slider whose window sees its keys
 // first, a picture box (swatch or strip), a bevel frame and a fixed label.
 
 #include <QImage>
@@ -54,7 +54,8 @@ std::int32_t fromQColor(const QColor& colour);
 
 // A lowered frame drawn behind the controls it groups.
 QFrame* createBevel(QWidget* parent, int left, int top, int width, int height);
-QLabel* createLabel(QWidget* parent, const QString& text, int left, int top, int pixelSize);
+// A label sized to its text; pixelSize 0 keeps the window's font.
+QLabel* createLabel(QWidget* parent, const QString& text, int left, int top, int pixelSize = 0);
 // A read-only line without a frame, in the window's own colour.
 QLineEdit* createNameLabel(QWidget* parent, int left, int top, int width, int pixelSize);
 
