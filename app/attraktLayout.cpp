@@ -82,17 +82,8 @@ void TForm1::createControls() {
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
 
     // The status line: read-only, borderless, in the window's colour.
-    Edit1 = new QLineEdit(client);
-    Edit1->setReadOnly(true);
-    Edit1->setFrame(false);
-    Edit1->setFocusPolicy(Qt::NoFocus);
-    QPalette palette = Edit1->palette();
-    palette.setColor(QPalette::Base, client->palette().color(QPalette::Window));
-    Edit1->setPalette(palette);
-    QFont small = Edit1->font();
-    small.setPixelSize(10);
-    Edit1->setFont(small);
-    Edit1->setGeometry(8, 129, 553, 17);
+    Edit1 = createNameLabel(client, 8, 129, 553, 10);
+    Edit1->resize(553, 17);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);

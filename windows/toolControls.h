@@ -56,7 +56,7 @@ std::int32_t fromQColor(const QColor& colour);
 QFrame* createBevel(QWidget* parent, int left, int top, int width, int height);
 // A label sized to its text; pixelSize 0 keeps the window's font.
 QLabel* createLabel(QWidget* parent, const QString& text, int left, int top, int pixelSize = 0);
-// A read-only line without a frame, in the window's own colour.
+// A read-only line without a frame, in the window's own colour (name labels, the status line).
 QLineEdit* createNameLabel(QWidget* parent, int left, int top, int width, int pixelSize);
 
 } // namespace gyrelune
