@@ -1,6 +1,6 @@
 // Gyrelune: an interactive explorer of three-dimensional strange attractors.
 
-#include "windowSet.h"
+#include "app/windowSet.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,14 +1,14 @@
-#include "windowSet.h"
+#include "app/windowSet.h"
 
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
-#include "Unit6.h"
-#include "Unit7.h"
-#include "Unit9.h"
-#include "attrakt.h"
-#include "renderThread.h"
+#include "windows/rotationWindow.h"
+#include "windows/colourWindow.h"
+#include "windows/parameterWindow.h"
+#include "windows/resolutionDialog.h"
+#include "windows/helpWindow.h"
+#include "windows/aboutWindow.h"
+#include "windows/imageWindow.h"
+#include "app/mainWindow.h"
+#include "render/renderThread.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -20,19 +20,19 @@
 namespace gyrelune {
 
 WindowSet::WindowSet() {
-    main_ = std::make_unique<TForm1>();
-    TForm1* main = main_.get();
-    rotation_ = new TForm2(*main, main);
-    colours_ = new TForm3(*main, main);
+    main_ = std::make_unique<MainWindow>();
+    MainWindow* main = main_.get();
+    rotation_ = new RotationWindow(*main, main);
+    colours_ = new ColourWindow(*main, main);
     main_->setToolWindows(
-        {rotation_, colours_, [main] { return std::make_unique<TForm4>(*main); }});
-    resolution_ = new TForm5(main_.get());
+        {rotation_, colours_, [main] { return std::make_unique<ParameterWindow>(*main); }});
+    resolution_ = new ResolutionDialog(main_.get());
     resolution_->move(132, 149);
-    help_ = std::make_unique<TForm6>();
+    help_ = std::make_unique<HelpWindow>();
     help_->move(413, 30);
-    about_ = std::make_unique<TForm7>();
+    about_ = std::make_unique<AboutWindow>();
     about_->move(469, 91);
-    image_ = std::make_unique<TForm9>(*main_);
+    image_ = std::make_unique<ImageWindow>(*main_);
     resolution_->setImageWindow(*image_);
     main_->setWindows({resolution_, help_.get(), about_.get(), image_.get()});
 }

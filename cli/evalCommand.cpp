@@ -1,6 +1,6 @@
-#include "commands.h"
-#include "formulaField.h"
-#include "strFunctUNIT.h"
+#include "cli/commands.h"
+#include "formula/formulaField.h"
+#include "formula/formula.h"
 
 #include <cstdio>
 #include <string>
@@ -12,7 +12,7 @@ int evalCommand(int argc, char** argv) {
         std::fprintf(stderr, "gyrelune-cli eval: missing FORMULA\n");
         return 2;
     }
-    TstrFunctUNIT formula;
+    Formula formula;
     formula.text = argv[1];
     bool error;
     formula.Compile(error);

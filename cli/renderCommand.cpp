@@ -1,10 +1,10 @@
 // gyrelune-cli render: the program's first drawing, without windows.
-#include "commands.h"
+#include "cli/commands.h"
 
-#include "atrDocument.h"
-#include "directDriver.h"
-#include "drawSettings.h"
-#include "renderCore.h"
+#include "core/atrDocument.h"
+#include "render/directDriver.h"
+#include "core/headlessSession.h"
+#include "render/renderCore.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -137,7 +137,7 @@ int renderCommand(int argc, char** argv) {
             if (read.stage == ReadStage::nothing)
                 return usageError("cannot read '" + options.document + "': " + read.error);
         }
-        drawSettings(options.document.empty() ? nullptr : &read, options.gain, services);
+        startHeadlessDrawing(options.document.empty() ? nullptr : &read, options.gain, services);
     } catch (const std::exception& failure) {
         return usageError("cannot draw '" + options.document + "': " + failure.what());
     }

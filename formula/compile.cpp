@@ -1,26 +1,26 @@
-#include "strFunctUNIT.h"
-#include "tokeniser.h"
+#include "formula/formula.h"
+#include "formula/tokeniser.h"
 
 namespace gyrelune {
 namespace {
 
-bool isSymbol(const lexegy* t, char c) {
+bool isSymbol(const Token* t, char c) {
     return t->operation.symbol.size() == 1 && t->operation.symbol[0] == c;
 }
 
-lexegy pop(lexegy*& top) {
-    lexegy* t = top;
+Token pop(Token*& top) {
+    Token* t = top;
     top = t->next;
-    lexegy out = *t;
+    Token out = *t;
     out.next = nullptr;
     return out;
 }
 
 // Shunting to Polish order; the operator stack is linked through `next`.
-void toPolish(std::vector<lexegy>& tokens, lengysor& queue) {
-    lexegy* top = nullptr;
+void toPolish(std::vector<Token>& tokens, PostfixQueue& queue) {
+    Token* top = nullptr;
     bool operandSeen = false;
-    for (lexegy& t : tokens) {
+    for (Token& t : tokens) {
         if (!t.isOperation) {
             queue.push_back(t);
             operandSeen = true;
@@ -49,20 +49,20 @@ void toPolish(std::vector<lexegy>& tokens, lengysor& queue) {
 
 } // namespace
 
-void TstrFunctUNIT::Compile(bool& error) {
+void Formula::Compile(bool& error) {
     error = false;
     queue_.clear();
     variables_.clear();
-    std::vector<lexegy> tokens;
+    std::vector<Token> tokens;
     bool tooLarge = false;
     int depth = 0;
     std::size_t pos = 0;
-    lexegy t;
+    Token t;
     while (formula_detail::nextToken(text, pos, t, variables_, tooLarge)) {
         if (t.isOperation && isSymbol(&t, '(')) ++depth;
         if (t.isOperation && isSymbol(&t, ')')) --depth;
         tokens.push_back(t);
-        t = lexegy();
+        t = Token();
         if (depth < 0) break;
     }
     if (depth != 0) error = true;
@@ -75,18 +75,18 @@ void TstrFunctUNIT::Compile(bool& error) {
     error = code == 1 || tooLarge;
 }
 
-int TstrFunctUNIT::FindVariable(const std::string& name) const {
+int Formula::FindVariable(const std::string& name) const {
     for (std::size_t i = 0; i < variables_.size(); ++i)
         if (variables_[i].name == name) return int(i);
     return -1;
 }
 
-void TstrFunctUNIT::SetVariable(const std::string& name, Real48 value) {
+void Formula::SetVariable(const std::string& name, Real48 value) {
     const int index = FindVariable(name);
     if (index >= 0) variables_[std::size_t(index)].value = value;
 }
 
-void TstrFunctUNIT::replaceVariables(const valtozok& table) {
+void Formula::replaceVariables(const VariableTable& table) {
     bool sameNames = table.size() == variables_.size();
     for (std::size_t i = 0; sameNames && i < table.size(); ++i)
         sameNames = table[i].name == variables_[i].name;

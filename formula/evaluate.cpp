@@ -1,5 +1,5 @@
-#include "operations.h"
-#include "strFunctUNIT.h"
+#include "formula/operations.h"
+#include "formula/formula.h"
 
 namespace gyrelune {
 namespace {
@@ -7,11 +7,11 @@ constexpr std::uint8_t pushConstant = 0;
 constexpr std::uint8_t pushVariable = 15;
 } // namespace
 
-void TstrFunctUNIT::buildProgram() {
+void Formula::buildProgram() {
     program_.clear();
     int depth = 0;
     wellFormed_ = true;
-    for (const lexegy& t : queue_) {
+    for (const Token& t : queue_) {
         Instruction ins{pushConstant, -1, 0.0};
         if (!t.isOperation) {
             if (t.operand.isVariable)
@@ -33,9 +33,9 @@ void TstrFunctUNIT::buildProgram() {
     resolveSlots();
 }
 
-void TstrFunctUNIT::resolveSlots() {
+void Formula::resolveSlots() {
     std::size_t i = 0;
-    for (const lexegy& t : queue_) {
+    for (const Token& t : queue_) {
         if (t.isOperation && t.operation.code == opNone) continue;
         if (!t.isOperation && t.operand.isVariable) {
             Instruction& ins = program_[i];
@@ -47,18 +47,18 @@ void TstrFunctUNIT::resolveSlots() {
     }
 }
 
-long double TstrFunctUNIT::Evaluate(std::int32_t& code) {
+long double Formula::Evaluate(std::int32_t& code) {
     return wellFormed_ ? run<false>(code) : run<true>(code);
 }
 
 // Checked follows every rule for malformed queues; the unchecked form relies
 // on a queue that can neither underflow nor leave extra values.
-template <bool Checked> long double TstrFunctUNIT::run(std::int32_t& code) {
+template <bool Checked> long double Formula::run(std::int32_t& code) {
     using namespace formula_detail;
     code = 0;
     double* const base = stack_.data();
     double* sp = base;
-    const valtozo* vars = variables_.data();
+    const Variable* vars = variables_.data();
     for (const Instruction& ins : program_) {
         switch (ins.code) {
         case pushConstant:

@@ -1,4 +1,4 @@
-#include "formulaField.h"
+#include "formula/formulaField.h"
 
 namespace gyrelune {
 

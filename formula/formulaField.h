@@ -2,7 +2,7 @@
 // A formula edit field without its widget: the text, the formula compiled from
 // it and the error marking. The widget and the headless tools share it.
 
-#include "strFunctUNIT.h"
+#include "formula/formula.h"
 
 #include <functional>
 #include <string>
@@ -33,7 +33,7 @@ class FormulaField {
     std::function<void(Marking)> onMarked;
 
   private:
-    TstrFunctUNIT compiled_;
+    Formula compiled_;
     Marking marking_ = Marking::none;
 };
 

@@ -1,4 +1,4 @@
-#include "leadingInteger.h"
+#include "formula/leadingInteger.h"
 
 namespace gyrelune {
 namespace {

@@ -3,8 +3,8 @@
 // is stored as a 6-byte real. Forced inline: as calls they pass long doubles
 // through memory, which cost Evaluate about a fifth of its time.
 
-#include "extendedMath.h"
-#include "strFunctUNIT.h"
+#include "formula/extendedMath.h"
+#include "formula/formula.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "real48.h"
+#include "formula/real48.h"
 
 #include <cfenv>
 #include <cmath>

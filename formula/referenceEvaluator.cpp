@@ -1,13 +1,13 @@
-#include "referenceEvaluator.h"
-#include "operations.h"
+#include "formula/referenceEvaluator.h"
+#include "formula/operations.h"
 
 namespace gyrelune {
 
-long double referenceEvaluate(const TstrFunctUNIT& formula, std::int32_t& code) {
+long double referenceEvaluate(const Formula& formula, std::int32_t& code) {
     using namespace formula_detail;
     code = 0;
     std::vector<Real48> stack;
-    for (const lexegy& t : formula.queue()) {
+    for (const Token& t : formula.queue()) {
         if (!t.isOperation) {
             if (!t.operand.isVariable) {
                 stack.push_back(t.operand.value);

@@ -2,10 +2,10 @@
 // The evaluation algorithm exactly as stated, token by token with name lookup
 // and a growing stack; the fast evaluator must agree with it bit for bit.
 
-#include "strFunctUNIT.h"
+#include "formula/formula.h"
 
 namespace gyrelune {
 
-long double referenceEvaluate(const TstrFunctUNIT& formula, std::int32_t& code);
+long double referenceEvaluate(const Formula& formula, std::int32_t& code);
 
 } // namespace gyrelune

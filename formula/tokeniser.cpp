@@ -1,4 +1,4 @@
-#include "tokeniser.h"
+#include "formula/tokeniser.h"
 
 #include <cfenv>
 #include <cstdlib>
@@ -14,7 +14,7 @@ bool endsName(char c) {
     return c == ' ' || c == '+' || c == '-' || c == '*' || c == '/' || c == '(' || c == ')';
 }
 
-void makeOperation(lexegy& t, const char* symbol, std::uint8_t code, std::uint8_t priority) {
+void makeOperation(Token& t, const char* symbol, std::uint8_t code, std::uint8_t priority) {
     t.isOperation = true;
     t.operation.symbol = std::string(symbol); // moved: GCC 12 -O3 warns falsely on assign
     t.operation.code = code;
@@ -74,7 +74,7 @@ Real48 readLiteral(const std::string& s, std::size_t& pos, bool& tooLarge) {
     return Real48();
 }
 
-bool nextToken(const std::string& s, std::size_t& pos, lexegy& t, valtozok& variables,
+bool nextToken(const std::string& s, std::size_t& pos, Token& t, VariableTable& variables,
                bool& tooLarge) {
     while (pos < s.size() && s[pos] == ' ')
         ++pos;
@@ -157,7 +157,7 @@ bool nextToken(const std::string& s, std::size_t& pos, lexegy& t, valtozok& vari
     t.operand.name = s.substr(pos, end - pos);
     pos = end;
     bool known = false;
-    for (const valtozo& v : variables)
+    for (const Variable& v : variables)
         known = known || v.name == t.operand.name;
     if (!known) variables.push_back({t.operand.name, Real48()});
     return true;

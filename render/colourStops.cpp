@@ -1,4 +1,4 @@
-#include "colourStops.h"
+#include "render/colourStops.h"
 
 namespace gyrelune {
 

@@ -2,7 +2,7 @@
 // Runs a loop pass's synchronised calls directly on the calling thread: for a
 // core that no window shows (the headless renderer), so hand-offs only publish.
 
-#include "renderCore.h"
+#include "render/renderCore.h"
 
 namespace gyrelune {
 

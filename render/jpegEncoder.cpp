@@ -1,4 +1,4 @@
-#include "jpegEncoder.h"
+#include "render/jpegEncoder.h"
 
 #include <csetjmp>
 #include <jpeglib.h>

@@ -2,8 +2,8 @@
 // renderer) through QImage's writer; written beside the target and renamed
 // over it only when complete.
 
-#include "jpegEncoder.h"
-#include "renderCore.h"
+#include "render/jpegEncoder.h"
+#include "render/renderCore.h"
 
 #include <QFile>
 #include <QImageWriter>

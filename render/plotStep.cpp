@@ -1,6 +1,6 @@
 // One orbit point: rotate, project, track the range, iterate, accumulate.
 
-#include "renderCore.h"
+#include "render/renderCore.h"
 
 #include <cmath>
 
@@ -88,16 +88,16 @@ bool RenderCore::iterateOrbit() noexcept {
     if (!Real48::tryFromExtended(orbitX_, x) || !Real48::tryFromExtended(orbitY_, y) ||
         !Real48::tryFromExtended(orbitZ_, z))
         return false;
-    TstrFunctUNIT* formulas[3] = {&formulaX_, &formulaY_, &formulaZ_};
+    Formula* formulas[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
     for (int i = 0; i < 3; ++i) {
         if (slotX_[i] >= 0) formulas[i]->setVariableAt(slotX_[i], x);
         if (slotY_[i] >= 0) formulas[i]->setVariableAt(slotY_[i], y);
         if (slotZ_[i] >= 0) formulas[i]->setVariableAt(slotZ_[i], z);
     }
     std::int32_t code = 0;
-    const long double newX = formulaX_.Evaluate(code);
-    const long double newY = formulaY_.Evaluate(code);
-    const long double newZ = formulaZ_.Evaluate(code);
+    const long double newX = activeFormulaX_.Evaluate(code);
+    const long double newY = activeFormulaY_.Evaluate(code);
+    const long double newZ = activeFormulaZ_.Evaluate(code);
     orbitX_ = newX;
     orbitY_ = newY;
     orbitZ_ = newZ;

@@ -1,4 +1,4 @@
-#include "randomGenerator.h"
+#include "render/randomGenerator.h"
 
 namespace gyrelune {
 

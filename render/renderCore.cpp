@@ -1,7 +1,7 @@
-#include "renderCore.h"
+#include "render/renderCore.h"
 
-#include "extendedMath.h"
-#include "jpegEncoder.h"
+#include "formula/extendedMath.h"
+#include "render/jpegEncoder.h"
 
 #include <algorithm>
 #include <new>
@@ -58,7 +58,7 @@ void RenderCore::setUp(int width, int height) {
     pointCount_ = 0;
     restartRequested.store(false);
     const char* identity[3] = {"x", "y", "z"};
-    TstrFunctUNIT* active[3] = {&formulaX_, &formulaY_, &formulaZ_};
+    Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
     for (int i = 0; i < 3; ++i) {
         bool error = false;
         active[i]->text = identity[i];
@@ -113,8 +113,8 @@ void RenderCore::applyPendingSettings() {
     angleZ_ = pendingAngleZ;
     takeAngles();
     gain_ = pendingGain;
-    TstrFunctUNIT* pending[3] = {&editFormulaX, &editFormulaY, &editFormulaZ};
-    TstrFunctUNIT* active[3] = {&formulaX_, &formulaY_, &formulaZ_};
+    Formula* pending[3] = {&pendingFormulaX, &pendingFormulaY, &pendingFormulaZ};
+    Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
     for (int i = 0; i < 3; ++i) {
         if (pending[i]->text != active[i]->text) {
             bool error = false;
@@ -128,7 +128,7 @@ void RenderCore::applyPendingSettings() {
 }
 
 void RenderCore::resolveCoordinateSlots() {
-    const TstrFunctUNIT* active[3] = {&formulaX_, &formulaY_, &formulaZ_};
+    const Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
     for (int i = 0; i < 3; ++i) {
         slotX_[i] = active[i]->FindVariable("x");
         slotY_[i] = active[i]->FindVariable("y");

@@ -1,16 +1,16 @@
 #pragma once
 // The render core: the orbit, rotation, projection, depth colouring and the
-// off-screen picture, without any window. The render thread (TattrSzal) and
+// off-screen picture, without any window. The render thread (RenderThread) and
 // the headless renderer drive the same object through executePass().
 //
 // Threads: the UI thread writes the pending settings and raises
 // restartRequested last; the render thread copies them over only inside
 // applyPendingSettings(), which its driver runs synchronised on the UI thread.
 
-#include "colourStops.h"
-#include "randomGenerator.h"
-#include "real48.h"
-#include "strFunctUNIT.h"
+#include "render/colourStops.h"
+#include "render/randomGenerator.h"
+#include "formula/real48.h"
+#include "formula/formula.h"
 
 #include <QImage>
 
@@ -58,7 +58,7 @@ class RenderCore {
     RenderCore& operator=(const RenderCore&) = delete;
 
     // ---- Pending settings: written by the UI thread only.
-    TstrFunctUNIT editFormulaX, editFormulaY, editFormulaZ;
+    Formula pendingFormulaX, pendingFormulaY, pendingFormulaZ;
     ColourStops pendingColours;
     std::int32_t pendingBackground = 0;
     Real48 pendingZoom, pendingCentreX, pendingCentreY;
@@ -126,9 +126,9 @@ class RenderCore {
     Real48 yMin() const { return yMin_; }
     Real48 zMax() const { return zMax_; }
     Real48 zMin() const { return zMin_; }
-    const TstrFunctUNIT& formulaX() const { return formulaX_; }
-    const TstrFunctUNIT& formulaY() const { return formulaY_; }
-    const TstrFunctUNIT& formulaZ() const { return formulaZ_; }
+    const Formula& formulaX() const { return activeFormulaX_; }
+    const Formula& formulaY() const { return activeFormulaY_; }
+    const Formula& formulaZ() const { return activeFormulaZ_; }
     bool isSetUp() const { return setUp_; }
 
   private:
@@ -147,8 +147,8 @@ class RenderCore {
     long double orbitX_ = 0, orbitY_ = 0, orbitZ_ = 0;
     std::vector<PixelCell> pixelGrid_; // column-major, (W+1) x (H+1)
     int gridWidth_ = 0, gridHeight_ = 0;
-    TstrFunctUNIT formulaX_, formulaY_, formulaZ_;
-    // Table slots of x, y, z (-1: not used) in formulaX_, formulaY_, formulaZ_.
+    Formula activeFormulaX_, activeFormulaY_, activeFormulaZ_;
+    // Table slots of x, y, z (-1: not used) in activeFormulaX_, activeFormulaY_, activeFormulaZ_.
     int slotX_[3] = {-1, -1, -1}, slotY_[3] = {-1, -1, -1}, slotZ_[3] = {-1, -1, -1};
     std::mutex saveNameMutex_;
     std::string saveFileName_;

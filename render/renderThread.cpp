@@ -1,6 +1,6 @@
-#include "renderThread.h"
+#include "render/renderThread.h"
 
-#include "raceAnnotations.h"
+#include "render/raceAnnotations.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -9,17 +9,17 @@
 
 namespace gyrelune {
 
-TattrSzal::TattrSzal(QObject* parent) : QThread(parent) {
+RenderThread::RenderThread(QObject* parent) : QThread(parent) {
     core_.onSaveFailed = [this](const std::string& fileName, const std::string& reason) {
         emit saveFailed(QString::fromStdString(fileName), QString::fromStdString(reason));
     };
 }
 
-TattrSzal::~TattrSzal() {
+RenderThread::~RenderThread() {
     shutdown();
 }
 
-void TattrSzal::resumeThread() {
+void RenderThread::resumeThread() {
     if (stopRequested_.load()) return;
     {
         std::lock_guard lock(gateMutex_);
@@ -32,15 +32,15 @@ void TattrSzal::resumeThread() {
     }
 }
 
-void TattrSzal::suspendThread() {
+void RenderThread::suspendThread() {
     paused_.store(true);
 }
 
-bool TattrSzal::isSuspended() const {
+bool RenderThread::isSuspended() const {
     return paused_.load();
 }
 
-void TattrSzal::shutdown() {
+void RenderThread::shutdown() {
     {
         std::lock_guard lock(gateMutex_);
         stopRequested_.store(true);
@@ -56,7 +56,7 @@ void TattrSzal::shutdown() {
     markAcquire(this);
 }
 
-void TattrSzal::run() {
+void RenderThread::run() {
     while (!stopRequested_.load(std::memory_order_relaxed)) {
         waitAtGate();
         if (stopRequested_.load(std::memory_order_relaxed)) break;
@@ -65,13 +65,13 @@ void TattrSzal::run() {
     markRelease(this); // joined in shutdown
 }
 
-void TattrSzal::waitAtGate() {
+void RenderThread::waitAtGate() {
     if (!paused_.load(std::memory_order_acquire)) return;
     std::unique_lock lock(gateMutex_);
     gateOpened_.wait(lock, [this] { return !paused_.load() || stopRequested_.load(); });
 }
 
-void TattrSzal::runOnUiThread(void (*work)(TattrSzal&, RenderCore&), RenderCore& core) {
+void RenderThread::runOnUiThread(void (*work)(RenderThread&, RenderCore&), RenderCore& core) {
     CallInFlight call{work, &core, {}};
     callInFlight_ = &call;
     markRelease(&callInFlight_);
@@ -82,7 +82,7 @@ void TattrSzal::runOnUiThread(void (*work)(TattrSzal&, RenderCore&), RenderCore&
 }
 
 // UI thread; the render thread waits in runOnUiThread meanwhile.
-void TattrSzal::serveCallInFlight() {
+void RenderThread::serveCallInFlight() {
     markAcquire(&callInFlight_);
     CallInFlight* call = callInFlight_;
     try {
@@ -93,12 +93,12 @@ void TattrSzal::serveCallInFlight() {
     markRelease(&callInFlight_);
 }
 
-void TattrSzal::synchronisedRestart(RenderCore& core) {
-    runOnUiThread([](TattrSzal&, RenderCore& c) { c.applyPendingSettings(); }, core);
+void RenderThread::synchronisedRestart(RenderCore& core) {
+    runOnUiThread([](RenderThread&, RenderCore& c) { c.applyPendingSettings(); }, core);
 }
 
-void TattrSzal::synchronisedHandOff(RenderCore& core) {
-    runOnUiThread([](TattrSzal& t, RenderCore& c) { c.handOffPicture(t.sink_); }, core);
+void RenderThread::synchronisedHandOff(RenderCore& core) {
+    runOnUiThread([](RenderThread& t, RenderCore& c) { c.handOffPicture(t.sink_); }, core);
 }
 
 } // namespace gyrelune

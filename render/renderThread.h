@@ -1,9 +1,9 @@
 #pragma once
-// TattrSzal, the render thread: runs the render core's loop without end.
+// RenderThread, the render thread: runs the render core's loop without end.
 // Stop and Continue close and open a pause gate that the loop passes every
 // step; restarts and hand-offs run synchronised on the UI thread.
 
-#include "renderCore.h"
+#include "render/renderCore.h"
 
 #include <QThread>
 
@@ -14,12 +14,12 @@
 
 namespace gyrelune {
 
-class TattrSzal : public QThread, private RenderCore::Driver {
+class RenderThread : public QThread, private RenderCore::Driver {
     Q_OBJECT
   public:
     // Created suspended: the loop does not run until the first resumeThread().
-    explicit TattrSzal(QObject* parent = nullptr);
-    ~TattrSzal() override; // stops in order (see shutdown)
+    explicit RenderThread(QObject* parent = nullptr);
+    ~RenderThread() override; // stops in order (see shutdown)
 
     RenderCore& core() { return core_; }
 
@@ -47,11 +47,11 @@ class TattrSzal : public QThread, private RenderCore::Driver {
     void synchronisedHandOff(RenderCore& core) override;
     void waitAtGate();
     // Runs work on the UI thread and waits for it; rethrows what it threw.
-    void runOnUiThread(void (*work)(TattrSzal&, RenderCore&), RenderCore& core);
+    void runOnUiThread(void (*work)(RenderThread&, RenderCore&), RenderCore& core);
     Q_INVOKABLE void serveCallInFlight();
 
     struct CallInFlight {
-        void (*work)(TattrSzal&, RenderCore&);
+        void (*work)(RenderThread&, RenderCore&);
         RenderCore* core;
         std::exception_ptr failure;
     };

@@ -1,6 +1,6 @@
 // Depth colouring: per-cell accumulators and the pixel shading derived from them.
 
-#include "renderCore.h"
+#include "render/renderCore.h"
 
 #include <cmath>
 

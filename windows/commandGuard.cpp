@@ -1,4 +1,4 @@
-#include "commandGuard.h"
+#include "windows/commandGuard.h"
 
 #include <QApplication>
 #include <QMessageBox>

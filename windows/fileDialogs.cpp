@@ -1,4 +1,4 @@
-#include "fileDialogs.h"
+#include "windows/fileDialogs.h"
 
 #include <QFileDialog>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "keyPreview.h"
+#include "windows/keyPreview.h"
 
 #include <QApplication>
 #include <QKeyEvent>

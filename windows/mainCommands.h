@@ -6,9 +6,9 @@
 // plugged in, the main window uses its defaults (angles "0", the default
 // stops over black, parameter windows without a screen).
 
-#include "colourStops.h"
-#include "editField.h"
-#include "parameterList.h"
+#include "render/colourStops.h"
+#include "core/editField.h"
+#include "core/parameterList.h"
 
 #include <cstdint>
 
@@ -24,23 +24,23 @@ class MainCommands {
   public:
     virtual ~MainCommands() = default;
 
-    virtual void BitBtn1Click() = 0;     // Draw
-    virtual void Button1Click() = 0;     // Centre
-    virtual void Button3Click() = 0;     // "Forgat": activate and show the rotation window
-    virtual void Bezrs1Click() = 0;      // "Kép mentése"
-    virtual void Sznezs1Click() = 0;     // "Színek": repaint and show the colour window
-    virtual void Konstansok1Click() = 0; // "Paraméterek": stack and show the parameter windows
-    virtual void N3Dbellts1Click() = 0;  // "Felbontás": fill and show the resolution dialog
+    virtual void draw() = 0;     // Draw
+    virtual void centre() = 0;     // Centre
+    virtual void showRotationWindow() = 0;     // "Forgat": activate and show the rotation window
+    virtual void savePicture() = 0;      // "Kép mentése"
+    virtual void showColourWindow() = 0;     // "Színek": repaint and show the colour window
+    virtual void showParameterWindows() = 0; // "Paraméterek": stack and show the parameter windows
+    virtual void showResolutionDialog() = 0;  // "Felbontás": fill and show the resolution dialog
     virtual void showMainWindow() = 0;   // "Főablak"
-    virtual void RequestRestart() = 0;
+    virtual void requestRestart() = 0;
 
     // Set at creation, after a document open and by every picture hand-off.
     virtual bool pictureReady() const = 0;
     virtual void setPictureReady() = 0;
 
     // The published depth range (the colour window's strip).
-    virtual long double GetZMax() const = 0;
-    virtual long double GetZMin() const = 0;
+    virtual long double publishedZMax() const = 0;
+    virtual long double publishedZMin() const = 0;
 
     // The render thread's pending settings and published values.
     virtual RenderCore& renderCore() = 0;
@@ -50,19 +50,19 @@ class MainCommands {
     virtual QWidget* mainWindow() = 0;
 };
 
-// The rotation window (TForm2) as Draw, "Forgat" and documents use it.
-class RotationWindow {
+// The rotation window (RotationWindow) as Draw, "Forgat" and documents use it.
+class AbstractRotationWindow {
   public:
-    virtual ~RotationWindow() = default;
-    virtual EditField& angleField(int axis) = 0; // 0: X (strFunct1), 1: Y, 2: Z
+    virtual ~AbstractRotationWindow() = default;
+    virtual EditField& angleField(int axis) = 0; // 0: X, 1: Y, 2: Z
     virtual void setRotationActive(bool active) = 0;
     virtual QWidget* widget() = 0;
 };
 
-// The colour window (TForm3): the edited stop list and background.
-class ColourWindow {
+// The colour window (ColourWindow): the edited stop list and background.
+class AbstractColourWindow {
   public:
-    virtual ~ColourWindow() = default;
+    virtual ~AbstractColourWindow() = default;
     virtual ColourStops& colourStops() = 0;
     virtual std::int32_t& background() = 0;
     virtual void repaintSwatches() = 0;
@@ -71,10 +71,10 @@ class ColourWindow {
 
 // The tool windows the main window drives; a null or empty member keeps the default.
 struct ToolWindows {
-    RotationWindow* rotation = nullptr;
-    ColourWindow* colours = nullptr;
-    // Makes a parameter window (TForm4) owned by the main window, hidden; the
-    // parameter list runs its FormCreate.
+    AbstractRotationWindow* rotation = nullptr;
+    AbstractColourWindow* colours = nullptr;
+    // Makes a parameter window (ParameterWindow) owned by the main window, hidden; the
+    // parameter list runs its initialise.
     ParameterList::WindowFactory parameterWindowFactory;
 };
 

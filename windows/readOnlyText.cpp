@@ -1,4 +1,4 @@
-#include "readOnlyText.h"
+#include "windows/readOnlyText.h"
 
 #include <QPlainTextEdit>
 

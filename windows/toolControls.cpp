@@ -1,6 +1,6 @@
-#include "toolControls.h"
+#include "windows/toolControls.h"
 
-#include "keyPreview.h"
+#include "windows/keyPreview.h"
 
 #include <QFrame>
 #include <QKeyEvent>

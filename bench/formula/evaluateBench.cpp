@@ -2,9 +2,9 @@
 // previous point) through Evaluate, beside the same step written by hand with
 // the same rounding after every operation, and beside muparser in double.
 
-#include "extendedMath.h"
-#include "real48.h"
-#include "strFunctUNIT.h"
+#include "formula/extendedMath.h"
+#include "formula/real48.h"
+#include "formula/formula.h"
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>
@@ -29,7 +29,7 @@ struct Point {
 // ---- Through the engine.
 
 struct CompiledMap {
-    TstrFunctUNIT f[3];
+    Formula f[3];
     int slot[3][3]; // [formula][x, y, z] table index or -1
 
     CompiledMap() {
@@ -65,7 +65,7 @@ inline double r(long double v) {
 }
 
 double literal(const char* text) {
-    TstrFunctUNIT f;
+    Formula f;
     f.text = text;
     bool error;
     f.Compile(error);

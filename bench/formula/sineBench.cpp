@@ -1,6 +1,6 @@
 // The x87 fsin/fcos that the engine uses, against glibc's sinl/cosl.
 
-#include "extendedMath.h"
+#include "formula/extendedMath.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,12 +6,12 @@
 // The two are measured in alternating rounds so that a change in the
 // machine's load hits both alike; the figures are medians over the rounds.
 
-#include "Unit9.h"
-#include "attrakt.h"
-#include "directDriver.h"
-#include "drawSettings.h"
-#include "renderThread.h"
-#include "windowSet.h"
+#include "windows/imageWindow.h"
+#include "app/mainWindow.h"
+#include "render/directDriver.h"
+#include "core/headlessSession.h"
+#include "render/renderThread.h"
+#include "app/windowSet.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -83,7 +83,7 @@ class ThreadClock {
 class HeadlessRenderer {
   public:
     HeadlessRenderer(int width, int height) : services_(core_, width, height) {
-        drawSettings(nullptr, "1500", services_);
+        startHeadlessDrawing(nullptr, "1500", services_);
         core_.applyPendingSettings();
     }
 
@@ -159,8 +159,8 @@ void BM_GuiReadoutAgainstHeadless(benchmark::State& state) {
     for (auto _ : state) {
         WindowSet windows;
         windows.show();
-        TForm1& main = windows.main();
-        TForm9& image = windows.image();
+        MainWindow& main = windows.main();
+        ImageWindow& image = windows.image();
 
         // The image window's caption: "Attraktor Kép       pont/sec: N".
         std::vector<double> readouts;
@@ -171,7 +171,7 @@ void BM_GuiReadoutAgainstHeadless(benchmark::State& state) {
             if (collecting && match.hasMatch()) readouts.push_back(match.captured(1).toDouble());
         });
 
-        main.BitBtn1Click();
+        main.draw();
         runEventLoop(1500); // the restart is taken over and the picture fills in
         const QSize size = image.pictureSize();
         HeadlessRenderer headless(size.width(), size.height());
@@ -182,12 +182,12 @@ void BM_GuiReadoutAgainstHeadless(benchmark::State& state) {
         std::vector<double> headlessRates, guiRates, headlessCpuRates, guiCpuRates, uiLoads;
         LatencyProbe probe;
         for (int round = 0; round < rounds; ++round) {
-            main.Button2Click(); // Stop: the headless loop has the machine to itself
+            main.toggleStop(); // Stop: the headless loop has the machine to itself
             const HeadlessRenderer::Rates reference = headless.run(roundSeconds);
             headlessRates.push_back(reference.perSecond);
             headlessCpuRates.push_back(reference.perCpuSecond);
 
-            main.Button2Click(); // Continue
+            main.toggleStop(); // Continue
             const std::size_t first = readouts.size();
             const std::int32_t countBefore = main.renderCore().shownPointCount.load();
             const double cpuBefore = renderClock.seconds();

@@ -3,13 +3,13 @@
 // that picture in the image window, with the whole window set running
 // offscreen. Meanwhile a 1 ms timer measures how long the UI thread stalls.
 
-#include "Unit4.h"
-#include "Unit9.h"
-#include "attrakt.h"
-#include "renderThread.h"
-#include "strFunct.h"
-#include "toolControls.h"
-#include "windowSet.h"
+#include "windows/parameterWindow.h"
+#include "windows/imageWindow.h"
+#include "app/mainWindow.h"
+#include "render/renderThread.h"
+#include "formula/widget/formulaLineEdit.h"
+#include "windows/toolControls.h"
+#include "app/windowSet.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -29,7 +29,7 @@ namespace {
 // active formula holds the awaited parameter value, then the first paint of it.
 class HandOffProbe : public QObject, public PictureSink {
   public:
-    HandOffProbe(TForm9& image, RenderCore& core) : image_(image), core_(core) {
+    HandOffProbe(ImageWindow& image, RenderCore& core) : image_(image), core_(core) {
         image.installEventFilter(this);
     }
 
@@ -72,7 +72,7 @@ class HandOffProbe : public QObject, public PictureSink {
         return true;
     }
 
-    TForm9& image_;
+    ImageWindow& image_;
     RenderCore& core_;
     Real48 awaited_;
     const QElapsedTimer* clock_ = nullptr;
@@ -110,20 +110,20 @@ Real48 valueOfText(const QString& text) {
 // of 0.453, its parameter window shown.
 struct LiveSlider {
     LiveSlider() : probe(windows.image(), windows.main().renderCore()) {
-        TForm1& main = windows.main();
+        MainWindow& main = windows.main();
         main.renderThread().setPictureSink(&probe);
         windows.show();
-        main.strFunct[0]->setText("sin(x*y*4.36/pi)+y*a+0.45");
-        main.BitBtn1Click();
-        main.Konstansok1Click();
-        window = &dynamic_cast<TForm4&>(*main.parameterList().findWindow("a"));
+        main.edit(MainField::formulaX)->setText("sin(x*y*4.36/pi)+y*a+0.45");
+        main.draw();
+        main.showParameterWindows();
+        window = &dynamic_cast<ParameterWindow&>(*main.parameterList().findWindow("a"));
     }
     ~LiveSlider() { windows.main().renderThread().shutdown(); }
     int nextPosition() { return position = (position + 137) % 1001; }
 
     WindowSet windows;
     HandOffProbe probe;
-    TForm4* window = nullptr;
+    ParameterWindow* window = nullptr;
     int position = 500;
 };
 
@@ -146,7 +146,7 @@ void BM_SliderMoveToRestartedPicture(benchmark::State& state) {
         while (clock.elapsed() < (phase >> 16) % 50)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 1);
         clock.start();
-        live.window->TrackBar1->setValue(live.nextPosition());
+        live.window->slider->setValue(live.nextPosition());
         live.probe.await(valueOfText(live.window->valueEdit->text()), clock);
         while (!live.probe.done() && clock.elapsed() < 2000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
@@ -174,10 +174,10 @@ BENCHMARK(BM_SliderMoveToRestartedPicture)
 // the timer's Draw, with the render thread running beside it.
 void BM_SliderTickOnUiThread(benchmark::State& state) {
     LiveSlider live;
-    live.window->Timer1->stop();
+    live.window->pollTimer->stop();
     for (auto _ : state) {
-        live.window->TrackBar1->setValue(live.nextPosition());
-        live.window->Timer1Timer();
+        live.window->slider->setValue(live.nextPosition());
+        live.window->pollForRedraw();
         state.PauseTiming();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
         state.ResumeTiming();

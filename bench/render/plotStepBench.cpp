@@ -4,8 +4,8 @@
 // (the peer). Also the cost of one hand-off.
 
 #include "handLoop.h"
-#include "renderCore.h"
-#include "strFunctUNIT.h"
+#include "render/renderCore.h"
+#include "formula/formula.h"
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>
@@ -27,7 +27,7 @@ const char* const formulaTexts[3] = {"sin(x*y*4.36/pi)+y*0.453+0.45",
 
 void setUpDefault(RenderCore& core) {
     core.setUp(side, side);
-    TstrFunctUNIT* pending[3] = {&core.editFormulaX, &core.editFormulaY, &core.editFormulaZ};
+    Formula* pending[3] = {&core.pendingFormulaX, &core.pendingFormulaY, &core.pendingFormulaZ};
     for (int i = 0; i < 3; ++i) {
         bool error;
         pending[i]->text = formulaTexts[i];
@@ -43,7 +43,7 @@ void setUpDefault(RenderCore& core) {
 
 // A literal as the formula engine stores it.
 double literal(const char* text) {
-    TstrFunctUNIT f;
+    Formula f;
     bool error;
     f.text = text;
     f.Compile(error);

@@ -1,10 +1,10 @@
-#include "formulaFuzzCheck.h"
+#include "fuzz/formula/formulaFuzzCheck.h"
 
-#include "formulaField.h"
-#include "leadingInteger.h"
-#include "realConv.h"
-#include "referenceEvaluator.h"
-#include "strFunctUNIT.h"
+#include "formula/formulaField.h"
+#include "formula/leadingInteger.h"
+#include "formula/realToText.h"
+#include "formula/referenceEvaluator.h"
+#include "formula/formula.h"
 
 #include <array>
 #include <cstring>
@@ -18,7 +18,7 @@ bool sameBits(long double a, long double b) {
 }
 
 // The fast evaluator against the plain one, and the result's own shape.
-std::string compareEvaluators(TstrFunctUNIT& formula, const char* stage) {
+std::string compareEvaluators(Formula& formula, const char* stage) {
     std::int32_t fastCode = -1, slowCode = -1;
     const long double fast = formula.Evaluate(fastCode);
     const long double slow = referenceEvaluate(formula, slowCode);
@@ -54,12 +54,12 @@ std::string checkFormulaInput(const std::uint8_t* data, std::size_t size) {
         newline ? std::size_t(static_cast<const char*>(newline) - begin) : size;
     const std::string text(begin, textLength);
 
-    TstrFunctUNIT formula;
+    Formula formula;
     formula.text = text;
     bool error = false;
     formula.Compile(error);
 
-    TstrFunctUNIT again;
+    Formula again;
     again.text = text;
     bool againError = false;
     again.Compile(againError);
@@ -84,7 +84,7 @@ std::string checkFormulaInput(const std::uint8_t* data, std::size_t size) {
 
     // A table that lacks the first name: that name must count as 0.
     if (!formula.variables().empty()) {
-        valtozok shorter(formula.variables().begin() + 1, formula.variables().end());
+        VariableTable shorter(formula.variables().begin() + 1, formula.variables().end());
         formula.replaceVariables(shorter);
         if (std::string failure = compareEvaluators(formula, "shorter table"); !failure.empty())
             return failure;

@@ -1,7 +1,7 @@
 // libFuzzer entry: compiles and evaluates arbitrary texts; any disagreement
 // aborts so that the input is kept.
 
-#include "formulaFuzzCheck.h"
+#include "fuzz/formula/formulaFuzzCheck.h"
 
 #include <cstdio>
 #include <cstdlib>

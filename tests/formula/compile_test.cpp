@@ -7,8 +7,8 @@ using namespace gyrelune::testing;
 
 namespace {
 
-TstrFunctUNIT compiled(const std::string& text, bool& error) {
-    TstrFunctUNIT f;
+Formula compiled(const std::string& text, bool& error) {
+    Formula f;
     f.text = text;
     f.Compile(error);
     return f;
@@ -26,16 +26,16 @@ TEST(CompileTables, DefaultFormulasInOrderOfFirstAppearance) {
     EXPECT_EQ(run("sin(x*y*4.36/pi)+y*0.453+0.45").value, r48(0.45L));
 
     bool error;
-    const TstrFunctUNIT f = compiled("1.795*cos(x)-1.5324*sin(x*1.65/pi)", error);
+    const Formula f = compiled("1.795*cos(x)-1.5324*sin(x*1.65/pi)", error);
     EXPECT_FALSE(error);
     int subtractions = 0;
-    for (const lexegy& t : f.queue())
+    for (const Token& t : f.queue())
         subtractions += t.isOperation && t.operation.code == opSub;
     EXPECT_EQ(subtractions, 1);
 }
 
 TEST(CompileTables, RecompilingResetsValuesAndKeepsOrder) {
-    TstrFunctUNIT f;
+    Formula f;
     f.text = "b+a*b+c";
     bool error;
     f.Compile(error);
@@ -46,7 +46,7 @@ TEST(CompileTables, RecompilingResetsValuesAndKeepsOrder) {
     EXPECT_EQ(f.variables()[1].value.toExtended(), 5.0L);
     f.Compile(error);
     EXPECT_EQ(tableOf(f), "b,a,c");
-    for (const valtozo& v : f.variables())
+    for (const Variable& v : f.variables())
         EXPECT_EQ(v.value.toExtended(), 0.0L);
 }
 
@@ -120,9 +120,9 @@ TEST(CompileLiterals, LiteralsBeyondTheRangeAreErrors) {
 
 std::string queueOf(const std::string& text) {
     bool error;
-    const TstrFunctUNIT f = compiled(text, error);
+    const Formula f = compiled(text, error);
     std::string out;
-    for (const lexegy& t : f.queue())
+    for (const Token& t : f.queue())
         out += (out.empty() ? "" : " ") +
                (t.isOperation          ? t.operation.code == opNeg ? "neg" : t.operation.symbol
                 : t.operand.isVariable ? t.operand.name
@@ -156,11 +156,11 @@ TEST(CompileErrors, MalformedTextsKeepTheirQueueAndTable) {
     for (const char* text : {"x y", "2x", "2pi", "1e5", "x(y)", "+x", "x*", "2*-3", "x--y",
                              "sin cos x", "sin -x", "SIN(x)", "*", "sin"}) {
         bool error;
-        const TstrFunctUNIT f = compiled(text, error);
+        const Formula f = compiled(text, error);
         EXPECT_TRUE(error) << text;
         EXPECT_FALSE(f.queue().empty()) << text;
         std::int32_t code;
-        EXPECT_EQ(TstrFunctUNIT(f).Evaluate(code), 0.0L) << text;
+        EXPECT_EQ(Formula(f).Evaluate(code), 0.0L) << text;
         EXPECT_EQ(code, 1) << text;
     }
 }
@@ -173,7 +173,7 @@ TEST(CompileErrors, UnbalancedParenthesesLeaveAnEmptyQueue) {
                  {"a)b(", "a"}, {"(a))b", "a"}, {"((a)", "a"}};
     for (const Case& c : cases) {
         bool error;
-        TstrFunctUNIT f = compiled(c.text, error);
+        Formula f = compiled(c.text, error);
         EXPECT_TRUE(error) << c.text;
         EXPECT_TRUE(f.queue().empty()) << c.text;
         EXPECT_EQ(tableOf(f), c.table) << c.text;

@@ -119,7 +119,7 @@ TEST(EvaluateCodes, OverflowAndFailuresGiveZeroWithoutACode) {
 }
 
 TEST(EvaluateVariables, TableReplacedByTheOwner) {
-    TstrFunctUNIT f;
+    Formula f;
     f.text = "x-y";
     bool error;
     f.Compile(error);
@@ -137,12 +137,12 @@ TEST(EvaluateVariables, TableReplacedByTheOwner) {
 }
 
 TEST(EvaluateVariables, EmptyQueuesAndTheText) {
-    TstrFunctUNIT fresh; // never compiled
+    Formula fresh; // never compiled
     std::int32_t code = 9;
     EXPECT_EQ(fresh.Evaluate(code), 0.0L);
     EXPECT_EQ(code, 0);
 
-    TstrFunctUNIT f;
+    Formula f;
     f.text = "x+1";
     bool error;
     f.Compile(error);

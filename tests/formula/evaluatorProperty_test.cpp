@@ -2,8 +2,8 @@
 // formed and malformed, with random variable values: value and code must
 // agree bit for bit.
 
-#include "referenceEvaluator.h"
-#include "strFunctUNIT.h"
+#include "formula/referenceEvaluator.h"
+#include "formula/formula.h"
 
 #include <gtest/gtest.h>
 
@@ -97,7 +97,7 @@ TEST(EvaluatorProperty, FastAgreesWithReferenceBitForBit) {
     int codesSeen[5] = {};
     int compileErrors = 0;
     for (int round = 0; round < 20000; ++round) {
-        TstrFunctUNIT f;
+        Formula f;
         f.text = round % 4 == 3 ? gen.soup() : gen.expression(1 + gen.below(6));
         bool error;
         f.Compile(error);
@@ -106,7 +106,7 @@ TEST(EvaluatorProperty, FastAgreesWithReferenceBitForBit) {
             for (std::size_t i = 0; i < f.variables().size(); ++i)
                 f.setVariableAt(int(i), gen.value());
             if (trial == 3 && !f.variables().empty()) { // a table without its first name
-                f.replaceVariables(valtozok(f.variables().begin() + 1, f.variables().end()));
+                f.replaceVariables(VariableTable(f.variables().begin() + 1, f.variables().end()));
             }
             std::int32_t fastCode = -1, slowCode = -1;
             const long double fast = f.Evaluate(fastCode);

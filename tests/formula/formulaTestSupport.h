@@ -1,8 +1,8 @@
 #pragma once
 // Small helpers shared by the formula tests.
 
-#include "real48.h"
-#include "strFunctUNIT.h"
+#include "formula/real48.h"
+#include "formula/formula.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -25,7 +25,7 @@ struct Outcome {
 // Compiles text, sets the given variables, evaluates once.
 inline Outcome run(const std::string& text,
                    std::initializer_list<std::pair<const char*, long double>> values = {}) {
-    TstrFunctUNIT f;
+    Formula f;
     f.text = text;
     Outcome out{};
     f.Compile(out.error);
@@ -35,9 +35,9 @@ inline Outcome run(const std::string& text,
     return out;
 }
 
-inline std::string tableOf(const TstrFunctUNIT& f) {
+inline std::string tableOf(const Formula& f) {
     std::string names;
-    for (const valtozo& v : f.variables())
+    for (const Variable& v : f.variables())
         names += (names.empty() ? "" : ",") + v.name;
     return names;
 }

@@ -1,6 +1,6 @@
 // Replays every input that the formula fuzzer kept.
 
-#include "formulaFuzzCheck.h"
+#include "fuzz/formula/formulaFuzzCheck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "leadingInteger.h"
-#include "realConv.h"
+#include "formula/leadingInteger.h"
+#include "formula/realToText.h"
 
 #include <gtest/gtest.h>
 

@@ -3,15 +3,15 @@
 
 #include "toolWindowsTestSupport.h"
 
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "attrakt.h"
-#include "fileDialogs.h"
-#include "renderThread.h"
-#include "strFunct.h"
-#include "toolControls.h"
-#include "windowSet.h"
+#include "windows/rotationWindow.h"
+#include "windows/colourWindow.h"
+#include "windows/parameterWindow.h"
+#include "app/mainWindow.h"
+#include "windows/fileDialogs.h"
+#include "render/renderThread.h"
+#include "formula/widget/formulaLineEdit.h"
+#include "windows/toolControls.h"
+#include "app/windowSet.h"
 
 #include <QAction>
 #include <QDir>
@@ -41,10 +41,10 @@ const char* const defaultDocument =
 std::string handedOver(const RenderCore& core) {
     std::ostringstream out;
     out << std::hexfloat;
-    for (const TstrFunctUNIT* formula :
-         {&core.editFormulaX, &core.editFormulaY, &core.editFormulaZ}) {
+    for (const Formula* formula :
+         {&core.pendingFormulaX, &core.pendingFormulaY, &core.pendingFormulaZ}) {
         out << formula->text << ';';
-        for (const valtozo& v : formula->variables())
+        for (const Variable& v : formula->variables())
             out << v.name << v.value.toExtended() << ';';
     }
     for (Real48 value : {core.pendingZoom, core.pendingCentreX, core.pendingCentreY,
@@ -76,19 +76,19 @@ class DocumentTest : public ::testing::Test {
         setSaveFileDialog(previousSave_);
     }
 
-    TForm1& main() { return windows->main(); }
-    TForm2& rotation() { return windows->rotation(); }
-    TForm3& colours() { return windows->colours(); }
+    MainWindow& main() { return windows->main(); }
+    RotationWindow& rotation() { return windows->rotation(); }
+    ColourWindow& colours() { return windows->colours(); }
     RenderCore& core() { return main().renderCore(); }
     QString file(const char* name) const { return dir.filePath(name); }
 
     void open(const QString& name) {
         openAnswer = name;
-        main().Ments1->trigger();
+        main().openAction->trigger();
     }
     void saveAs(const QString& name) {
         saveAnswer = name;
-        main().Mentsmsknt2->trigger();
+        main().saveAsAction->trigger();
     }
     static QByteArray contents(const QString& name) {
         QFile f(name);
@@ -99,8 +99,8 @@ class DocumentTest : public ::testing::Test {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    TForm4* parameterWindow(const char* name) {
-        return dynamic_cast<TForm4*>(main().parameterList().findWindow(name));
+    ParameterWindow* parameterWindow(const char* name) {
+        return dynamic_cast<ParameterWindow*>(main().parameterList().findWindow(name));
     }
     QString caption(const QString& name) const { return "Gyrelune 1.0b    " + name; }
 
@@ -115,7 +115,7 @@ class DocumentTest : public ::testing::Test {
 };
 
 TEST_F(DocumentTest, TheDefaultSetUpSavedAfterOneDrawOpensToTheSameDrawing) {
-    main().BitBtn1Click();
+    main().draw();
     const std::string drawn = handedOver(core());
     saveAs(file("default.atr"));
     EXPECT_EQ(saveRequests, QStringList{"attraktor fájlok (*.atr)|atr"});
@@ -123,32 +123,32 @@ TEST_F(DocumentTest, TheDefaultSetUpSavedAfterOneDrawOpensToTheSameDrawing) {
     EXPECT_EQ(main().windowTitle(), caption(file("default.atr")));
 
     // Draw something else, then open the document again.
-    main().strFunct[0]->setText("sin(x)");
-    main().strFunct[3]->setText("50");
-    rotation().strFunct[1]->setText("30");
+    main().edit(MainField::formulaX)->setText("sin(x)");
+    main().edit(MainField::zoom)->setText("50");
+    rotation().angleEdits[1]->setText("30");
     colours().colourStops() = {{1, 2, 3}, {4, 5, 6}};
     colours().background() = packColour(7, 8, 9);
-    main().BitBtn1Click();
+    main().draw();
     ASSERT_NE(handedOver(core()), drawn);
 
     open(file("default.atr"));
     EXPECT_EQ(openRequests, QStringList{"attraktor fájlok (*.atr)|"});
-    EXPECT_EQ(main().strFunct[0]->text(), "sin(x*y*4.36/pi)+y*0.453+0.45");
-    EXPECT_EQ(main().strFunct[3]->text(), "111.78418");
-    EXPECT_EQ(rotation().strFunct[1]->text(), "0");
-    EXPECT_EQ(rotation().TrackBar[1]->value(), 0);
+    EXPECT_EQ(main().edit(MainField::formulaX)->text(), "sin(x*y*4.36/pi)+y*0.453+0.45");
+    EXPECT_EQ(main().edit(MainField::zoom)->text(), "111.78418");
+    EXPECT_EQ(rotation().angleEdits[1]->text(), "0");
+    EXPECT_EQ(rotation().angleSliders[1]->value(), 0);
     EXPECT_EQ(colours().colourStops(), defaultColourStops());
     EXPECT_EQ(colours().background(), 0);
-    EXPECT_EQ(colours().Image1->canvas().pixelColor(0, 0), QColor(255, 0, 0));
-    EXPECT_EQ(colours().Image4->canvas().pixelColor(0, 0), QColor(0, 0, 0));
+    EXPECT_EQ(colours().zMinSwatch->canvas().pixelColor(0, 0), QColor(255, 0, 0));
+    EXPECT_EQ(colours().backgroundSwatch->canvas().pixelColor(0, 0), QColor(0, 0, 0));
     EXPECT_EQ(handedOver(core()), drawn);
     EXPECT_TRUE(errors.messages.isEmpty());
 }
 
 TEST_F(DocumentTest, AWrittenDocumentHasALinePerFieldStopAndParameterAllEndedByCrLf) {
-    main().strFunct[0]->setText("a*sin(x*y)+b");
-    main().strFunct[1]->setText("c*cos(x)");
-    main().BitBtn1Click();
+    main().edit(MainField::formulaX)->setText("a*sin(x*y)+b");
+    main().edit(MainField::formulaY)->setText("c*cos(x)");
+    main().draw();
     colours().colourStops().push_back({9, 9, 9}); // not drawn: not saved
     parameterWindow("b")->valueEdit->setText("0.75");
     saveAs(file("params.atr"));
@@ -163,12 +163,12 @@ TEST_F(DocumentTest, AWrittenDocumentHasALinePerFieldStopAndParameterAllEndedByC
 
 TEST_F(DocumentTest, OpeningReplacesColoursAndParameterWindowsAndKeepsTheGain) {
     // Five stops and windows for a and b before the open.
-    main().strFunct[0]->setText("a*x+b");
-    main().BitBtn1Click();
+    main().edit(MainField::formulaX)->setText("a*x+b");
+    main().draw();
     colours().colourStops().insert(colours().colourStops().begin() + 1, {1, 1, 1});
-    main().strFunct[6]->setText("777");
-    main().Konstansok1Click();
-    TForm4* oldA = parameterWindow("a");
+    main().edit(MainField::gain)->setText("777");
+    main().showParameterWindows();
+    ParameterWindow* oldA = parameterWindow("a");
 
     QByteArray document = "q*x\r\ny\r\nz\r\n100\r\n0\r\n0\r\n10\r\n20\r\n30\r\n"
                           "2\r\n10\r\n20\r\n30\r\n40\r\n50\r\n60\r\n1\r\n2\r\n3\r\n"
@@ -177,23 +177,23 @@ TEST_F(DocumentTest, OpeningReplacesColoursAndParameterWindowsAndKeepsTheGain) {
     open(file("two.atr"));
     EXPECT_TRUE(errors.messages.isEmpty());
     EXPECT_EQ(main().windowTitle(), caption(file("two.atr")));
-    EXPECT_EQ(main().strFunct[6]->text(), "777");
+    EXPECT_EQ(main().edit(MainField::gain)->text(), "777");
     EXPECT_EQ(colours().colourStops(), (ColourStops{{10, 20, 30}, {40, 50, 60}}));
     EXPECT_EQ(colours().background(), packColour(1, 2, 3));
-    EXPECT_EQ(colours().Image2->canvas().pixelColor(0, 0), QColor(40, 50, 60));
+    EXPECT_EQ(colours().zMaxSwatch->canvas().pixelColor(0, 0), QColor(40, 50, 60));
     EXPECT_EQ(core().pendingColours, colours().colourStops());
-    EXPECT_EQ(rotation().TrackBar[2]->value(), 30);
+    EXPECT_EQ(rotation().angleSliders[2]->value(), 30);
 
     // The old windows are gone, the unused stored one closed by the Draw.
     EXPECT_FALSE(oldA->isVisible());
     EXPECT_EQ(parameterWindow("a"), nullptr);
     EXPECT_EQ(parameterWindow("unused"), nullptr);
-    TForm4* q = parameterWindow("q");
+    ParameterWindow* q = parameterWindow("q");
     ASSERT_NE(q, nullptr);
     EXPECT_FALSE(q->isVisible());
     EXPECT_EQ(q->valueEdit->text(), "0.25");
-    EXPECT_EQ(q->TrackBar1->value(), 250);
-    EXPECT_EQ(core().editFormulaX.variables().at(0).value, Real48::fromExtended(0.25L));
+    EXPECT_EQ(q->slider->value(), 250);
+    EXPECT_EQ(core().pendingFormulaX.variables().at(0).value, Real48::fromExtended(0.25L));
 
     // Without a parameter part: the Draw gives q a default window again.
     document.truncate(document.indexOf("\r\n2\r\nq") + 2);
@@ -207,14 +207,14 @@ TEST_F(DocumentTest, OpeningReplacesColoursAndParameterWindowsAndKeepsTheGain) {
 }
 
 TEST_F(DocumentTest, ANewParameterTakesAFreedSlotInTheColumnAndTheDocument) {
-    main().strFunct[0]->setText("a*x+b*y+c");
-    main().BitBtn1Click();
-    main().strFunct[0]->setText("a*x+c");
-    main().strFunct[1]->setText("d*y");
-    main().BitBtn1Click();
+    main().edit(MainField::formulaX)->setText("a*x+b*y+c");
+    main().draw();
+    main().edit(MainField::formulaX)->setText("a*x+c");
+    main().edit(MainField::formulaY)->setText("d*y");
+    main().draw();
     EXPECT_EQ(parameterWindow("b"), nullptr);
-    main().Konstansok1Click();
-    TForm4 *a = parameterWindow("a"), *d = parameterWindow("d"), *c = parameterWindow("c");
+    main().showParameterWindows();
+    ParameterWindow *a = parameterWindow("a"), *d = parameterWindow("d"), *c = parameterWindow("c");
     ASSERT_TRUE(a && d && c);
     EXPECT_EQ(d->pos(), QPoint(a->x(), a->y() + d->windowOuterHeight()));
     EXPECT_EQ(c->pos(), QPoint(a->x(), d->y() + c->windowOuterHeight()));
@@ -222,23 +222,23 @@ TEST_F(DocumentTest, ANewParameterTakesAFreedSlotInTheColumnAndTheDocument) {
     EXPECT_TRUE(contents(file("slots.atr")).contains("\r\n3\r\na\r\n-2\r\n2\r\n0\r\nd\r\n"));
 
     // Dropping the last one shortens the list.
-    main().strFunct[0]->setText("a*x");
-    main().BitBtn1Click();
+    main().edit(MainField::formulaX)->setText("a*x");
+    main().draw();
     EXPECT_EQ(main().parameterList().entries().size(), 2u);
     EXPECT_FALSE(c->isVisible());
 }
 
 TEST_F(DocumentTest, SaveOverwritesTheOpenedDocumentAndAsksForANameBeforeOne) {
     saveAnswer.clear();
-    main().Mentsmsknt1->trigger(); // no document yet: asks, and a cancel changes nothing
+    main().saveAction->trigger(); // no document yet: asks, and a cancel changes nothing
     EXPECT_EQ(saveRequests.size(), 1);
     EXPECT_EQ(main().windowTitle(), "Gyrelune 1.0b");
     EXPECT_FALSE(main().state().renderStarted);
 
     write(file("opened.atr"), defaultDocument);
     open(file("opened.atr"));
-    main().strFunct[4]->setText("0.5");
-    main().Mentsmsknt1->trigger();
+    main().edit(MainField::centreX)->setText("0.5");
+    main().saveAction->trigger();
     EXPECT_EQ(saveRequests.size(), 1);
     EXPECT_TRUE(contents(file("opened.atr")).contains("\r\n0.5\r\n"));
     EXPECT_EQ(main().windowTitle(), caption(file("opened.atr")));
@@ -246,10 +246,10 @@ TEST_F(DocumentTest, SaveOverwritesTheOpenedDocumentAndAsksForANameBeforeOne) {
 }
 
 TEST_F(DocumentTest, ACancelledOpenStillDraws) {
-    main().strFunct[2]->setText("z*0.5");
+    main().edit(MainField::formulaZ)->setText("z*0.5");
     open(QString());
     EXPECT_TRUE(main().state().renderStarted);
-    EXPECT_EQ(core().editFormulaZ.text, "z*0.5");
+    EXPECT_EQ(core().pendingFormulaZ.text, "z*0.5");
     EXPECT_EQ(main().windowTitle(), "Gyrelune 1.0b");
 }
 
@@ -259,13 +259,13 @@ TEST_F(DocumentTest, ADocumentSavedBeforeTheFirstDrawOpensToAnEmptyColourList) {
     open(file("early.atr"));
     EXPECT_TRUE(colours().colourStops().empty());
     EXPECT_TRUE(core().pendingColours.empty());
-    EXPECT_EQ(colours().Image1->canvas().pixelColor(0, 0), QColor(0, 0, 0));
-    EXPECT_EQ(colours().Image3->canvas().pixelColor(100, 0), QColor(0, 0, 0));
+    EXPECT_EQ(colours().zMinSwatch->canvas().pixelColor(0, 0), QColor(0, 0, 0));
+    EXPECT_EQ(colours().gradientStrip->canvas().pixelColor(100, 0), QColor(0, 0, 0));
     EXPECT_TRUE(errors.messages.isEmpty());
 }
 
 TEST_F(DocumentTest, AFailedOpenKeepsWhatItReadAndDoesNotDraw) {
-    main().Button3Click(); // "Forgat": redraws on angle changes
+    main().showRotationWindow(); // "Forgat": redraws on angle changes
     ASSERT_TRUE(rotation().rotationActive());
     open(file("missing.atr"));
     EXPECT_EQ(errors.messages, QStringList{"File not found"});
@@ -280,8 +280,8 @@ TEST_F(DocumentTest, AFailedOpenKeepsWhatItReadAndDoesNotDraw) {
     write(file("negative.atr"), "x\r\ny\r\nz\r\n9\r\n1\r\n2\r\n45\r\n0\r\n0\r\n-1\r\n");
     open(file("negative.atr"));
     EXPECT_EQ(errors.messages.last(), "Range check error");
-    EXPECT_EQ(main().strFunct[3]->text(), "9");
-    EXPECT_EQ(rotation().strFunct[0]->text(), "45");
+    EXPECT_EQ(main().edit(MainField::zoom)->text(), "9");
+    EXPECT_EQ(rotation().angleEdits[0]->text(), "45");
     EXPECT_EQ(colours().colourStops(), defaultColourStops());
     EXPECT_EQ(main().windowTitle(), "Gyrelune 1.0b");
     EXPECT_FALSE(main().state().renderStarted);
@@ -298,14 +298,14 @@ TEST_F(DocumentTest, AFailedSaveReportsAndLosesNothing) {
     // A write that fails half-way leaves the current document as it was.
     write(file("kept.atr"), defaultDocument);
     open(file("kept.atr"));
-    main().strFunct[0]->setText(QString(500, 'x'));
+    main().edit(MainField::formulaX)->setText(QString(500, 'x'));
     rlimit saved;
     ::getrlimit(RLIMIT_FSIZE, &saved);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;
     small.rlim_cur = 100;
     ::setrlimit(RLIMIT_FSIZE, &small);
-    main().Mentsmsknt1->trigger();
+    main().saveAction->trigger();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(errors.messages.last(), "Disk full");

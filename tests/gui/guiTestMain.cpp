@@ -1,6 +1,6 @@
 // GUI tests run offscreen, with one application object for the whole run.
 
-#include "windowSet.h"
+#include "app/windowSet.h"
 
 #include <QApplication>
 

@@ -2,12 +2,12 @@
 // Shared set-up of the GUI tests: the window set with its dialogs answered
 // and its error boxes collected, and a rotation window without a screen.
 
-#include "Unit9.h"
-#include "attrakt.h"
-#include "commandGuard.h"
-#include "fileDialogs.h"
-#include "renderThread.h"
-#include "windowSet.h"
+#include "windows/imageWindow.h"
+#include "app/mainWindow.h"
+#include "windows/commandGuard.h"
+#include "windows/fileDialogs.h"
+#include "render/renderThread.h"
+#include "app/windowSet.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -19,7 +19,7 @@
 namespace gyrelune::test {
 
 // A rotation window of three plain fields.
-class FakeRotationWindow : public RotationWindow {
+class FakeRotationWindow : public AbstractRotationWindow {
   public:
     EditField& angleField(int axis) override { return fields[std::size_t(axis)]; }
     void setRotationActive(bool active) override { rotationActive = active; }
@@ -52,15 +52,15 @@ class GuiTest : public ::testing::Test {
         setSaveFileDialog(previousSave_);
     }
 
-    TForm1& main() { return windows->main(); }
-    TForm9& image() { return windows->image(); }
+    MainWindow& main() { return windows->main(); }
+    ImageWindow& image() { return windows->image(); }
     RenderCore& core() { return main().renderCore(); }
 
     // Draw, then Stop, and let a hand-off in flight finish: the thread then
     // rests at its gate and the published values hold still.
     void drawAndStop() {
-        main().BitBtn1Click();
-        main().Button2Click();
+        main().draw();
+        main().toggleStop();
         waitForGate();
     }
     void waitForGate();

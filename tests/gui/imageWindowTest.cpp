@@ -2,7 +2,7 @@
 
 #include "guiTestSupport.h"
 
-#include "Unit5.h"
+#include "windows/resolutionDialog.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -25,12 +25,12 @@ QImage filled(QSize size, Qt::GlobalColor colour) {
 
 TEST_F(ImageWindowTest, ShortcutMenuInItsOrder) {
     QStringList texts;
-    for (QAction* item : image().popupMenu()->actions())
+    for (QAction* item : image().contextMenu()->actions())
         texts << item->text();
     EXPECT_EQ(texts, QStringList({"Színek", "Paraméterek", "Felbontás", "Forgat", "Kép mentése",
                                   "Főablak"}));
     // "Forgat" activates and shows the rotation window.
-    image().popupMenu()->actions()[3]->trigger();
+    image().contextMenu()->actions()[3]->trigger();
     EXPECT_TRUE(rotation.rotationActive);
     EXPECT_TRUE(rotation.window.isVisible());
 }
@@ -45,36 +45,36 @@ TEST_F(ImageWindowTest, ResizeRestartsAtTheNewPictureSize) {
 
 TEST_F(ImageWindowTest, ResolutionDialogSetsTheClientSizeExactly) {
     image().resize(600, 400);
-    main().N3Dbellts1->trigger();
-    TForm5& dialog = windows->resolution();
+    main().resolutionAction->trigger();
+    ResolutionDialog& dialog = windows->resolution();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.windowTitle(), "Felbontás");
     EXPECT_EQ(dialog.size(), QSize(273, 42));
-    EXPECT_EQ(dialog.Edit1->text(), "600");
-    EXPECT_EQ(dialog.Edit2->text(), "400");
+    EXPECT_EQ(dialog.widthEdit->text(), "600");
+    EXPECT_EQ(dialog.heightEdit->text(), "400");
 
     core().restartRequested.store(false);
-    dialog.Button2->click();
+    dialog.okButton->click();
     EXPECT_EQ(image().size(), QSize(600, 400));
 
-    dialog.Edit1->setText("800");
-    dialog.Edit2->setText("600");
-    dialog.Button2->click();
+    dialog.widthEdit->setText("800");
+    dialog.heightEdit->setText("600");
+    dialog.okButton->click();
     EXPECT_EQ(image().size(), QSize(800, 600));
     EXPECT_EQ(core().clientWidth(), 800);
     EXPECT_EQ(core().clientHeight(), 600);
     EXPECT_TRUE(core().restartRequested.load());
     EXPECT_TRUE(dialog.isVisible());
 
-    dialog.Edit1->setText("640px");
-    dialog.Button2->click();
+    dialog.widthEdit->setText("640px");
+    dialog.okButton->click();
     EXPECT_EQ(image().size(), QSize(640, 600));
 
     // Sizes the picture memory could not follow are kept within bounds.
-    dialog.Edit1->setText("-5");
-    dialog.Edit2->setText("99999");
-    dialog.Button2->click();
-    EXPECT_EQ(image().size(), QSize(1, TForm9::largestSide));
+    dialog.widthEdit->setText("-5");
+    dialog.heightEdit->setText("99999");
+    dialog.okButton->click();
+    EXPECT_EQ(image().size(), QSize(1, ImageWindow::largestSide));
 }
 
 TEST_F(ImageWindowTest, DoubleClickBringsTheMainWindowBesideTheMouse) {
@@ -88,10 +88,10 @@ TEST_F(ImageWindowTest, DoubleClickBringsTheMainWindowBesideTheMouse) {
 
 TEST_F(ImageWindowTest, AltCentres) {
     drawAndStop();
-    main().strFunct[4]->setText("7");
+    main().edit(MainField::centreX)->setText("7");
     image().activateWindow();
     QTest::keyClick(&image(), Qt::Key_Alt, Qt::AltModifier);
-    EXPECT_NE(main().strFunct[4]->text(), "7");
+    EXPECT_NE(main().edit(MainField::centreX)->text(), "7");
 }
 
 TEST_F(ImageWindowTest, HandOffsReachTheScreenAtTheDisplayRate) {
@@ -106,10 +106,10 @@ TEST_F(ImageWindowTest, HandOffsReachTheScreenAtTheDisplayRate) {
     burst.start();
     for (int i = 0; i < 300; ++i)
         image().drawPicture(i % 2 ? red : green);
-    EXPECT_LE(image().copiesMade(), 2 + burst.elapsed() / TForm9::copyIntervalMs);
+    EXPECT_LE(image().copiesMade(), 2 + burst.elapsed() / ImageWindow::copyIntervalMs);
 
     // The first hand-off after the interval is shown.
-    QTest::qWait(TForm9::copyIntervalMs + 5);
+    QTest::qWait(ImageWindow::copyIntervalMs + 5);
     image().drawPicture(green);
     EXPECT_EQ(image().shownPicture().pixelColor(5, 5), QColor(Qt::green));
 }

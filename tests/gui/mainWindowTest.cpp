@@ -2,9 +2,9 @@
 
 #include "guiTestSupport.h"
 
-#include "real48.h"
-#include "realConv.h"
-#include "strFunct.h"
+#include "formula/real48.h"
+#include "formula/realToText.h"
+#include "formula/widget/formulaLineEdit.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -26,14 +26,14 @@ Real48 real(long double value) {
 }
 
 TEST_F(MainWindowTest, StopCentreAndSaveDoNothingBeforeTheFirstDraw) {
-    main().Button2->click();
-    EXPECT_EQ(main().Button2->text(), "Stop");
-    main().Button1->click();
-    EXPECT_EQ(main().strFunct[3]->text(), "111.78418");
-    EXPECT_EQ(main().strFunct[4]->text(), "0.290");
+    main().stopButton->click();
+    EXPECT_EQ(main().stopButton->text(), "Stop");
+    main().centreButton->click();
+    EXPECT_EQ(main().edit(MainField::zoom)->text(), "111.78418");
+    EXPECT_EQ(main().edit(MainField::centreX)->text(), "0.290");
     EXPECT_EQ(core().pendingCentreX, Real48());
     saveAnswer = "/tmp/never.jpg";
-    main().Bezrs1->trigger();
+    main().savePictureAction->trigger();
     EXPECT_TRUE(saveRequests.isEmpty());
     EXPECT_FALSE(core().saveRequested.load());
     EXPECT_FALSE(main().state().renderStarted);
@@ -42,52 +42,52 @@ TEST_F(MainWindowTest, StopCentreAndSaveDoNothingBeforeTheFirstDraw) {
 }
 
 TEST_F(MainWindowTest, FirstDrawHandsOverAllFormulasAndARepeatNone) {
-    main().BitBtn1->click();
+    main().drawButton->click();
     EXPECT_TRUE(main().state().renderStarted);
-    EXPECT_EQ(core().editFormulaX.text, "sin(x*y*4.36/pi)+y*0.453+0.45");
-    EXPECT_EQ(core().editFormulaY.text, "1.795*cos(x)-1.5324*sin(x*1.65/pi)");
-    EXPECT_EQ(core().editFormulaZ.text, "1.93*cos(y*x)+0.49*sin(x)");
+    EXPECT_EQ(core().pendingFormulaX.text, "sin(x*y*4.36/pi)+y*0.453+0.45");
+    EXPECT_EQ(core().pendingFormulaY.text, "1.795*cos(x)-1.5324*sin(x*1.65/pi)");
+    EXPECT_EQ(core().pendingFormulaZ.text, "1.93*cos(y*x)+0.49*sin(x)");
 
     // Unchanged texts are not handed over again.
-    for (TstrFunctUNIT* formula :
-         {&core().editFormulaX, &core().editFormulaY, &core().editFormulaZ})
+    for (Formula* formula :
+         {&core().pendingFormulaX, &core().pendingFormulaY, &core().pendingFormulaZ})
         formula->text = "untouched";
-    main().BitBtn1Click();
-    EXPECT_EQ(core().editFormulaX.text, "untouched");
-    EXPECT_EQ(core().editFormulaZ.text, "untouched");
+    main().draw();
+    EXPECT_EQ(core().pendingFormulaX.text, "untouched");
+    EXPECT_EQ(core().pendingFormulaZ.text, "untouched");
 
     // A changed one is.
-    main().strFunct[1]->setText("y*0.5");
-    main().BitBtn1Click();
-    EXPECT_EQ(core().editFormulaY.text, "y*0.5");
-    EXPECT_EQ(core().editFormulaX.text, "untouched");
+    main().edit(MainField::formulaY)->setText("y*0.5");
+    main().draw();
+    EXPECT_EQ(core().pendingFormulaY.text, "y*0.5");
+    EXPECT_EQ(core().pendingFormulaX.text, "untouched");
     EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(MainWindowTest, StopContinueAndDrawWhileStopped) {
-    main().BitBtn1Click();
-    EXPECT_TRUE(main().Timer1->isActive());
-    main().Button2->click();
-    EXPECT_EQ(main().Button2->text(), "Folytat");
+    main().draw();
+    EXPECT_TRUE(main().pointsPerSecondTimer->isActive());
+    main().stopButton->click();
+    EXPECT_EQ(main().stopButton->text(), "Folytat");
     EXPECT_TRUE(main().renderThread().isSuspended());
-    EXPECT_FALSE(main().Timer1->isActive());
+    EXPECT_FALSE(main().pointsPerSecondTimer->isActive());
     waitForGate();
 
-    // Draw while stopped reads no field, enables Timer1 and leaves the request waiting.
+    // Draw while stopped reads no field, enables pointsPerSecondTimer and leaves the request waiting.
     const Real48 zoomBefore = core().pendingZoom;
-    main().strFunct[3]->setText("50");
+    main().edit(MainField::zoom)->setText("50");
     core().restartRequested.store(false);
-    main().BitBtn1Click();
-    EXPECT_EQ(main().Button2->text(), "Folytat");
+    main().draw();
+    EXPECT_EQ(main().stopButton->text(), "Folytat");
     EXPECT_EQ(core().pendingZoom, zoomBefore);
-    EXPECT_TRUE(main().Timer1->isActive());
+    EXPECT_TRUE(main().pointsPerSecondTimer->isActive());
     EXPECT_TRUE(core().restartRequested.load());
     EXPECT_TRUE(main().renderThread().isSuspended());
 
-    main().Button2->click();
-    EXPECT_EQ(main().Button2->text(), "Stop");
+    main().stopButton->click();
+    EXPECT_EQ(main().stopButton->text(), "Stop");
     EXPECT_FALSE(main().renderThread().isSuspended());
-    EXPECT_TRUE(main().Timer1->isActive());
+    EXPECT_TRUE(main().pointsPerSecondTimer->isActive());
 }
 
 TEST_F(MainWindowTest, GainIsClampedByDrawButNotByCentre) {
@@ -96,10 +96,10 @@ TEST_F(MainWindowTest, GainIsClampedByDrawButNotByCentre) {
         std::int32_t draw, centre;
     } cases[] = {{"-5", 0, -5}, {"2.5", 2, 2}, {"3.5", 4, 4}};
     for (const auto& c : cases) {
-        main().strFunct[6]->setText(c.text);
-        main().BitBtn1Click();
+        main().edit(MainField::gain)->setText(c.text);
+        main().draw();
         EXPECT_EQ(core().pendingGain, c.draw) << c.text;
-        main().Button1Click();
+        main().centre();
         EXPECT_EQ(core().pendingGain, c.centre) << c.text;
     }
     EXPECT_TRUE(errors.isEmpty());
@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, AngleTextsAreReadAsLeadingIntegersOfDegrees) {
     for (const auto& c : cases) {
         rotation.fields[0].setText(c.text);
         rotation.fields[2].setText(c.text);
-        main().BitBtn1Click();
+        main().draw();
         const Real48 expected = real(c.degrees / 180.0L * std::numbers::pi_v<long double>);
         EXPECT_EQ(core().pendingAngleX, expected) << '"' << c.text << '"';
         EXPECT_EQ(core().pendingAngleY, Real48()) << '"' << c.text << '"';
@@ -128,10 +128,10 @@ TEST_F(MainWindowTest, CentreFitsThePublishedRange) {
 
     // Nothing published yet: both centres 0, the zoom kept.
     core().shownXMin = core().shownXMax = core().shownYMin = core().shownYMax = Real48();
-    main().Button1->click();
-    EXPECT_EQ(main().strFunct[3]->text(), "111.78418");
-    EXPECT_EQ(main().strFunct[4]->text(), "0.000");
-    EXPECT_EQ(main().strFunct[5]->text(), "0.000");
+    main().centreButton->click();
+    EXPECT_EQ(main().edit(MainField::zoom)->text(), "111.78418");
+    EXPECT_EQ(main().edit(MainField::centreX)->text(), "0.000");
+    EXPECT_EQ(main().edit(MainField::centreY)->text(), "0.000");
     EXPECT_TRUE(core().restartRequested.load());
 
     // X from -1 to 3 and Y from 0 to 1 in 400 x 400: X limits.
@@ -139,10 +139,10 @@ TEST_F(MainWindowTest, CentreFitsThePublishedRange) {
     core().shownXMax = real(3);
     core().shownYMin = real(0);
     core().shownYMax = real(1);
-    main().Button1Click();
-    EXPECT_EQ(main().strFunct[3]->text(), "95.00000");
-    EXPECT_EQ(main().strFunct[4]->text(), "1.000");
-    EXPECT_EQ(main().strFunct[5]->text(), "0.500");
+    main().centre();
+    EXPECT_EQ(main().edit(MainField::zoom)->text(), "95.00000");
+    EXPECT_EQ(main().edit(MainField::centreX)->text(), "1.000");
+    EXPECT_EQ(main().edit(MainField::centreY)->text(), "0.500");
     EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -153,49 +153,49 @@ TEST_F(MainWindowTest, AnErrorEndsTheCommandAndShowsTheErrorBox) {
     core().shownXMin = real(0);
     core().shownXMax = real(1e-37L);
     core().shownYMin = core().shownYMax = real(0);
-    main().Button1Click();
+    main().centre();
     ASSERT_EQ(errors, QStringList{"Floating point overflow"});
     EXPECT_EQ(core().pendingCentreX, real(0.5e-37L));
-    EXPECT_EQ(main().strFunct[3]->text(), "111.78418");
+    EXPECT_EQ(main().edit(MainField::zoom)->text(), "111.78418");
     EXPECT_FALSE(core().restartRequested.load());
 }
 
 TEST_F(MainWindowTest, EnterDrawsAndAltCentresWithoutTakingTheKey) {
     main().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
-    main().strFunct[0]->setFocus();
-    QSignalSpy returnPressed(main().strFunct[0], &QLineEdit::returnPressed);
-    QTest::keyClick(main().strFunct[0], Qt::Key_Return);
+    main().edit(MainField::formulaX)->setFocus();
+    QSignalSpy returnPressed(main().edit(MainField::formulaX), &QLineEdit::returnPressed);
+    QTest::keyClick(main().edit(MainField::formulaX), Qt::Key_Return);
     EXPECT_TRUE(main().state().renderStarted);
     EXPECT_EQ(returnPressed.count(), 1);
 
-    main().strFunct[4]->setText("7");
-    QTest::keyClick(main().strFunct[0], Qt::Key_Alt, Qt::AltModifier);
-    EXPECT_NE(main().strFunct[4]->text(), "7");
+    main().edit(MainField::centreX)->setText("7");
+    QTest::keyClick(main().edit(MainField::formulaX), Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_NE(main().edit(MainField::centreX)->text(), "7");
     // A letter is neither.
-    main().strFunct[4]->setText("7");
-    QTest::keyClick(main().strFunct[0], Qt::Key_A);
-    EXPECT_EQ(main().strFunct[4]->text(), "7");
+    main().edit(MainField::centreX)->setText("7");
+    QTest::keyClick(main().edit(MainField::formulaX), Qt::Key_A);
+    EXPECT_EQ(main().edit(MainField::centreX)->text(), "7");
 }
 
 TEST_F(MainWindowTest, SaveCommandAsksForAJpgOrBmpNameAndRaisesTheRequest) {
     drawAndStop();
     saveAnswer = QString();
-    main().Bezrs1->trigger();
+    main().savePictureAction->trigger();
     EXPECT_FALSE(core().saveRequested.load());
     ASSERT_EQ(saveRequests.size(), 1);
     EXPECT_EQ(saveRequests[0], "JPG képfájl (*.jpg);;BMP bitmapfájl (*.bmp)|jpg");
 
     saveAnswer = "/tmp/gyrelune-picture.bmp";
-    main().Bezrs1->trigger();
+    main().savePictureAction->trigger();
     EXPECT_TRUE(core().saveRequested.load());
 }
 
 TEST_F(MainWindowTest, FailedSaveShowsTheErrorBox) {
     drawAndStop();
     saveAnswer = "/nonexistent-directory/picture.jpg";
-    main().Bezrs1->trigger();
-    main().Button2Click(); // the request is served when drawing continues
+    main().savePictureAction->trigger();
+    main().toggleStop(); // the request is served when drawing continues
     QTRY_VERIFY_WITH_TIMEOUT(!errors.isEmpty(), 5000);
     EXPECT_TRUE(errors[0].contains("/nonexistent-directory/picture.jpg"));
 }

@@ -2,8 +2,8 @@
 
 #include "guiTestSupport.h"
 
-#include "real48.h"
-#include "strFunct.h"
+#include "formula/real48.h"
+#include "formula/widget/formulaLineEdit.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -41,11 +41,11 @@ TEST_F(ReadoutTest, StartsWithTheDefaultsAndNothingDrawn) {
     EXPECT_EQ(image().frameGeometry().size(), QSize(578, 576));
     EXPECT_TRUE(image().isVisible());
     EXPECT_TRUE(image().shownPicture().isNull());
-    EXPECT_EQ(main().Edit1->text(), "");
-    EXPECT_EQ(main().Edit1->width(), 553);
-    EXPECT_FALSE(main().Timer1->isActive());
-    EXPECT_TRUE(main().Timer2->isActive());
-    EXPECT_EQ(main().Timer2->interval(), 50);
+    EXPECT_EQ(main().statusLine->text(), "");
+    EXPECT_EQ(main().statusLine->width(), 553);
+    EXPECT_FALSE(main().pointsPerSecondTimer->isActive());
+    EXPECT_TRUE(main().statusLineTimer->isActive());
+    EXPECT_EQ(main().statusLineTimer->interval(), 50);
     EXPECT_FALSE(main().renderThread().isRunning());
     EXPECT_TRUE(main().pictureReady());
 
@@ -57,13 +57,13 @@ TEST_F(ReadoutTest, StartsWithTheDefaultsAndNothingDrawn) {
                                   "-0.362",
                                   "1500"};
     for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(main().strFunct[std::size_t(i)]->text(), texts[i]);
-    EXPECT_EQ(main().strFunct[6]->toolTip(),
+        EXPECT_EQ(main().edit(MainField(i))->text(), texts[i]);
+    EXPECT_EQ(main().edit(MainField::gain)->toolTip(),
               "Milyen szinten győzze meg magát egy pont attraktorságáról :)");
-    EXPECT_EQ(main().BitBtn1->text(), "Rajzol");
-    EXPECT_EQ(main().Button1->toolTip(), "A kép közepére hozza az attraktort");
-    EXPECT_EQ(main().Button2->toolTip(), "rajzolás leáll/újraindít");
-    EXPECT_EQ(main().Button3->text(), "Forgat");
+    EXPECT_EQ(main().drawButton->text(), "Rajzol");
+    EXPECT_EQ(main().centreButton->toolTip(), "A kép közepére hozza az attraktort");
+    EXPECT_EQ(main().stopButton->toolTip(), "rajzolás leáll/újraindít");
+    EXPECT_EQ(main().rotateButton->text(), "Forgat");
 
     EXPECT_EQ(menuTexts(main().menuBar()),
               QStringList({"Fájl:", "Megnyitás", "Mentés", "Mentés másként", "Kép mentése",
@@ -73,36 +73,36 @@ TEST_F(ReadoutTest, StartsWithTheDefaultsAndNothingDrawn) {
 
 TEST_F(ReadoutTest, PointsPerSecondCaption) {
     core().shownPointCount.store(100);
-    main().Timer1Timer();
+    main().showPointsPerSecond();
     EXPECT_EQ(image().windowTitle(), "Attraktor Kép       pont/sec: 100");
     // The counter starts again at every restart.
     core().shownPointCount.store(40);
-    main().Timer1Timer();
+    main().showPointsPerSecond();
     EXPECT_EQ(image().windowTitle(), "Attraktor Kép       pont/sec: -60");
 }
 
 TEST_F(ReadoutTest, StatusLineFollowsThePublishedRanges) {
-    main().Timer2Timer();
-    EXPECT_EQ(main().Edit1->text(), "");
+    main().refreshStatusLine();
+    EXPECT_EQ(main().statusLine->text(), "");
 
     core().shownXMin = real(-1.5L);
     core().shownXMax = real(2.25L);
     core().shownYMax = real(1);
     core().shownZMin = real(-3);
     core().shownZMax = real(0.125L);
-    main().Timer2Timer();
+    main().refreshStatusLine();
     const QString blanks17(17, ' ');
-    EXPECT_EQ(main().Edit1->text(), blanks17 + "X tartomány: [-1.500 , 2.250]      "
+    EXPECT_EQ(main().statusLine->text(), blanks17 + "X tartomány: [-1.500 , 2.250]      "
                                                "Y tartomány: [0.000 , 1.000]      "
                                                "Z tartomány: [-3.000 , 0.125]");
 
     // Unchanged ranges leave the line alone; one changed value refreshes it.
-    main().Edit1->setText("kept");
-    main().Timer2Timer();
-    EXPECT_EQ(main().Edit1->text(), "kept");
+    main().statusLine->setText("kept");
+    main().refreshStatusLine();
+    EXPECT_EQ(main().statusLine->text(), "kept");
     core().shownYMin = real(-0.5L);
-    main().Timer2Timer();
-    EXPECT_TRUE(main().Edit1->text().contains("Y tartomány: [-0.500 , 1.000]"));
+    main().refreshStatusLine();
+    EXPECT_TRUE(main().statusLine->text().contains("Y tartomány: [-0.500 , 1.000]"));
 }
 
 TEST_F(ReadoutTest, HungarianStandardDialogs) {

@@ -2,10 +2,10 @@
 // A main window stand-in for the tool windows: it counts the commands they
 // run and lets a test set pictureReady and the published depth range.
 
-#include "commandGuard.h"
-#include "mainCommands.h"
-#include "renderCore.h"
-#include "strFunctUNIT.h"
+#include "windows/commandGuard.h"
+#include "windows/mainCommands.h"
+#include "render/renderCore.h"
+#include "formula/formula.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -21,19 +21,19 @@ class FakeMainCommands : public MainCommands {
     explicit FakeMainCommands(ParameterList::WindowFactory factory)
         : parameters(std::move(factory)) {}
 
-    void BitBtn1Click() override { ++draws; }
-    void Button1Click() override { ++centres; }
-    void Button3Click() override {}
-    void Bezrs1Click() override {}
-    void Sznezs1Click() override {}
-    void Konstansok1Click() override { parameters.showParameterWindows(); }
-    void N3Dbellts1Click() override {}
+    void draw() override { ++draws; }
+    void centre() override { ++centres; }
+    void showRotationWindow() override {}
+    void savePicture() override {}
+    void showColourWindow() override {}
+    void showParameterWindows() override { parameters.showParameterWindows(); }
+    void showResolutionDialog() override {}
     void showMainWindow() override {}
-    void RequestRestart() override {}
+    void requestRestart() override {}
     bool pictureReady() const override { return ready; }
     void setPictureReady() override { ready = true; }
-    long double GetZMax() const override { return zMax; }
-    long double GetZMin() const override { return zMin; }
+    long double publishedZMax() const override { return zMax; }
+    long double publishedZMin() const override { return zMin; }
     RenderCore& renderCore() override { return core; }
     ParameterList& parameterList() override { return parameters; }
     QWidget* mainWindow() override { return &window; }
@@ -41,13 +41,13 @@ class FakeMainCommands : public MainCommands {
     // The parameter windows of the names that the three formulas use.
     void syncFormulas(const char* x, const char* y, const char* z) {
         const char* texts[3] = {x, y, z};
-        TstrFunctUNIT* formulas[3] = {&core.editFormulaX, &core.editFormulaY, &core.editFormulaZ};
+        Formula* formulas[3] = {&core.pendingFormulaX, &core.pendingFormulaY, &core.pendingFormulaZ};
         for (int i = 0; i < 3; ++i) {
             formulas[i]->text = texts[i];
             bool error;
             formulas[i]->Compile(error);
         }
-        parameters.syncParameterWindows(core.editFormulaX, core.editFormulaY, core.editFormulaZ);
+        parameters.syncParameterWindows(core.pendingFormulaX, core.pendingFormulaY, core.pendingFormulaZ);
     }
 
     QWidget window; // before the parameter windows, which it parents

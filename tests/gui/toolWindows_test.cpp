@@ -2,11 +2,11 @@
 
 #include "toolWindowsTestSupport.h"
 
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "strFunct.h"
-#include "toolControls.h"
+#include "windows/rotationWindow.h"
+#include "windows/colourWindow.h"
+#include "windows/parameterWindow.h"
+#include "formula/widget/formulaLineEdit.h"
+#include "windows/toolControls.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,23 +23,23 @@ namespace {
 
 class ParameterWindowTest : public ::testing::Test {
   protected:
-    TForm4& window(const char* name) {
-        ParameterWindow* found = main.parameters.findWindow(name);
+    ParameterWindow& window(const char* name) {
+        AbstractParameterWindow* found = main.parameters.findWindow(name);
         EXPECT_NE(found, nullptr) << name;
-        return dynamic_cast<TForm4&>(*found);
+        return dynamic_cast<ParameterWindow&>(*found);
     }
-    TForm4& windowOfA() {
+    ParameterWindow& windowOfA() {
         main.syncFormulas("a*x", "y", "z");
         return window("a");
     }
-    static void setInterval(TForm4& w, const char* minimum, const char* maximum,
+    static void setInterval(ParameterWindow& w, const char* minimum, const char* maximum,
                             const char* value) {
         w.minimumEdit->setText(minimum);
         w.maximumEdit->setText(maximum);
         w.valueEdit->setText(value);
     }
 
-    FakeMainCommands main{[this] { return std::make_unique<TForm4>(main); }};
+    FakeMainCommands main{[this] { return std::make_unique<ParameterWindow>(main); }};
     ErrorBoxes errors;
 };
 
@@ -57,14 +57,14 @@ class KeyCounter : public QObject {
 };
 
 TEST_F(ParameterWindowTest, ANewParameterGetsAHiddenWindowWithTheDefaults) {
-    TForm4& a = windowOfA();
+    ParameterWindow& a = windowOfA();
     EXPECT_EQ(a.windowTitle(), "a jelű konstans");
-    EXPECT_EQ(a.Edit1->text(), "a:=");
+    EXPECT_EQ(a.nameLabel->text(), "a:=");
     EXPECT_EQ(a.valueEdit->text(), "0");
     EXPECT_EQ(a.minimumEdit->text(), "-2");
     EXPECT_EQ(a.maximumEdit->text(), "2");
     EXPECT_EQ(a.minimumEdit->field().marking(), FormulaField::Marking::normal);
-    EXPECT_EQ(a.TrackBar1->value(), 500);
+    EXPECT_EQ(a.slider->value(), 500);
     EXPECT_EQ(a.size(), QSize(485, 55));
     EXPECT_EQ(a.pos(), QPoint(610, 14));
     EXPECT_FALSE(a.isVisible());
@@ -72,8 +72,8 @@ TEST_F(ParameterWindowTest, ANewParameterGetsAHiddenWindowWithTheDefaults) {
 }
 
 TEST_F(ParameterWindowTest, TheSliderWritesTheValueOnlyOnceActivated) {
-    TForm4& a = windowOfA();
-    a.TrackBar1->setValue(0);
+    ParameterWindow& a = windowOfA();
+    a.slider->setValue(0);
     EXPECT_EQ(a.valueEdit->text(), "0");
 
     a.activate();
@@ -94,7 +94,7 @@ TEST_F(ParameterWindowTest, TheSliderWritesTheValueOnlyOnceActivated) {
     for (const auto& c : cases) {
         a.minimumEdit->setText(c.minimum);
         a.maximumEdit->setText(c.maximum);
-        a.TrackBar1->setValue(c.position);
+        a.slider->setValue(c.position);
         EXPECT_EQ(a.valueEdit->text(), c.value)
             << c.minimum << " " << c.maximum << " " << c.position;
     }
@@ -102,7 +102,7 @@ TEST_F(ParameterWindowTest, TheSliderWritesTheValueOnlyOnceActivated) {
 }
 
 TEST_F(ParameterWindowTest, PlaceSliderClampsAndLeavesAFlatIntervalAlone) {
-    TForm4& a = windowOfA();
+    ParameterWindow& a = windowOfA();
     const struct {
         const char *minimum, *maximum, *value;
         int position;
@@ -113,13 +113,13 @@ TEST_F(ParameterWindowTest, PlaceSliderClampsAndLeavesAFlatIntervalAlone) {
     for (const auto& c : cases) {
         setInterval(a, c.minimum, c.maximum, c.value);
         a.placeSlider();
-        EXPECT_EQ(a.TrackBar1->value(), c.position) << c.value;
+        EXPECT_EQ(a.slider->value(), c.position) << c.value;
         EXPECT_EQ(a.valueEdit->text(), c.value); // not activated: the text stays
     }
 }
 
 TEST_F(ParameterWindowTest, ShiftHalvesAndBackspaceDoublesOnTheSliderAndGoNoFurther) {
-    TForm4& a = windowOfA();
+    ParameterWindow& a = windowOfA();
     KeyCounter reachingTheWindow(&a);
     const struct {
         Qt::Key key;
@@ -128,40 +128,40 @@ TEST_F(ParameterWindowTest, ShiftHalvesAndBackspaceDoublesOnTheSliderAndGoNoFurt
     for (const auto& c : cases) {
         setInterval(a, "0", "1", "0.5");
         a.placeSlider();
-        ASSERT_EQ(a.TrackBar1->value(), 500);
-        QTest::keyClick(a.TrackBar1, c.key);
+        ASSERT_EQ(a.slider->value(), 500);
+        QTest::keyClick(a.slider, c.key);
         EXPECT_EQ(a.minimumEdit->text(), c.minimum);
         EXPECT_EQ(a.maximumEdit->text(), c.maximum);
-        EXPECT_EQ(a.TrackBar1->value(), 500);
+        EXPECT_EQ(a.slider->value(), 500);
     }
     EXPECT_EQ(reachingTheWindow.presses, 0);
     // Ctrl does nothing to the interval.
-    QTest::keyClick(a.TrackBar1, Qt::Key_Control);
+    QTest::keyClick(a.slider, Qt::Key_Control);
     EXPECT_EQ(a.minimumEdit->text(), "-0.50000");
 
     // Beyond the 6-byte range: the error box, and the interval keeps its texts.
     setInterval(a, "-100000000000000000000000000000000000000",
                 "100000000000000000000000000000000000000", "0");
     a.placeSlider();
-    QTest::keyClick(a.TrackBar1, Qt::Key_Backspace);
+    QTest::keyClick(a.slider, Qt::Key_Backspace);
     EXPECT_EQ(errors.messages, QStringList{"Floating point overflow"});
     EXPECT_EQ(a.maximumEdit->text(), "100000000000000000000000000000000000000");
 }
 
 TEST_F(ParameterWindowTest, AnIntervalEndIsCompiledAsTypedUnlessItEndsInAPoint) {
-    TForm4& a = windowOfA();
+    ParameterWindow& a = windowOfA();
     a.minimumEdit->setText("3");
     a.minimumEdit->setText("1.");
-    EXPECT_EQ(a.strFunct1().field().Evaluate(), 3); // "1." not compiled
+    EXPECT_EQ(a.minimumField().field().Evaluate(), 3); // "1." not compiled
     QTest::keyClick(a.minimumEdit, Qt::Key_5);
     EXPECT_EQ(a.minimumEdit->text(), "1.5");
-    EXPECT_EQ(a.strFunct1().field().Evaluate(), 1.5L);
+    EXPECT_EQ(a.minimumField().field().Evaluate(), 1.5L);
     a.maximumEdit->setText("");
-    EXPECT_EQ(a.strFunct2().field().Evaluate(), 2); // empty: not compiled
+    EXPECT_EQ(a.maximumField().field().Evaluate(), 2); // empty: not compiled
 }
 
 TEST_F(ParameterWindowTest, EnterInTheValueFieldDrawsAndAltAnywhereCentres) {
-    TForm4& a = windowOfA();
+    ParameterWindow& a = windowOfA();
     QTest::keyClick(a.valueEdit, Qt::Key_Return);
     EXPECT_EQ(main.draws, 1);
     main.ready = false;
@@ -173,26 +173,26 @@ TEST_F(ParameterWindowTest, EnterInTheValueFieldDrawsAndAltAnywhereCentres) {
     EXPECT_EQ(main.draws, 1);
 
     QTest::keyClick(a.maximumEdit, Qt::Key_Alt);
-    QTest::keyClick(a.TrackBar1, Qt::Key_Alt);
+    QTest::keyClick(a.slider, Qt::Key_Alt);
     EXPECT_EQ(main.centres, 2);
 }
 
 TEST_F(ParameterWindowTest, TheTimerTurnsTheMovesOfOneTickIntoOneDraw) {
     main.syncFormulas("a*x", "b*y", "z");
-    TForm4& a = window("a");
-    TForm4& b = window("b");
+    ParameterWindow& a = window("a");
+    ParameterWindow& b = window("b");
     a.activate();
     for (int position : {100, 200, 300})
-        a.TrackBar1->setValue(position);
+        a.slider->setValue(position);
     QTRY_COMPARE_WITH_TIMEOUT(main.draws, 1, 2000);
     EXPECT_EQ(a.valueEdit->text(), "-0.80000");
 
     // Not activated: the move is only recorded.
-    b.TrackBar1->setValue(10);
+    b.slider->setValue(10);
     QTRY_COMPARE_WITH_TIMEOUT(b.lastPosition(), 10, 2000);
     // While no picture is ready, the move waits.
     main.ready = false;
-    a.TrackBar1->setValue(400);
+    a.slider->setValue(400);
     QTest::qWait(150);
     EXPECT_EQ(main.draws, 1);
     main.ready = true;
@@ -200,12 +200,12 @@ TEST_F(ParameterWindowTest, TheTimerTurnsTheMovesOfOneTickIntoOneDraw) {
 }
 
 TEST_F(ParameterWindowTest, ParametersCommandStacksTheLiveWindowsEdgeToEdge) {
-    main.Konstansok1Click(); // an empty list shows nothing
+    main.showParameterWindows(); // an empty list shows nothing
     main.syncFormulas("a*x+b", "c*y", "z");
     main.syncFormulas("a*x", "c*y", "z"); // b's slot is free
-    main.Konstansok1Click();
-    TForm4& a = window("a");
-    TForm4& c = window("c");
+    main.showParameterWindows();
+    ParameterWindow& a = window("a");
+    ParameterWindow& c = window("c");
     EXPECT_TRUE(a.isVisible() && c.isVisible());
     EXPECT_TRUE(a.activated() && c.activated());
     EXPECT_EQ(a.pos(), QPoint(610, 14));
@@ -214,32 +214,32 @@ TEST_F(ParameterWindowTest, ParametersCommandStacksTheLiveWindowsEdgeToEdge) {
 
     // Closing only hides, the timer still polling; the command shows the column again.
     a.close();
-    EXPECT_TRUE(a.Timer1->isActive());
+    EXPECT_TRUE(a.pollTimer->isActive());
     c.move(50, 50);
-    main.Konstansok1Click();
+    main.showParameterWindows();
     EXPECT_TRUE(a.isVisible());
     EXPECT_EQ(c.pos(), QPoint(610, 14 + c.windowOuterHeight()));
 
     // A retired window is closed and polls no more.
     main.syncFormulas("x", "c*y", "z");
     EXPECT_FALSE(a.isVisible());
-    EXPECT_FALSE(a.Timer1->isActive());
+    EXPECT_FALSE(a.pollTimer->isActive());
 }
 
 // ---- Rotation window.
 
 class RotationWindowTest : public ::testing::Test {
   protected:
-    RotationWindowTest() { form.Timer1->stop(); } // ticks are run by hand
+    RotationWindowTest() { form.pollTimer->stop(); } // ticks are run by hand
 
     void setAngles(const char* x, const char* y, const char* z) {
-        form.strFunct[0]->setText(x);
-        form.strFunct[1]->setText(y);
-        form.strFunct[2]->setText(z);
+        form.angleEdits[0]->setText(x);
+        form.angleEdits[1]->setText(y);
+        form.angleEdits[2]->setText(z);
     }
 
     FakeMainCommands main{[] { return nullptr; }};
-    TForm2 form{main, &main.window};
+    RotationWindow form{main, &main.window};
     ErrorBoxes errors;
 };
 
@@ -250,12 +250,12 @@ TEST_F(RotationWindowTest, StartsHiddenWithThreeRowsAtZero) {
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(form.rotationActive());
     for (std::size_t row = 0; row < 3; ++row) {
-        EXPECT_EQ(form.strFunct[row]->text(), "0");
-        EXPECT_EQ(form.TrackBar[row]->value(), 0);
-        EXPECT_EQ(&form.angleField(int(row)).field(), &form.strFunct[row]->field());
+        EXPECT_EQ(form.angleEdits[row]->text(), "0");
+        EXPECT_EQ(form.angleSliders[row]->value(), 0);
+        EXPECT_EQ(&form.angleField(int(row)).field(), &form.angleEdits[row]->field());
     }
-    EXPECT_FALSE(form.TrackBar[0]->focusPolicy() & Qt::TabFocus);
-    EXPECT_TRUE(form.TrackBar[1]->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(form.angleSliders[0]->focusPolicy() & Qt::TabFocus);
+    EXPECT_TRUE(form.angleSliders[1]->focusPolicy() & Qt::TabFocus);
 }
 
 TEST_F(RotationWindowTest, AnAngleTextMovesItsSliderAndAcceptedAnglesComeBackWhole) {
@@ -266,54 +266,54 @@ TEST_F(RotationWindowTest, AnAngleTextMovesItsSliderAndAcceptedAnglesComeBackWho
     } cases[] = {{"370", 10, "10"},    {"-90", 270, "270"}, {"45.5", 46, "46"}, {"44", 44, "44"},
                  {"44.5", 44, "44.5"}, {"10*3", 30, "30"},  {"1+", 30, "1+"}};
     for (const auto& c : cases) {
-        form.strFunct[1]->setText(c.typed);
-        EXPECT_EQ(form.TrackBar[1]->value(), c.position) << c.typed;
-        EXPECT_EQ(form.strFunct[1]->text(), c.shown) << c.typed;
+        form.angleEdits[1]->setText(c.typed);
+        EXPECT_EQ(form.angleSliders[1]->value(), c.position) << c.typed;
+        EXPECT_EQ(form.angleEdits[1]->text(), c.shown) << c.typed;
     }
-    EXPECT_EQ(form.strFunct[1]->field().marking(), FormulaField::Marking::error);
-    form.TrackBar[2]->setValue(123);
-    EXPECT_EQ(form.strFunct[2]->text(), "123");
-    EXPECT_EQ(form.strFunct[2]->field().marking(), FormulaField::Marking::normal);
+    EXPECT_EQ(form.angleEdits[1]->field().marking(), FormulaField::Marking::error);
+    form.angleSliders[2]->setValue(123);
+    EXPECT_EQ(form.angleEdits[2]->text(), "123");
+    EXPECT_EQ(form.angleEdits[2]->field().marking(), FormulaField::Marking::normal);
 }
 
 TEST_F(RotationWindowTest, ThreeAnglesChangedInOneTickGiveThreeDraws) {
     // Not active: the texts are only recorded.
     setAngles("1", "2", "3");
-    form.Timer1Timer();
+    form.pollForRedraw();
     EXPECT_EQ(main.draws, 0);
     EXPECT_EQ(form.lastAngleText(), (std::array<std::string, 3>{"1", "2", "3"}));
 
     form.setRotationActive(true);
     setAngles("10", "20", "30");
-    form.Timer1Timer();
+    form.pollForRedraw();
     EXPECT_EQ(main.draws, 3);
-    form.Timer1Timer();
+    form.pollForRedraw();
     EXPECT_EQ(main.draws, 3);
 
     // A change waits while no picture is ready.
     main.ready = false;
-    form.TrackBar[0]->setValue(90);
-    form.Timer1Timer();
+    form.angleSliders[0]->setValue(90);
+    form.pollForRedraw();
     EXPECT_EQ(main.draws, 3);
     main.ready = true;
-    form.Timer1Timer();
+    form.pollForRedraw();
     EXPECT_EQ(main.draws, 4);
 }
 
 TEST_F(RotationWindowTest, TheRunningTimerRedrawsAChangedAngle) {
     form.setRotationActive(true);
-    form.Timer1->start();
-    form.TrackBar[2]->setValue(45);
+    form.pollTimer->start();
+    form.angleSliders[2]->setValue(45);
     QTRY_COMPARE_WITH_TIMEOUT(main.draws, 1, 2000);
 }
 
 TEST_F(RotationWindowTest, EnterOnASliderDrawsAndAltCentres) {
     main.ready = false; // Enter on a slider draws at once regardless
-    QTest::keyClick(form.TrackBar[1], Qt::Key_Return);
+    QTest::keyClick(form.angleSliders[1], Qt::Key_Return);
     EXPECT_EQ(main.draws, 1);
-    QTest::keyClick(form.strFunct[1], Qt::Key_Return);
+    QTest::keyClick(form.angleEdits[1], Qt::Key_Return);
     EXPECT_EQ(main.draws, 1);
-    QTest::keyClick(form.strFunct[0], Qt::Key_Alt);
+    QTest::keyClick(form.angleEdits[0], Qt::Key_Alt);
     EXPECT_EQ(main.centres, 1);
 }
 
@@ -331,7 +331,7 @@ class ColourWindowTest : public ::testing::Test {
     static QColor pixel(PictureBox* box, int x = 0) { return box->canvas().pixelColor(x, 0); }
 
     FakeMainCommands main{[] { return nullptr; }};
-    TForm3 form{main, &main.window};
+    ColourWindow form{main, &main.window};
     std::vector<QColor> openedWith;
     std::optional<QColor> answer;
 };
@@ -346,90 +346,90 @@ TEST_F(ColourWindowTest, AFreshWindowShowsTheDefaultStopsAndTheirStrip) {
     EXPECT_EQ(form.pos(), QPoint(505, 220));
     EXPECT_FALSE(form.isVisible());
 
-    EXPECT_EQ(pixel(form.Image1), QColor(255, 0, 0));
-    EXPECT_EQ(pixel(form.Image2), QColor(0, 0, 255));
-    EXPECT_EQ(pixel(form.Image4), QColor(0, 0, 0));
+    EXPECT_EQ(pixel(form.zMinSwatch), QColor(255, 0, 0));
+    EXPECT_EQ(pixel(form.zMaxSwatch), QColor(0, 0, 255));
+    EXPECT_EQ(pixel(form.backgroundSwatch), QColor(0, 0, 0));
     // The empty published range spreads the stops over [-1, 1].
-    ASSERT_EQ(form.Image3->canvas().size(), QSize(297, 17));
-    EXPECT_EQ(pixel(form.Image3, 0), QColor(255, 0, 0));
-    EXPECT_EQ(pixel(form.Image3, 99), QColor(255, 255, 0));
-    EXPECT_EQ(pixel(form.Image3, 198), QColor(0, 255, 0));
-    const QColor right = pixel(form.Image3, 296);
+    ASSERT_EQ(form.gradientStrip->canvas().size(), QSize(297, 17));
+    EXPECT_EQ(pixel(form.gradientStrip, 0), QColor(255, 0, 0));
+    EXPECT_EQ(pixel(form.gradientStrip, 99), QColor(255, 255, 0));
+    EXPECT_EQ(pixel(form.gradientStrip, 198), QColor(0, 255, 0));
+    const QColor right = pixel(form.gradientStrip, 296);
     EXPECT_EQ(right.red(), 0);
     EXPECT_LT(right.green(), 5);
     EXPECT_GT(right.blue(), 250);
-    EXPECT_EQ(form.Image3->canvas().pixelColor(296, 16), right);
+    EXPECT_EQ(form.gradientStrip->canvas().pixelColor(296, 16), right);
 }
 
 TEST_F(ColourWindowTest, TheStripFollowsThePublishedRangeWhenRepainted) {
     main.zMin = 0;
     main.zMax = 3;
     EXPECT_EQ(form.colourAtDepth(Real48::fromExtended(1.5L)), packColour(128, 255, 0));
-    EXPECT_EQ(pixel(form.Image3, 99), QColor(255, 255, 0)); // not yet repainted
+    EXPECT_EQ(pixel(form.gradientStrip, 99), QColor(255, 255, 0)); // not yet repainted
     main.zMin = -3;
     form.repaintSwatches();
-    EXPECT_EQ(pixel(form.Image3, 0), QColor(255, 0, 0));
-    EXPECT_EQ(pixel(form.Image3, 99), QColor(255, 255, 0));
+    EXPECT_EQ(pixel(form.gradientStrip, 0), QColor(255, 0, 0));
+    EXPECT_EQ(pixel(form.gradientStrip, 99), QColor(255, 255, 0));
 }
 
 TEST_F(ColourWindowTest, NewInsertsBeforeZmaxAndDropTakesItOut) {
     answer = QColor(Qt::white);
-    form.Button1->click();
+    form.addStopButton->click();
     EXPECT_EQ(form.colourStops(), (ColourStops{stop(255, 0, 0), stop(255, 255, 0), stop(0, 255, 0),
                                                stop(255, 255, 255), stop(0, 0, 255)}));
     ASSERT_EQ(openedWith.size(), 1u);
     EXPECT_EQ(openedWith[0], QColor(Qt::black)); // what the chooser held
     EXPECT_EQ(form.colourAtDepth(Real48::fromExtended(0.5L)), packColour(255, 255, 255));
-    EXPECT_GE(qGray(pixel(form.Image3, 222).rgb()), 250); // white at three quarters
+    EXPECT_GE(qGray(pixel(form.gradientStrip, 222).rgb()), 250); // white at three quarters
 
-    form.Button3->click();
+    form.dropStopButton->click();
     EXPECT_EQ(form.colourStops(), defaultColourStops());
-    EXPECT_EQ(pixel(form.Image3, 99), QColor(255, 255, 0));
+    EXPECT_EQ(pixel(form.gradientStrip, 99), QColor(255, 255, 0));
 
     form.colourStops() = {stop(255, 0, 0), stop(0, 0, 255)};
-    form.Button3->click();
+    form.dropStopButton->click();
     EXPECT_EQ(form.colourStops().size(), 2u);
 }
 
 TEST_F(ColourWindowTest, SwatchChoosersArePresetOrOpenWithTheLastColour) {
     answer = QColor(0, 200, 0);
-    QTest::mouseDClick(form.Image1, Qt::LeftButton);
+    QTest::mouseDClick(form.zMinSwatch, Qt::LeftButton);
     EXPECT_EQ(openedWith.back(), QColor(255, 0, 0));
     EXPECT_EQ(form.colourStops().front(), stop(0, 200, 0));
-    EXPECT_EQ(pixel(form.Image1), QColor(0, 200, 0));
+    EXPECT_EQ(pixel(form.zMinSwatch), QColor(0, 200, 0));
 
     answer.reset(); // cancelled: nothing changes
-    QTest::mouseDClick(form.Image2, Qt::LeftButton);
+    QTest::mouseDClick(form.zMaxSwatch, Qt::LeftButton);
     EXPECT_EQ(openedWith.back(), QColor(0, 0, 255));
     EXPECT_EQ(form.colourStops().back(), stop(0, 0, 255));
 
     answer = QColor(10, 20, 30);
-    QTest::mouseDClick(form.Image4, Qt::LeftButton);
+    QTest::mouseDClick(form.backgroundSwatch, Qt::LeftButton);
     EXPECT_EQ(openedWith.back(), QColor(0, 0, 255)); // still the Zmax preset
     EXPECT_EQ(form.background(), packColour(10, 20, 30));
-    EXPECT_EQ(pixel(form.Image4), QColor(10, 20, 30));
-    form.Button1->click();
+    EXPECT_EQ(pixel(form.backgroundSwatch), QColor(10, 20, 30));
+    form.addStopButton->click();
     EXPECT_EQ(openedWith.back(), QColor(10, 20, 30));
 }
 
 TEST_F(ColourWindowTest, ListsShorterThanTwoStopsAreShownWithoutReadingPastThem) {
     form.colourStops().clear();
     form.repaintSwatches();
-    EXPECT_EQ(pixel(form.Image1), QColor(0, 0, 0));
-    EXPECT_EQ(pixel(form.Image2), QColor(0, 0, 0));
-    EXPECT_EQ(pixel(form.Image3, 150), QColor(0, 0, 0));
-    form.Button3->click();
+    EXPECT_EQ(pixel(form.zMinSwatch), QColor(0, 0, 0));
+    EXPECT_EQ(pixel(form.zMaxSwatch), QColor(0, 0, 0));
+    EXPECT_EQ(pixel(form.gradientStrip, 150), QColor(0, 0, 0));
+    form.dropStopButton->click();
     EXPECT_TRUE(form.colourStops().empty());
 
     answer = QColor(9, 8, 7);
-    QTest::mouseDClick(form.Image2, Qt::LeftButton);
+    QTest::mouseDClick(form.zMaxSwatch, Qt::LeftButton);
     EXPECT_EQ(form.colourStops(), ColourStops{stop(9, 8, 7)});
-    EXPECT_EQ(pixel(form.Image1), QColor(9, 8, 7));
-    EXPECT_EQ(pixel(form.Image3, 296), QColor(9, 8, 7));
+    EXPECT_EQ(pixel(form.zMinSwatch), QColor(9, 8, 7));
+    EXPECT_EQ(pixel(form.gradientStrip, 296), QColor(9, 8, 7));
 }
 
 TEST_F(ColourWindowTest, OkDraws) {
-    form.Button2->click();
+    form.okButton->click();
     EXPECT_EQ(main.draws, 1);
 }
 

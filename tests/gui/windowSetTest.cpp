@@ -2,8 +2,8 @@
 
 #include "guiTestSupport.h"
 
-#include "Unit6.h"
-#include "Unit7.h"
+#include "windows/helpWindow.h"
+#include "windows/aboutWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,16 +16,16 @@ namespace {
 using WindowSetTest = GuiTest;
 
 TEST_F(WindowSetTest, HelpAndAboutShowWithoutBlocking) {
-    main().Kezels1->trigger();
-    TForm6& help = windows->help();
+    main().helpAction->trigger();
+    HelpWindow& help = windows->help();
     EXPECT_TRUE(help.isVisible());
     EXPECT_FALSE(help.isModal());
     EXPECT_EQ(help.windowTitle(), "Használati útmutató");
     EXPECT_EQ(help.pos(), QPoint(413, 30));
     EXPECT_EQ(help.size(), QSize(570, 562));
-    EXPECT_TRUE(help.Memo2->isReadOnly());
+    EXPECT_TRUE(help.helpText->isReadOnly());
 
-    const QStringList lines = help.Memo2->toPlainText().split('\n');
+    const QStringList lines = help.helpText->toPlainText().split('\n');
     ASSERT_EQ(lines.size(), 103);
     const std::pair<int, const char*> quoted[] = {
         {1, "Attraktor fraktál szerkesztő"},
@@ -63,15 +63,15 @@ TEST_F(WindowSetTest, HelpAndAboutShowWithoutBlocking) {
         }
     }
 
-    main().Kszt1->trigger();
-    TForm7& about = windows->about();
+    main().aboutAction->trigger();
+    AboutWindow& about = windows->about();
     EXPECT_TRUE(about.isVisible());
     EXPECT_TRUE(help.isVisible());
     EXPECT_EQ(about.windowTitle(), "Mamgról");
     EXPECT_EQ(about.pos(), QPoint(469, 91));
     EXPECT_EQ(about.minimumSize(), QSize(217, 114));
     EXPECT_EQ(about.maximumSize(), QSize(217, 114));
-    const QStringList aboutLines = about.Memo1->toPlainText().split('\n');
+    const QStringList aboutLines = about.aboutText->toPlainText().split('\n');
     ASSERT_EQ(aboutLines.size(), 8);
     EXPECT_EQ(aboutLines[0], "Gyrelune v 1.0b ");
     EXPECT_EQ(aboutLines[2], "attraktor fraktál  szerkesztő alkalmazás");
@@ -80,7 +80,7 @@ TEST_F(WindowSetTest, HelpAndAboutShowWithoutBlocking) {
     // Closing only hides.
     help.close();
     EXPECT_FALSE(help.isVisible());
-    main().Kezels1->trigger();
+    main().helpAction->trigger();
     EXPECT_TRUE(help.isVisible());
 }
 
@@ -100,16 +100,16 @@ bool runUntilQuit(const std::function<void()>& action) {
 }
 
 TEST_F(WindowSetTest, ClosingTheImageWindowEndsTheProgram) {
-    main().BitBtn1Click();
+    main().draw();
     EXPECT_TRUE(runUntilQuit([this] { image().close(); }));
     EXPECT_TRUE(main().renderThread().isFinished());
 }
 
 TEST_F(WindowSetTest, ClosingTheMainWindowWhileDrawingEndsTheThread) {
-    main().BitBtn1Click();
-    EXPECT_TRUE(runUntilQuit([this] { main().Bezrs2->trigger(); }));
+    main().draw();
+    EXPECT_TRUE(runUntilQuit([this] { main().closeAction->trigger(); }));
     EXPECT_TRUE(main().renderThread().isFinished());
-    EXPECT_FALSE(main().Timer1->isActive());
+    EXPECT_FALSE(main().pointsPerSecondTimer->isActive());
 }
 
 TEST_F(WindowSetTest, ClosingWhileStoppedOrBeforeAnyDraw) {

@@ -1,7 +1,7 @@
 // Picture files, read back with real decoders.
 
 #include "renderTestSupport.h"
-#include "renderThread.h"
+#include "render/renderThread.h"
 
 #include <QDir>
 #include <QFile>
@@ -205,10 +205,10 @@ TEST_F(PictureFiles, UnwritableTargetsAreReportedAndLeaveNothingBehind) {
 }
 
 TEST(RenderThreadSaving, ForwardsRefusedSavesAsASignal) {
-    TattrSzal thread;
+    RenderThread thread;
     thread.core().setUp(10, 10);
     QString name, reason;
-    QObject::connect(&thread, &TattrSzal::saveFailed, [&](const QString& n, const QString& r) {
+    QObject::connect(&thread, &RenderThread::saveFailed, [&](const QString& n, const QString& r) {
         name = n;
         reason = r;
     });

@@ -2,7 +2,7 @@
 // Drives a RenderCore the way the main window does: pending settings
 // written, then taken over.
 
-#include "renderCore.h"
+#include "render/renderCore.h"
 
 #include <ostream>
 #include <string>
@@ -18,7 +18,7 @@ struct Settings {
     std::int32_t background = 0;
 };
 
-inline void setFormula(TstrFunctUNIT& f, const std::string& text) {
+inline void setFormula(Formula& f, const std::string& text) {
     bool error = false;
     f.text = text;
     f.Compile(error);
@@ -26,9 +26,9 @@ inline void setFormula(TstrFunctUNIT& f, const std::string& text) {
 
 // What a Draw writes, ending with the restart request.
 inline void writePending(RenderCore& core, const Settings& s) {
-    setFormula(core.editFormulaX, s.x);
-    setFormula(core.editFormulaY, s.y);
-    setFormula(core.editFormulaZ, s.z);
+    setFormula(core.pendingFormulaX, s.x);
+    setFormula(core.pendingFormulaY, s.y);
+    setFormula(core.pendingFormulaZ, s.z);
     core.pendingZoom = Real48::fromExtended(s.zoom);
     core.pendingCentreX = Real48::fromExtended(s.centreX);
     core.pendingCentreY = Real48::fromExtended(s.centreY);

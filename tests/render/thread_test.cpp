@@ -1,7 +1,7 @@
 // The render thread's protocol with the UI thread (this test's main thread).
 
 #include "renderTestSupport.h"
-#include "renderThread.h"
+#include "render/renderThread.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -52,10 +52,10 @@ struct RecordingSink : PictureSink {
     int count() const { return int(handOffs.size()); }
 };
 
-class RenderThread : public testing::Test {
+class RenderThreadTest : public testing::Test {
   protected:
     RecordingSink sink; // outlives the thread, which may hand off while it shuts down
-    TattrSzal thread;
+    RenderThread thread;
 
     void start(long double zoom = 111.78418L) {
         sink.core = &thread.core();
@@ -74,7 +74,7 @@ class RenderThread : public testing::Test {
     }
 };
 
-TEST_F(RenderThread, HandsOffEvery1000StepsOnTheUiThread) {
+TEST_F(RenderThreadTest, HandsOffEvery1000StepsOnTheUiThread) {
     start();
     ASSERT_TRUE(serveUntil([&] { return sink.count() >= 5; }));
     thread.shutdown();
@@ -89,7 +89,7 @@ TEST_F(RenderThread, HandsOffEvery1000StepsOnTheUiThread) {
     EXPECT_NE(thread.core().shownXMax, Real48());
 }
 
-TEST_F(RenderThread, RestartIsTakenOverOnlyThroughTheUiThread) {
+TEST_F(RenderThreadTest, RestartIsTakenOverOnlyThroughTheUiThread) {
     start();
     ASSERT_TRUE(serveUntil([&] { return sink.count() >= 1; }));
     Settings s;
@@ -105,7 +105,7 @@ TEST_F(RenderThread, RestartIsTakenOverOnlyThroughTheUiThread) {
     EXPECT_FALSE(thread.core().restartRequested);
 }
 
-TEST_F(RenderThread, StopThenContinueKeepsTheOrbitCountersAndPicture) {
+TEST_F(RenderThreadTest, StopThenContinueKeepsTheOrbitCountersAndPicture) {
     start();
     ASSERT_TRUE(serveUntil([&] { return sink.count() >= 2; }));
     thread.suspendThread();
@@ -124,7 +124,7 @@ TEST_F(RenderThread, StopThenContinueKeepsTheOrbitCountersAndPicture) {
     EXPECT_EQ(sink.handOffs.back().steps, 1000);
 }
 
-TEST_F(RenderThread, SaveRequestedWhileStoppedHappensAfterContinue) {
+TEST_F(RenderThreadTest, SaveRequestedWhileStoppedHappensAfterContinue) {
     QTemporaryDir dir;
     const QString target = dir.filePath("stopped.bmp");
     start();
@@ -138,7 +138,7 @@ TEST_F(RenderThread, SaveRequestedWhileStoppedHappensAfterContinue) {
     EXPECT_TRUE(serveUntil([&] { return QFile::exists(target); }));
 }
 
-TEST_F(RenderThread, ShutdownServesASynchronisedCallInFlight) {
+TEST_F(RenderThreadTest, ShutdownServesASynchronisedCallInFlight) {
     start(42);
     // Nothing served: the loop soon blocks in the restart it takes over at step 101.
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -150,7 +150,7 @@ TEST_F(RenderThread, ShutdownServesASynchronisedCallInFlight) {
     thread.shutdown(); // again: nothing left to do
 }
 
-TEST_F(RenderThread, ShutdownWhileSuspended) {
+TEST_F(RenderThreadTest, ShutdownWhileSuspended) {
     start();
     ASSERT_TRUE(serveUntil([&] { return sink.count() >= 1; }));
     thread.suspendThread();

@@ -1,0 +1,244 @@
+#include "app/mainWindow.h"
+
+#include "windows/resolutionDialog.h"
+#include "windows/helpWindow.h"
+#include "windows/aboutWindow.h"
+#include "windows/imageWindow.h"
+#include "windows/commandGuard.h"
+#include "windows/fileDialogs.h"
+#include "windows/keyPreview.h"
+#include "render/renderThread.h"
+#include "formula/widget/formulaLineEdit.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace gyrelune {
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QString::fromLatin1(MainWindowDefaults::caption));
+    createControls();
+    createMenu();
+    initialise();
+    keyPreview_ = new KeyPreview(this, [this](int key) { handleKey(key); });
+}
+
+MainWindow::~MainWindow() {
+    // The thread must not hand a picture to a window that is going away.
+    thread_->shutdown();
+}
+
+void MainWindow::initialise() {
+    pointsPerSecondTimer->stop();
+    thread_ = std::make_unique<RenderThread>();
+    connect(thread_.get(), &RenderThread::saveFailed, this, &MainWindow::showSaveFailure);
+    parameterList_ = std::make_unique<ParameterList>([this] { return newParameterWindow(); });
+    // Takes the used texts, then compiles and marks the seven fields.
+    state_ = std::make_unique<MainWindowState>(sources());
+    state_->pictureReady = true;
+}
+
+void MainWindow::setWindows(const Windows& windows) {
+    windows_ = windows;
+    thread_->setPictureSink(windows.image);
+}
+
+DrawSources MainWindow::sources() {
+    DrawSources sources;
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        sources.mainFields[i] = fields_[i].get();
+    for (int axis = 0; axis < 3; ++axis)
+        sources.angleFields[std::size_t(axis)] = tools_.rotation
+                                                     ? &tools_.rotation->angleField(axis)
+                                                     : &defaultAngles_[std::size_t(axis)];
+    sources.parameters = parameterList_.get();
+    sources.colourStops = tools_.colours ? &tools_.colours->colourStops() : &defaultStops_;
+    sources.background = tools_.colours ? &tools_.colours->background() : &defaultBackground_;
+    return sources;
+}
+
+std::unique_ptr<AbstractParameterWindow> MainWindow::newParameterWindow() {
+    if (tools_.parameterWindowFactory) return tools_.parameterWindowFactory();
+    return std::make_unique<HeadlessParameterWindow>();
+}
+
+// ---- Draw, Centre, Stop/Continue.
+
+void MainWindow::draw() {
+    if (closed_) return;
+    runCommand(this, [this] { state_->draw(sources(), *this); });
+}
+
+void MainWindow::centre() {
+    if (closed_) return;
+    runCommand(this, [this] { state_->centre(sources(), *this); });
+}
+
+void MainWindow::toggleStop() {
+    if (closed_) return;
+    runCommand(this, [this] {
+        const std::string caption = state_->stopOrContinue(*this);
+        if (caption.empty()) return;
+        stopButton->setText(QString::fromStdString(caption));
+        stopButton->repaint();
+    });
+}
+
+void MainWindow::handleKey(int key) {
+    if (key == vkReturn) draw();
+    if (key == vkMenu) centre();
+}
+
+// ---- Read-outs.
+
+void MainWindow::showPointsPerSecond() {
+    const std::int32_t count = core().shownPointCount.load(std::memory_order_relaxed);
+    windows_.image->setWindowTitle(QString::fromStdString(state_->pointsPerSecondCaption(count)));
+}
+
+void MainWindow::refreshStatusLine() {
+    if (state_->statusLineStale(core())) updateStatusLine();
+}
+
+void MainWindow::updateStatusLine() {
+    statusLine->setText(QString::fromStdString(state_->updateStatusLine(core())));
+    statusLine->repaint();
+}
+
+// ---- Commands that forward.
+
+void MainWindow::showRotationWindow() {
+    if (!tools_.rotation) return;
+    tools_.rotation->setRotationActive(true);
+    tools_.rotation->widget()->show();
+    tools_.rotation->widget()->raise();
+}
+
+void MainWindow::savePicture() {
+    if (closed_) return;
+    runCommand(this, [this] {
+        if (!state_->renderStarted) return;
+        const QString name = askSaveFileName(this, {{QStringLiteral("JPG képfájl (*.jpg)"),
+                                                     QStringLiteral("BMP bitmapfájl (*.bmp)")},
+                                                    QStringLiteral("jpg")});
+        if (name.isEmpty()) return;
+        repaint();
+        core().requestSave(QFile::encodeName(name).toStdString());
+    });
+}
+
+void MainWindow::showSaveFailure(const QString& fileName, const QString& reason) {
+    showError(this, QStringLiteral("A kép nem készült el:\n%1\n(%2)").arg(fileName, reason));
+}
+
+void MainWindow::closeMainWindow() {
+    close();
+}
+
+void MainWindow::showColourWindow() {
+    if (!tools_.colours) return;
+    tools_.colours->repaintSwatches();
+    tools_.colours->widget()->show();
+    tools_.colours->widget()->raise();
+}
+
+void MainWindow::showParameterWindows() {
+    runCommand(this, [this] { parameterList_->showParameterWindows(); });
+}
+
+void MainWindow::showResolutionDialog() {
+    windows_.resolution->showForImageWindow();
+}
+
+void MainWindow::showHelp() {
+    windows_.help->show();
+    windows_.help->raise();
+}
+
+void MainWindow::showAbout() {
+    windows_.about->show();
+    windows_.about->raise();
+}
+
+void MainWindow::showMainWindow() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::requestRestart() {
+    core().restartRequested.store(true);
+}
+
+long double MainWindow::publishedZMax() const {
+    return thread_->core().shownZMax.toExtended();
+}
+
+long double MainWindow::publishedZMin() const {
+    return thread_->core().shownZMin.toExtended();
+}
+
+RenderCore& MainWindow::renderCore() {
+    return thread_->core();
+}
+
+// ---- Closing.
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    stopForClosing();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void MainWindow::stopForClosing() {
+    if (closed_) return;
+    closed_ = true;
+    if (pointsPerSecondTimer->isActive()) pointsPerSecondTimer->stop();
+    if (state_->renderStarted) {
+        if (!thread_->isSuspended()) thread_->suspendThread();
+        thread_->markTerminated();
+    }
+    // Ending the loop now rather than with the process leaves no thread behind.
+    thread_->shutdown();
+}
+
+// ---- DrawServices.
+
+RenderCore& MainWindow::core() {
+    return thread_->core();
+}
+
+int MainWindow::imageClientWidth() const {
+    return windows_.image->pictureSize().width();
+}
+
+int MainWindow::imageClientHeight() const {
+    return windows_.image->pictureSize().height();
+}
+
+void MainWindow::setThreadPriorityNormal() {} // the thread starts at normal priority
+
+void MainWindow::resumeThread() {
+    thread_->resumeThread();
+}
+
+void MainWindow::suspendThread() {
+    thread_->suspendThread();
+}
+
+bool MainWindow::threadSuspended() const {
+    return thread_->isSuspended();
+}
+
+void MainWindow::setPointsPerSecondTimerEnabled(bool enabled) {
+    if (enabled && !pointsPerSecondTimer->isActive()) pointsPerSecondTimer->start();
+    if (!enabled) pointsPerSecondTimer->stop();
+}
+
+} // namespace gyrelune

@@ -1,0 +1,145 @@
+#pragma once
+// MainWindow, the main window: the three map formulas, the view settings and the
+// commands that drive the render thread. The commands' logic is the UI-free
+// MainWindowState; this class gives it the widgets, the thread and the timers.
+
+#include "core/mainWindowState.h"
+#include "windows/mainCommands.h"
+#include "windows/formulaLineEditField.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace gyrelune {
+
+class KeyPreview;
+class RenderThread;
+class ResolutionDialog;
+class HelpWindow;
+class AboutWindow;
+class ImageWindow;
+class FormulaLineEdit;
+
+class MainWindow : public QMainWindow, public MainCommands, private DrawServices {
+    Q_OBJECT
+  public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The windows made after the main window; set once at start-up.
+    struct Windows {
+        ResolutionDialog* resolution = nullptr;
+        HelpWindow* help = nullptr;
+        AboutWindow* about = nullptr;
+        ImageWindow* image = nullptr;
+    };
+    void setWindows(const Windows& windows);
+    void setToolWindows(const ToolWindows& tools) { tools_ = tools; }
+
+    // ---- Commands (MainCommands); each shows its own errors.
+    void draw() override;
+    void centre() override;
+    void toggleStop();
+    void showRotationWindow() override;
+    void savePicture() override;
+    void closeMainWindow();
+    void showColourWindow() override;
+    void showParameterWindows() override;
+    void showResolutionDialog() override;
+    void showHelp();
+    void showAbout();
+    // Documents (mainWindowDocuments.cpp): "Megnyitás", "Mentés", "Mentés másként".
+    void openDocument();
+    void saveDocument();
+    void saveDocumentAs();
+    // Throws InOutError; a failed write leaves the file as it was.
+    void writeDocument(const QString& fileName);
+    void showMainWindow() override;
+    void requestRestart() override;
+    bool pictureReady() const override { return state_->pictureReady; }
+    void setPictureReady() override { state_->pictureReady = true; }
+    long double publishedZMax() const override;
+    long double publishedZMin() const override;
+    RenderCore& renderCore() override;
+    ParameterList& parameterList() override { return *parameterList_; }
+    QWidget* mainWindow() override { return this; }
+
+    void showPointsPerSecond();
+    void refreshStatusLine();
+    void updateStatusLine();
+    void handleKey(int key);
+
+    // The render thread; ended in order by stopForClosing or the destructor.
+    RenderThread& renderThread() { return *thread_; }
+    const MainWindowState& state() const { return *state_; }
+
+    // ---- Controls.
+    FormulaLineEdit* edit(MainField field) const { return edits_[std::size_t(field)]; }
+    QPushButton* drawButton = nullptr;
+    QPushButton* centreButton = nullptr;
+    QPushButton* stopButton = nullptr;
+    QPushButton* rotateButton = nullptr;
+    QLineEdit* statusLine = nullptr;
+    QTimer* pointsPerSecondTimer = nullptr;
+    QTimer* statusLineTimer = nullptr;
+    QAction* openAction = nullptr;      // "Megnyitás"
+    QAction* saveAction = nullptr; // "Mentés"
+    QAction* saveAsAction = nullptr; // "Mentés másként"
+    QAction* savePictureAction = nullptr;      // "Kép mentése"
+    QAction* closeAction = nullptr;      // "Bezárás"
+    QAction* coloursAction = nullptr;     // "Színek"
+    QAction* parametersAction = nullptr; // "Paraméterek"
+    QAction* resolutionAction = nullptr;  // "Felbontás"
+    QAction* helpAction = nullptr;     // "használat"
+    QAction* aboutAction = nullptr;       // "a készítőről"
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void createControls();
+    void createMenu();
+    void initialise();
+    void stopForClosing();
+    void showSaveFailure(const QString& fileName, const QString& reason);
+    DrawSources sources();
+    std::unique_ptr<AbstractParameterWindow> newParameterWindow();
+    void openDocument(const QString& fileName);
+    std::array<EditField*, 6> documentFields();
+    void showDocumentName(const QString& fileName);
+
+    // DrawServices.
+    RenderCore& core() override;
+    int imageClientWidth() const override;
+    int imageClientHeight() const override;
+    void setThreadPriorityNormal() override;
+    void resumeThread() override;
+    void suspendThread() override;
+    bool threadSuspended() const override;
+    void setPointsPerSecondTimerEnabled(bool enabled) override;
+
+    std::array<FormulaLineEdit*, mainFieldCount> edits_{};
+    std::array<std::unique_ptr<FormulaLineEditField>, mainFieldCount> fields_;
+    std::unique_ptr<RenderThread> thread_;
+    std::unique_ptr<ParameterList> parameterList_;
+    std::unique_ptr<MainWindowState> state_;
+    Windows windows_;
+    ToolWindows tools_;
+    KeyPreview* keyPreview_ = nullptr;
+    bool closed_ = false;
+
+    // Stand-ins while the rotation and colour windows are not plugged in.
+    std::array<PlainEditField, 3> defaultAngles_{PlainEditField("0"), PlainEditField("0"),
+                                                 PlainEditField("0")};
+    ColourStops defaultStops_ = defaultColourStops();
+    std::int32_t defaultBackground_ = 0;
+};
+
+} // namespace gyrelune

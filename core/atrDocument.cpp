@@ -1,0 +1,167 @@
+#include "core/atrDocument.h"
+
+#include "formula/leadingInteger.h"
+#include "core/platformErrors.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace gyrelune {
+namespace {
+
+constexpr char endOfFile = 26; // Ctrl-Z
+
+// Lines of a text file; reading past the end gives empty lines.
+class LineReader {
+  public:
+    explicit LineReader(std::string_view bytes) : rest_(bytes.substr(0, bytes.find(endOfFile))) {}
+
+    bool eof() const { return rest_.empty(); }
+
+    // A CR is either part of a CR LF ending or a lone CR; both are dropped.
+    std::string next() {
+        const std::size_t end = rest_.find('\n');
+        const std::string_view raw = rest_.substr(0, end);
+        rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+        std::string line;
+        line.reserve(raw.size());
+        for (const char c : raw)
+            if (c != '\r') line += c;
+        return line;
+    }
+    std::string nextText() {
+        std::string line = next();
+        return isValidUtf8(line) ? line : windows1250ToUtf8(line);
+    }
+    std::int32_t nextInteger() { return leadingInteger(next()); }
+    std::uint8_t nextByte() { return std::uint8_t(nextInteger() & 0xFF); }
+
+    std::size_t linesLeft() const {
+        const auto breaks = std::size_t(std::count(rest_.begin(), rest_.end(), '\n'));
+        return breaks + (!rest_.empty() && rest_.back() != '\n' ? 1 : 0);
+    }
+    // A count cut to the entries of `linesEach` lines that begin within the file.
+    std::size_t boundedCount(std::int32_t count, std::size_t linesEach) const {
+        const std::size_t fits = (linesLeft() + linesEach - 1) / linesEach;
+        return std::min(std::size_t(count), fits);
+    }
+
+  private:
+    std::string_view rest_;
+};
+
+void readParameters(LineReader& reader, AtrDocument& document, std::size_t count) {
+    document.parameters.resize(count);
+    for (StoredParameter& parameter : document.parameters) {
+        parameter.name = reader.nextText();
+        parameter.minimumText = reader.nextText();
+        parameter.maximumText = reader.nextText();
+        parameter.valueText = reader.nextText();
+    }
+}
+
+void appendLine(std::string& out, std::string_view line) {
+    out += line;
+    out += "\r\n";
+}
+
+// A line break or Ctrl-Z inside a text would shift or end every line after it.
+void appendTextLine(std::string& out, std::string_view text) {
+    for (const char c : text)
+        out += c == '\r' || c == '\n' || c == endOfFile ? ' ' : c;
+    out += "\r\n";
+}
+
+void appendInteger(std::string& out, long value) {
+    appendLine(out, std::to_string(value));
+}
+
+} // namespace
+
+ReadResult parseAtrDocument(std::string_view bytes) {
+    ReadResult result;
+    AtrDocument& document = result.document;
+    LineReader reader(bytes);
+    for (std::string& text : document.texts)
+        text = reader.nextText();
+    result.stage = ReadStage::texts;
+
+    const std::int32_t stopCount = reader.nextInteger();
+    if (stopCount < 0) {
+        result.error = RangeCheckError().what();
+        return result;
+    }
+    document.colourStops.resize(reader.boundedCount(stopCount, 3));
+    for (ColorStop& stop : document.colourStops) {
+        stop.red = reader.nextByte();
+        stop.green = reader.nextByte();
+        stop.blue = reader.nextByte();
+    }
+    const std::int32_t red = reader.nextByte(), green = reader.nextByte(), blue = reader.nextByte();
+    document.background = red + 256 * green + 65536 * blue;
+    result.stage = ReadStage::background;
+
+    if (!reader.eof()) {
+        document.hasParameterPart = true;
+        const std::int32_t parameterCount = reader.nextInteger();
+        if (parameterCount < 0) {
+            result.error = RangeCheckError().what();
+            return result;
+        }
+        readParameters(reader, document, reader.boundedCount(parameterCount, 4));
+    }
+    result.stage = ReadStage::complete;
+    return result;
+}
+
+ReadResult readAtrDocument(const std::string& fileName) {
+    const auto failed = [](int error) {
+        ReadResult result;
+        result.error = inOutErrorMessage(error);
+        return result;
+    };
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return failed(errno);
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            return failed(error);
+        }
+        if (got == 0) break;
+        bytes.append(buffer, std::size_t(got));
+    }
+    ::close(fd);
+    return parseAtrDocument(bytes);
+}
+
+std::string formatAtrDocument(const AtrDocument& document) {
+    std::string out;
+    for (const std::string& text : document.texts)
+        appendTextLine(out, text);
+    appendInteger(out, long(document.colourStops.size()));
+    for (const ColorStop& stop : document.colourStops) {
+        appendInteger(out, stop.red);
+        appendInteger(out, stop.green);
+        appendInteger(out, stop.blue);
+    }
+    appendInteger(out, document.background & 0xFF);
+    appendInteger(out, document.background >> 8 & 0xFF);
+    appendInteger(out, document.background >> 16 & 0xFF);
+    appendInteger(out, long(document.parameters.size()));
+    for (const StoredParameter& parameter : document.parameters) {
+        appendTextLine(out, parameter.name);
+        appendTextLine(out, parameter.minimumText);
+        appendTextLine(out, parameter.maximumText);
+        appendTextLine(out, parameter.valueText);
+    }
+    return out;
+}
+
+} // namespace gyrelune

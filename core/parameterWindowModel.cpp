@@ -1,0 +1,89 @@
+#include "core/parameterWindowModel.h"
+
+namespace gyrelune {
+
+void AbstractParameterWindow::initialise() {
+    minimumField().CompileAndMark();
+    maximumField().CompileAndMark();
+    valueField().CompileAndMark();
+    setSliderPosition(initialSliderPosition);
+    lastPosition_ = initialSliderPosition;
+    activated_ = false;
+}
+
+void AbstractParameterWindow::updateCaption() {
+    showCaption(paramName_ + " jelű konstans", paramName_ + ":=");
+}
+
+void AbstractParameterWindow::placeSlider() {
+    minimumField().CompileAndMark();
+    maximumField().CompileAndMark();
+    valueField().CompileAndMark();
+    const Real48 minimum = minimumField().field().value();
+    const Real48 maximum = maximumField().field().value();
+    const Real48 value = valueField().field().value();
+    if (const auto position = gyrelune::sliderPosition(minimum, maximum, value))
+        setSliderPosition(*position);
+}
+
+void AbstractParameterWindow::sliderChanged() {
+    if (!activated_) return;
+    const Real48 minimum = minimumField().field().value();
+    const Real48 maximum = maximumField().field().value();
+    valueField().setText(parameterText(sliderValue(minimum, maximum, sliderPosition())));
+}
+
+void AbstractParameterWindow::sliderKeyDown(int key) {
+    if (key != keyBackspace && key != keyShift) return;
+    const Real48 value = valueField().field().value();
+    const Real48 minimum = minimumField().field().value();
+    const Real48 maximum = maximumField().field().value();
+    // Computed whole before any text changes, so an overflow leaves the texts.
+    const ParameterInterval scaled =
+        scaleInterval(value, minimum, maximum,
+                      key == keyBackspace ? IntervalScaling::twice : IntervalScaling::halve);
+    const std::string minimumText = parameterText(scaled.minimum);
+    const std::string maximumText = parameterText(scaled.maximum);
+    minimumField().setText(minimumText);
+    maximumField().setText(maximumText);
+    minimumField().CompileAndMark();
+    maximumField().CompileAndMark();
+}
+
+bool AbstractParameterWindow::pollSlider(bool pictureReady) {
+    const int position = sliderPosition();
+    if (position == lastPosition_) return false;
+    if (!activated_) {
+        lastPosition_ = position;
+        return false;
+    }
+    if (!pictureReady) return false;
+    lastPosition_ = position;
+    return true;
+}
+
+HeadlessParameterWindow::HeadlessParameterWindow()
+    : minimum_(initialMinimumText), maximum_(initialMaximumText), value_(initialValueText) {
+    minimum_.onChanged = [this] { minimumChanged(); };
+    maximum_.onChanged = [this] { maximumChanged(); };
+}
+
+void HeadlessParameterWindow::setSliderPosition(int position) {
+    if (position < 0) position = 0;
+    if (position > parameterSliderMaximum) position = parameterSliderMaximum;
+    if (position == slider_) return;
+    slider_ = position;
+    sliderChanged();
+}
+
+void HeadlessParameterWindow::showCaption(const std::string& caption, const std::string& label) {
+    caption_ = caption;
+    label_ = label;
+}
+
+void HeadlessParameterWindow::moveWindow(int left, int top) {
+    left_ = left;
+    top_ = top;
+}
+
+} // namespace gyrelune

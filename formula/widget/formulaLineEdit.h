@@ -1,0 +1,29 @@
+#pragma once
+// The formula edit field: every number and formula of the program is typed
+// into one. It compiles its own text and shows malformed texts in dark red.
+
+#include "formula/formulaField.h"
+
+#include <QLineEdit>
+
+namespace gyrelune {
+
+class FormulaLineEdit : public QLineEdit {
+    Q_OBJECT
+  public:
+    explicit FormulaLineEdit(QWidget* parent = nullptr);
+
+    void CompileAndMark(bool& error);
+    bool CompileAndMark();
+    long double Evaluate(std::int32_t& code) { return field_.Evaluate(code); }
+
+    // The UI-free model, kept in step with the widget's text.
+    FormulaField& field() { return field_; }
+
+  private:
+    void applyMarking(FormulaField::Marking marking);
+
+    FormulaField field_;
+};
+
+} // namespace gyrelune

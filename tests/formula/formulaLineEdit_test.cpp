@@ -1,0 +1,100 @@
+#include "formula/widget/formulaLineEdit.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace gyrelune;
+
+namespace {
+
+QColor base(const FormulaLineEdit& f) {
+    return f.palette().color(QPalette::Base);
+}
+QColor textColour(const FormulaLineEdit& f) {
+    return f.palette().color(QPalette::Text);
+}
+
+void expectNormal(const FormulaLineEdit& f) {
+    EXPECT_EQ(base(f), QApplication::palette().color(QPalette::Base));
+    EXPECT_EQ(textColour(f), QApplication::palette().color(QPalette::Text));
+}
+
+void expectErrorColours(const FormulaLineEdit& f) {
+    EXPECT_EQ(base(f), QColor(128, 0, 0));
+    EXPECT_EQ(textColour(f), QColor(Qt::white));
+}
+
+TEST(FormulaLineEdit, MarksMalformedTextsAndClearsTheMark) {
+    FormulaLineEdit f;
+    f.setText("1+");
+    EXPECT_TRUE(f.CompileAndMark());
+    expectErrorColours(f);
+    f.setText("1");
+    bool error = true;
+    f.CompileAndMark(error);
+    EXPECT_FALSE(error);
+    expectNormal(f);
+}
+
+TEST(FormulaLineEdit, UnbalancedParenthesesKeepTheColours) {
+    FormulaLineEdit f;
+    f.setText("2");
+    f.CompileAndMark();
+    f.setText("(1");
+    EXPECT_TRUE(f.CompileAndMark());
+    expectNormal(f);
+
+    f.setText("1+");
+    f.CompileAndMark();
+    f.setText("1)");
+    EXPECT_TRUE(f.CompileAndMark());
+    expectErrorColours(f);
+    std::int32_t code;
+    EXPECT_EQ(f.Evaluate(code), 0.0L); // the queue is empty
+    EXPECT_EQ(code, 0);
+}
+
+TEST(FormulaLineEdit, EvaluatesTheTextLastCompiled) {
+    FormulaLineEdit f;
+    std::int32_t code = -1;
+    EXPECT_EQ(f.Evaluate(code), 0.0L); // nothing compiled yet
+    EXPECT_EQ(code, 0);
+
+    f.setText("2*pi");
+    EXPECT_FALSE(f.CompileAndMark());
+    expectNormal(f);
+    const long double twoPi =
+        Real48::fromExtended(2 * 3.14159265358979323846264338327950288L).toExtended();
+    EXPECT_EQ(f.Evaluate(code), twoPi);
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(f.field().text, "2*pi");
+
+    f.setText("1/3");
+    EXPECT_EQ(f.Evaluate(code), twoPi); // not compiled yet
+    f.CompileAndMark();
+    EXPECT_EQ(f.Evaluate(code), Real48::fromExtended(1.0L / 3).toExtended());
+
+    f.setText("a*2"); // a name counts as 0
+    EXPECT_FALSE(f.CompileAndMark());
+    expectNormal(f);
+    EXPECT_EQ(f.Evaluate(code), 0.0L);
+
+    f.setText("1/0"); // numeric trouble does not mark the field
+    EXPECT_FALSE(f.CompileAndMark());
+    expectNormal(f);
+    EXPECT_EQ(f.Evaluate(code), 0.0L);
+    EXPECT_EQ(code, 2);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Also while the test list is collected at build time, without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,24 @@
+#pragma once
+// HelpWindow, the help window: the user guide, read-only.
+
+#include <QStringList>
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace gyrelune {
+
+class HelpWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+
+    static QStringList helpLines();
+
+    QPlainTextEdit* helpText = nullptr;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+} // namespace gyrelune

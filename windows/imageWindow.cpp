@@ -1,0 +1,133 @@
+#include "windows/imageWindow.h"
+
+#include "windows/keyPreview.h"
+#include "windows/mainCommands.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstring>
+
+namespace gyrelune {
+
+ImageWindow::ImageWindow(MainCommands& main, QWidget* parent) : QWidget(parent, Qt::Window), main_(main) {
+    setWindowTitle(QStringLiteral("Attraktor Kép"));
+    setMouseTracking(true);
+    setMaximumSize(largestSide, largestSide);
+    createContextMenu();
+    keyPreview_ = new KeyPreview(this, [this](int key) { handleKey(key); });
+}
+
+void ImageWindow::createContextMenu() {
+    contextMenu_ = new QMenu(this);
+    contextMenu_->addAction(QStringLiteral("Színek"), this, [this] { main_.showColourWindow(); });
+    contextMenu_->addAction(QStringLiteral("Paraméterek"), this,
+                          [this] { main_.showParameterWindows(); });
+    contextMenu_->addAction(QStringLiteral("Felbontás"), this, [this] { main_.showResolutionDialog(); });
+    contextMenu_->addAction(QStringLiteral("Forgat"), this, [this] { main_.showRotationWindow(); });
+    contextMenu_->addAction(QStringLiteral("Kép mentése"), this, [this] { main_.savePicture(); });
+    contextMenu_->addAction(QStringLiteral("Főablak"), this, [this] { main_.showMainWindow(); });
+}
+
+QSize ImageWindow::pictureSize() const {
+    const qreal ratio = devicePixelRatioF();
+    return QSize(qRound(width() * ratio), qRound(height() * ratio));
+}
+
+void ImageWindow::setClientSize(int width, int height) {
+    resize(std::clamp(width, 1, largestSide), std::clamp(height, 1, largestSide));
+}
+
+void ImageWindow::drawPicture(const QImage& picture) {
+    // Hand-offs come every 1000 steps, far more often than a screen refreshes.
+    if (sinceCopy_.isValid() && sinceCopy_.elapsed() < copyIntervalMs) return;
+    sinceCopy_.start();
+    copyPicture(picture);
+    update();
+}
+
+void ImageWindow::copyPicture(const QImage& picture) {
+    if (shown_.size() != picture.size() || shown_.format() != picture.format())
+        shown_ = QImage(picture.size(), picture.format());
+    // The render thread's picture must not be shared: its next write would copy it.
+    const auto rowBytes = std::size_t(std::min(shown_.bytesPerLine(), picture.bytesPerLine()));
+    for (int y = 0; y < picture.height(); ++y)
+        std::memcpy(shown_.scanLine(y), picture.constScanLine(y), rowBytes);
+    shown_.setDevicePixelRatio(devicePixelRatioF());
+    ++copiesMade_;
+}
+
+void ImageWindow::setPictureReady() {
+    main_.setPictureReady();
+}
+
+void ImageWindow::paintEvent(QPaintEvent*) {
+    if (shown_.isNull()) return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, shown_);
+}
+
+void ImageWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    restartAtNewSize();
+}
+
+void ImageWindow::restartAtNewSize() {
+    const QSize size = pictureSize();
+    main_.renderCore().setClientSize(size.width(), size.height());
+    main_.requestRestart();
+}
+
+bool ImageWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // A move to a screen of another pixel ratio changes the picture size.
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        const QSize size = pictureSize();
+        if (main_.renderCore().clientWidth() != size.width() ||
+            main_.renderCore().clientHeight() != size.height())
+            restartAtNewSize();
+    }
+    return handled;
+}
+
+void ImageWindow::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    rememberMouse(at.x(), at.y());
+}
+
+void ImageWindow::rememberMouse(int x, int y) {
+    lastMouseX_ = x;
+    lastMouseY_ = y;
+}
+
+void ImageWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) bringMainWindowToMouse();
+}
+
+void ImageWindow::bringMainWindowToMouse() {
+    // The client coordinates serve directly as screen coordinates.
+    main_.mainWindow()->move(lastMouseX_ + 10, lastMouseY_ + 10);
+    main_.showMainWindow();
+}
+
+void ImageWindow::handleKey(int key) {
+    if (key == vkMenu) main_.centre();
+}
+
+void ImageWindow::contextMenuEvent(QContextMenuEvent* event) {
+    contextMenu_->popup(event->globalPos());
+}
+
+void ImageWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    closeProgram();
+}
+
+void ImageWindow::closeProgram() {
+    main_.mainWindow()->close();
+}
+
+} // namespace gyrelune

@@ -1,0 +1,72 @@
+#pragma once
+// ImageWindow, the image window: shows the render thread's picture, which is drawn
+// at the window's client size in device pixels, so it stays sharp on HiDPI
+// screens. It is the picture sink of the hand-off.
+
+#include "render/renderCore.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QWidget>
+
+class QMenu;
+
+namespace gyrelune {
+
+class KeyPreview;
+class MainCommands;
+
+class ImageWindow : public QWidget, public PictureSink {
+    Q_OBJECT
+  public:
+    explicit ImageWindow(MainCommands& main, QWidget* parent = nullptr);
+
+    // The picture size that matches the client area: client size x device pixel ratio.
+    QSize pictureSize() const;
+    // Sets the client size (the resolution dialog), kept within 1..largestSide;
+    // each change restarts the drawing.
+    void setClientSize(int width, int height);
+    // Beyond this the picture and its accumulators would take gigabytes.
+    static constexpr int largestSide = 4096;
+
+    // PictureSink, on the UI thread while the render thread waits.
+    void drawPicture(const QImage& picture) override;
+    void setPictureReady() override;
+
+    const QImage& shownPicture() const { return shown_; }
+    int copiesMade() const { return copiesMade_; }
+    int lastMouseX() const { return lastMouseX_; }
+    int lastMouseY() const { return lastMouseY_; }
+    QMenu* contextMenu() const { return contextMenu_; }
+
+    // Copies a hand-off to the screen only after this many ms (the display rate).
+    static constexpr int copyIntervalMs = 16;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    void restartAtNewSize();
+    void rememberMouse(int x, int y);
+    void bringMainWindowToMouse();
+    void handleKey(int key);
+    void closeProgram();
+    void createContextMenu();
+    void copyPicture(const QImage& picture);
+
+    MainCommands& main_;
+    QMenu* contextMenu_ = nullptr;
+    KeyPreview* keyPreview_ = nullptr;
+    int lastMouseX_ = 0, lastMouseY_ = 0;
+    QImage shown_;
+    QElapsedTimer sinceCopy_;
+    int copiesMade_ = 0;
+};
+
+} // namespace gyrelune
