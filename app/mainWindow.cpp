@@ -1,14 +1,14 @@
 #include "app/mainWindow.h"
 
-#include "windows/resolutionDialog.h"
-#include "windows/helpWindow.h"
+#include "formula/widget/formulaLineEdit.h"
+#include "render/renderThread.h"
 #include "windows/aboutWindow.h"
-#include "windows/imageWindow.h"
 #include "windows/commandGuard.h"
 #include "windows/fileDialogs.h"
+#include "windows/helpWindow.h"
+#include "windows/imageWindow.h"
 #include "windows/keyPreview.h"
-#include "render/renderThread.h"
-#include "formula/widget/formulaLineEdit.h"
+#include "windows/resolutionDialog.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -39,7 +39,7 @@ void MainWindow::initialise() {
     connect(thread_.get(), &RenderThread::saveFailed, this, &MainWindow::showSaveFailure);
     parameterList_ = std::make_unique<ParameterList>([this] { return newParameterWindow(); });
     // Takes the used texts, then compiles and marks the seven fields.
-    state_ = std::make_unique<MainWindowState>(sources());
+    state_ = std::make_unique<MainWindowState>(wiring());
     state_->pictureReady = true;
 }
 
@@ -48,18 +48,23 @@ void MainWindow::setWindows(const Windows& windows) {
     thread_->setPictureSink(windows.image);
 }
 
-DrawSources MainWindow::sources() {
-    DrawSources sources;
+SessionWiring MainWindow::wiring() {
+    SessionWiring wiring;
     for (std::size_t i = 0; i < fields_.size(); ++i)
-        sources.mainFields[i] = fields_[i].get();
+        wiring.mainFields[i] = fields_[i].get();
     for (int axis = 0; axis < 3; ++axis)
-        sources.angleFields[std::size_t(axis)] = tools_.rotation
-                                                     ? &tools_.rotation->angleField(axis)
-                                                     : &defaultAngles_[std::size_t(axis)];
-    sources.parameters = parameterList_.get();
-    sources.colourStops = tools_.colours ? &tools_.colours->colourStops() : &defaultStops_;
-    sources.background = tools_.colours ? &tools_.colours->background() : &defaultBackground_;
-    return sources;
+        wiring.angleFields[std::size_t(axis)] = tools_.rotation
+                                                    ? &tools_.rotation->angleField(axis)
+                                                    : &defaultAngles_[std::size_t(axis)];
+    wiring.parameters = parameterList_.get();
+    wiring.colourStops = tools_.colours ? &tools_.colours->colourStops() : &defaultStops_;
+    wiring.background = tools_.colours ? &tools_.colours->background() : &defaultBackground_;
+    if (tools_.rotation)
+        wiring.setRotationActive = [this](bool active) {
+            tools_.rotation->setRotationActive(active);
+        };
+    if (tools_.colours) wiring.coloursLoaded = [this] { tools_.colours->repaintSwatches(); };
+    return wiring;
 }
 
 std::unique_ptr<AbstractParameterWindow> MainWindow::newParameterWindow() {
@@ -71,12 +76,12 @@ std::unique_ptr<AbstractParameterWindow> MainWindow::newParameterWindow() {
 
 void MainWindow::draw() {
     if (closed_) return;
-    runCommand(this, [this] { state_->draw(sources(), *this); });
+    runCommand(this, [this] { state_->draw(wiring(), *this); });
 }
 
 void MainWindow::centre() {
     if (closed_) return;
-    runCommand(this, [this] { state_->centre(sources(), *this); });
+    runCommand(this, [this] { state_->centre(wiring(), *this); });
 }
 
 void MainWindow::toggleStop() {

@@ -4,8 +4,8 @@
 // MainWindowState; this class gives it the widgets, the thread and the timers.
 
 #include "core/mainWindowState.h"
-#include "windows/mainCommands.h"
 #include "windows/formulaLineEditField.h"
+#include "windows/mainCommands.h"
 
 #include <QMainWindow>
 
@@ -89,15 +89,15 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     QLineEdit* statusLine = nullptr;
     QTimer* pointsPerSecondTimer = nullptr;
     QTimer* statusLineTimer = nullptr;
-    QAction* openAction = nullptr;      // "Megnyitás"
-    QAction* saveAction = nullptr; // "Mentés"
-    QAction* saveAsAction = nullptr; // "Mentés másként"
-    QAction* savePictureAction = nullptr;      // "Kép mentése"
-    QAction* closeAction = nullptr;      // "Bezárás"
+    QAction* openAction = nullptr;        // "Megnyitás"
+    QAction* saveAction = nullptr;        // "Mentés"
+    QAction* saveAsAction = nullptr;      // "Mentés másként"
+    QAction* savePictureAction = nullptr; // "Kép mentése"
+    QAction* closeAction = nullptr;       // "Bezárás"
     QAction* coloursAction = nullptr;     // "Színek"
-    QAction* parametersAction = nullptr; // "Paraméterek"
+    QAction* parametersAction = nullptr;  // "Paraméterek"
     QAction* resolutionAction = nullptr;  // "Felbontás"
-    QAction* helpAction = nullptr;     // "használat"
+    QAction* helpAction = nullptr;        // "használat"
     QAction* aboutAction = nullptr;       // "a készítőről"
 
   protected:
@@ -109,10 +109,9 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     void initialise();
     void stopForClosing();
     void showSaveFailure(const QString& fileName, const QString& reason);
-    DrawSources sources();
+    SessionWiring wiring();
     std::unique_ptr<AbstractParameterWindow> newParameterWindow();
-    void openDocument(const QString& fileName);
-    std::array<EditField*, 6> documentFields();
+    void loadDocument(const QString& fileName);
     void showDocumentName(const QString& fileName);
 
     // DrawServices.

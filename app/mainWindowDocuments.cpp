@@ -3,10 +3,10 @@
 #include "app/mainWindow.h"
 
 #include "core/atrDocument.h"
-#include "windows/commandGuard.h"
 #include "core/documentOpen.h"
-#include "windows/fileDialogs.h"
 #include "render/renderThread.h"
+#include "windows/commandGuard.h"
+#include "windows/fileDialogs.h"
 
 #include <QFile>
 
@@ -24,13 +24,6 @@ std::string localFileName(const QString& name) {
 
 } // namespace
 
-std::array<EditField*, 6> MainWindow::documentFields() {
-    std::array<EditField*, 6> fields{};
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        fields[i] = fields_[i].get();
-    return fields;
-}
-
 void MainWindow::showDocumentName(const QString& fileName) {
     state_->documentName = localFileName(fileName);
     setWindowTitle(
@@ -44,7 +37,7 @@ void MainWindow::openDocument() {
     if (!name.isEmpty()) {
         bool opened = false;
         runCommand(this, [this, &name, &opened] {
-            openDocument(name);
+            loadDocument(name);
             opened = true;
         });
         // A failed open keeps what it read so far and does not draw.
@@ -54,22 +47,16 @@ void MainWindow::openDocument() {
     draw();
 }
 
-void MainWindow::openDocument(const QString& fileName) {
-    if (tools_.rotation) tools_.rotation->setRotationActive(false);
-    const ReadResult read = readAtrDocument(localFileName(fileName));
-
-    OpenTargets targets;
-    targets.mainFields = documentFields();
-    const DrawSources drawSources = sources();
-    targets.angleFields = drawSources.angleFields;
-    targets.colourStops = tools_.colours ? &tools_.colours->colourStops() : &defaultStops_;
-    targets.background = tools_.colours ? &tools_.colours->background() : &defaultBackground_;
-    targets.parameters = parameterList_.get();
-    targets.coloursLoaded = [this, &fileName] {
+void MainWindow::loadDocument(const QString& fileName) {
+    SessionWiring documentWiring = wiring();
+    // The caption changes with documentName, before the colour window repaints.
+    documentWiring.coloursLoaded = [this, &fileName, repaint = documentWiring.coloursLoaded] {
         showDocumentName(fileName);
-        if (tools_.colours) tools_.colours->repaintSwatches();
+        if (repaint) repaint();
     };
-    applyOpenedDocument(read, targets);
+    if (documentWiring.setRotationActive) documentWiring.setRotationActive(false);
+    const ReadResult read = readAtrDocument(localFileName(fileName));
+    state_->openDocument(read, localFileName(fileName), documentWiring);
 }
 
 void MainWindow::saveDocument() {
@@ -95,8 +82,7 @@ void MainWindow::saveDocumentAs() {
 void MainWindow::writeDocument(const QString& fileName) {
     const RenderCore& core = thread_->core();
     writeAtrDocument(localFileName(fileName),
-                     documentToSave(documentFields(), sources().angleFields, core.pendingColours,
-                                    core.pendingBackground, *parameterList_));
+                     documentToSave(wiring(), core.pendingColours, core.pendingBackground));
 }
 
 } // namespace gyrelune

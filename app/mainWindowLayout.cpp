@@ -61,21 +61,23 @@ void MainWindow::createControls() {
     createLabel(client, QStringLiteral("Y"), 450, 72);
     createLabel(client, QStringLiteral("Fényerő:"), 396, 102);
     for (int row = 0; row < 4; ++row)
-        edits_[std::size_t(MainField::zoom) + std::size_t(row)]->setGeometry(466, 8 + 30 * row, 97, 24);
+        edits_[std::size_t(MainField::zoom) + std::size_t(row)]->setGeometry(466, 8 + 30 * row, 97,
+                                                                             24);
     edit(MainField::zoom)->setToolTip(QStringLiteral("Nagyítási szorzó"));
     edit(MainField::centreX)->setToolTip(QStringLiteral("A kép közepén ábrázolt X érték"));
     edit(MainField::centreY)->setToolTip(QStringLiteral("a kép közepén ábrázolt Y érték"));
-    edit(MainField::gain)->setToolTip(
-        QStringLiteral("Milyen szinten győzze meg magát egy pont attraktorságáról :)"));
+    edit(MainField::gain)
+        ->setToolTip(
+            QStringLiteral("Milyen szinten győzze meg magát egy pont attraktorságáról :)"));
 
     drawButton = button(client, QStringLiteral("Rajzol"),
-                     QStringLiteral("adatok bevitele, rajzolás elindítása"), 64, 97);
+                        QStringLiteral("adatok bevitele, rajzolás elindítása"), 64, 97);
     centreButton = button(client, QStringLiteral("Középre"),
-                     QStringLiteral("A kép közepére hozza az attraktort"), 146, 97);
+                          QStringLiteral("A kép közepére hozza az attraktort"), 146, 97);
     stopButton =
         button(client, QStringLiteral("Stop"), QStringLiteral("rajzolás leáll/újraindít"), 228, 97);
     rotateButton = button(client, QStringLiteral("Forgat"),
-                     QStringLiteral("Attraktor forgató ablak előhívása"), 310, 97);
+                          QStringLiteral("Attraktor forgató ablak előhívása"), 310, 97);
     connect(drawButton, &QPushButton::clicked, this, [this] { draw(); });
     connect(centreButton, &QPushButton::clicked, this, [this] { centre(); });
     connect(stopButton, &QPushButton::clicked, this, [this] { toggleStop(); });
@@ -100,14 +102,17 @@ void MainWindow::createMenu() {
     saveAction = file->addAction(QStringLiteral("Mentés"), this, [this] { saveDocument(); });
     saveAsAction =
         file->addAction(QStringLiteral("Mentés másként"), this, [this] { saveDocumentAs(); });
-    savePictureAction = file->addAction(QStringLiteral("Kép mentése"), this, [this] { savePicture(); });
+    savePictureAction =
+        file->addAction(QStringLiteral("Kép mentése"), this, [this] { savePicture(); });
     closeAction = file->addAction(QStringLiteral("Bezárás"), this, [this] { closeMainWindow(); });
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Eszközök"));
-    coloursAction = tools->addAction(QStringLiteral("Színek"), this, [this] { showColourWindow(); });
+    coloursAction =
+        tools->addAction(QStringLiteral("Színek"), this, [this] { showColourWindow(); });
     parametersAction =
         tools->addAction(QStringLiteral("Paraméterek"), this, [this] { showParameterWindows(); });
-    resolutionAction = tools->addAction(QStringLiteral("Felbontás"), this, [this] { showResolutionDialog(); });
+    resolutionAction =
+        tools->addAction(QStringLiteral("Felbontás"), this, [this] { showResolutionDialog(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Súgó"));
     helpAction = help->addAction(QStringLiteral("használat"), this, [this] { showHelp(); });

@@ -1,6 +1,6 @@
 #include "cli/commands.h"
-#include "formula/formulaField.h"
 #include "formula/formula.h"
+#include "formula/formulaField.h"
 
 #include <cstdio>
 #include <string>

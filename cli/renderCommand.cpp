@@ -2,8 +2,8 @@
 #include "cli/commands.h"
 
 #include "core/atrDocument.h"
-#include "render/directDriver.h"
 #include "core/headlessSession.h"
+#include "render/directDriver.h"
 #include "render/renderCore.h"
 
 #include <cerrno>

@@ -1,7 +1,7 @@
 #include "core/atrDocument.h"
 
-#include "formula/leadingInteger.h"
 #include "core/platformErrors.h"
+#include "formula/leadingInteger.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -3,8 +3,8 @@
 // Lists shorter than two stops (only a document brings them) are handled
 // without reading outside the list.
 
-#include "render/colourStops.h"
 #include "formula/real48.h"
+#include "render/colourStops.h"
 
 #include <cstdint>
 

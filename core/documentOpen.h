@@ -5,6 +5,7 @@
 #include "core/atrDocument.h"
 #include "core/editField.h"
 #include "core/parameterList.h"
+#include "core/sessionWiring.h"
 
 #include <array>
 #include <functional>
@@ -12,29 +13,18 @@
 
 namespace gyrelune {
 
-struct OpenTargets {
-    std::array<EditField*, 6> mainFields{};  // formulas, zoom, centre (MainField order)
-    std::array<EditField*, 3> angleFields{}; // rotation window X, Y, Z
-    ColourStops* colourStops = nullptr;
-    std::int32_t* background = nullptr;
-    ParameterList* parameters = nullptr;
-    // After the colours: documentName, caption and repaintSwatches.
-    std::function<void()> coloursLoaded;
-};
-
 // Sets each read line into its window (each text change runs the field's
 // handling), then the colours, then replaces the parameter windows. When the
 // read stopped early, applies what came before the failure and throws the
 // platform's error (InOutError, RangeCheckError); the caller then skips Draw.
 // The caller switches rotationActive off before, and sets pictureReady and
 // runs Draw after.
-void applyOpenedDocument(const ReadResult& read, const OpenTargets& targets);
+void applyOpenedDocument(const ReadResult& read, const SessionWiring& wiring,
+                         const std::function<void()>& coloursLoaded);
 
 // What the writer saves: the nine texts, the render thread's colours and the
 // live parameter windows.
-AtrDocument documentToSave(const std::array<EditField*, 6>& mainFields,
-                           const std::array<EditField*, 3>& angleFields,
-                           const ColourStops& pendingColours, std::int32_t pendingBackground,
-                           const ParameterList& parameters);
+AtrDocument documentToSave(const SessionWiring& wiring, const ColourStops& pendingColours,
+                           std::int32_t pendingBackground);
 
 } // namespace gyrelune

@@ -11,45 +11,32 @@ HeadlessSession::HeadlessSession()
                  PlainEditField(MainWindowDefaults::centreY),
                  PlainEditField(MainWindowDefaults::gain)},
       colourStops(defaultColourStops()),
-      parameters([] { return std::make_unique<HeadlessParameterWindow>(); }), state(sources()) {}
+      parameters([] { return std::make_unique<HeadlessParameterWindow>(); }), state(wiring()) {}
 
-DrawSources HeadlessSession::sources() {
-    DrawSources s;
+SessionWiring HeadlessSession::wiring() {
+    SessionWiring wiring;
     for (std::size_t i = 0; i < mainFields.size(); ++i)
-        s.mainFields[i] = &mainFields[i];
+        wiring.mainFields[i] = &mainFields[i];
     for (int i = 0; i < 3; ++i)
-        s.angleFields[std::size_t(i)] = &rotation.angleField(i);
-    s.parameters = &parameters;
-    s.colourStops = &colourStops;
-    s.background = &background;
-    return s;
-}
-
-OpenTargets HeadlessSession::openTargets() {
-    OpenTargets t;
-    for (std::size_t i = 0; i < t.mainFields.size(); ++i)
-        t.mainFields[i] = &mainFields[i];
-    for (int i = 0; i < 3; ++i)
-        t.angleFields[std::size_t(i)] = &rotation.angleField(i);
-    t.colourStops = &colourStops;
-    t.background = &background;
-    t.parameters = &parameters;
-    return t;
+        wiring.angleFields[std::size_t(i)] = &rotation.angleField(i);
+    wiring.parameters = &parameters;
+    wiring.colourStops = &colourStops;
+    wiring.background = &background;
+    wiring.setRotationActive = [this](bool active) { rotation.watch.rotationActive = active; };
+    return wiring;
 }
 
 void HeadlessSession::open(const ReadResult& read, const std::string& fileName,
                            DrawServices& services) {
-    rotation.watch.rotationActive = false;
-    OpenTargets targets = openTargets();
-    targets.coloursLoaded = [this, &fileName] { state.documentName = fileName; };
-    applyOpenedDocument(read, targets);
+    state.openDocument(read, fileName, wiring());
     state.pictureReady = true;
     draw(services);
 }
 
-void startHeadlessDrawing(const ReadResult* document, const std::string& gainText, DrawServices& services) {
+void startHeadlessDrawing(const ReadResult* document, const std::string& gainText,
+                          DrawServices& services) {
     HeadlessSession session;
-    session.mainFields[6].setText(gainText);
+    session.mainFields[std::size_t(MainField::gain)].setText(gainText);
     if (document)
         session.open(*document, {}, services);
     else

@@ -5,8 +5,8 @@
 
 #include "core/atrDocument.h"
 #include "core/documentOpen.h"
-#include "core/mainWindowState.h"
 #include "core/editField.h"
+#include "core/mainWindowState.h"
 #include "core/parameterList.h"
 #include "core/rotationAngle.h"
 
@@ -30,18 +30,18 @@ class HeadlessSession {
     ParameterList parameters;
     MainWindowState state;
 
-    DrawSources sources();
-    OpenTargets openTargets();
+    SessionWiring wiring();
     // Open without the dialog: applies the read and, when complete, draws.
     // Throws the read's error after applying what came before it.
     void open(const ReadResult& read, const std::string& fileName, DrawServices& services);
-    void draw(DrawServices& services) { state.draw(sources(), services); }
-    void centre(DrawServices& services) { state.centre(sources(), services); }
+    void draw(DrawServices& services) { state.draw(wiring(), services); }
+    void centre(DrawServices& services) { state.centre(wiring(), services); }
 };
 
 // Fresh program, gain field := gainText, the document (if any) opened, and the
 // first Draw. Throws what the open or Draw raise.
-void startHeadlessDrawing(const ReadResult* document, const std::string& gainText, DrawServices& services);
+void startHeadlessDrawing(const ReadResult* document, const std::string& gainText,
+                          DrawServices& services);
 
 // Services for driving a render core directly: a fixed client size, no thread.
 class DirectDrawServices : public DrawServices {
@@ -54,7 +54,9 @@ class DirectDrawServices : public DrawServices {
     void resumeThread() override { suspended_ = false; }
     void suspendThread() override { suspended_ = true; }
     bool threadSuspended() const override { return suspended_; }
-    void setPointsPerSecondTimerEnabled(bool enabled) override { pointsPerSecondTimerEnabled_ = enabled; }
+    void setPointsPerSecondTimerEnabled(bool enabled) override {
+        pointsPerSecondTimerEnabled_ = enabled;
+    }
     bool pointsPerSecondTimerEnabled() const { return pointsPerSecondTimerEnabled_; }
 
   private:

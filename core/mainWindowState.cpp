@@ -1,8 +1,8 @@
 #include "core/mainWindowState.h"
 
 #include "core/platformErrors.h"
-#include "formula/realToText.h"
 #include "core/rotationAngle.h"
+#include "formula/realToText.h"
 
 #include <cmath>
 
@@ -26,14 +26,16 @@ std::int32_t roundGain(long double value) {
     return std::int32_t(roundHalfEven(value));
 }
 
-MainWindowState::MainWindowState(const DrawSources& sources)
-    : usedZoomText(sources.mainFields[3]->text()), usedCentreXText(sources.mainFields[4]->text()),
-      usedCentreYText(sources.mainFields[5]->text()), usedGainText(sources.mainFields[6]->text()) {
-    for (EditField* field : sources.mainFields)
+MainWindowState::MainWindowState(const SessionWiring& wiring)
+    : usedZoomText(wiring.field(MainField::zoom).text()),
+      usedCentreXText(wiring.field(MainField::centreX).text()),
+      usedCentreYText(wiring.field(MainField::centreY).text()),
+      usedGainText(wiring.field(MainField::gain).text()) {
+    for (EditField* field : wiring.mainFields)
         field->CompileAndMark();
 }
 
-void MainWindowState::draw(const DrawSources& sources, DrawServices& services) {
+void MainWindowState::draw(const SessionWiring& wiring, DrawServices& services) {
     RenderCore& core = services.core();
     if (!renderStarted) {
         core.setUp(services.imageClientWidth(), services.imageClientHeight());
@@ -41,50 +43,58 @@ void MainWindowState::draw(const DrawSources& sources, DrawServices& services) {
         services.resumeThread();
         renderStarted = true;
     }
-    if (!drawingStopped) {
-        const auto& fields = sources.mainFields;
-        std::string* usedFormulas[3] = {&usedFormulaX, &usedFormulaY, &usedFormulaZ};
-        Formula* pending[3] = {&core.pendingFormulaX, &core.pendingFormulaY, &core.pendingFormulaZ};
-        for (int i = 0; i < 3; ++i) {
-            if (fields[i]->text() == *usedFormulas[i]) continue;
-            pending[i]->text = fields[i]->text();
-            bool error;
-            pending[i]->Compile(error);
-        }
-        std::string* usedNumbers[4] = {&usedZoomText, &usedCentreXText, &usedCentreYText,
-                                       &usedGainText};
-        for (int i = 0; i < 4; ++i)
-            if (fields[3 + i]->text() != *usedNumbers[i]) fields[3 + i]->CompileAndMark();
-        for (int i = 0; i < 3; ++i)
-            *usedFormulas[i] = fields[i]->text();
-        for (int i = 0; i < 4; ++i)
-            *usedNumbers[i] = fields[3 + i]->text();
-
-        statusXMin = statusXMax = statusYMin = statusYMax = statusZMin = statusZMax = Real48();
-        core.pendingZoom = fields[3]->field().value();
-        core.pendingCentreX = fields[4]->field().value();
-        core.pendingCentreY = fields[5]->field().value();
-        const std::int32_t gain = roundGain(fields[6]->field().Evaluate());
-        core.pendingGain = gain < 0 ? 0 : gain;
-
-        core.pendingAngleX = angleRadians(sources.angleFields[0]->text());
-        core.pendingAngleY = angleRadians(sources.angleFields[1]->text());
-        core.pendingAngleZ = angleRadians(sources.angleFields[2]->text());
-
-        core.shownXMax = core.shownXMin = core.shownYMax = core.shownYMin = core.shownZMax =
-            core.shownZMin = Real48();
-        sources.parameters->syncParameterWindows(core.pendingFormulaX, core.pendingFormulaY,
-                                                 core.pendingFormulaZ);
-        sources.parameters->applyParameterValues(core.pendingFormulaX, core.pendingFormulaY,
-                                                 core.pendingFormulaZ);
-    }
-    core.pendingColours = *sources.colourStops;
-    core.pendingBackground = *sources.background;
+    if (!drawingStopped) handOverFields(wiring, core);
+    core.pendingColours = *wiring.colourStops;
+    core.pendingBackground = *wiring.background;
     services.setPointsPerSecondTimerEnabled(true);
     core.restartRequested = true;
 }
 
-void MainWindowState::centre(const DrawSources& sources, DrawServices& services) {
+// Draw's hand-over of what changed in the fields, the angles and the parameters.
+void MainWindowState::handOverFields(const SessionWiring& wiring, RenderCore& core) {
+    const MainField formulaFields[3] = {MainField::formulaX, MainField::formulaY,
+                                        MainField::formulaZ};
+    std::string* usedFormulas[3] = {&usedFormulaX, &usedFormulaY, &usedFormulaZ};
+    Formula* pending[3] = {&core.pendingFormulaX, &core.pendingFormulaY, &core.pendingFormulaZ};
+    for (int i = 0; i < 3; ++i) {
+        EditField& field = wiring.field(formulaFields[i]);
+        if (field.text() == *usedFormulas[i]) continue;
+        pending[i]->text = field.text();
+        bool error;
+        pending[i]->Compile(error);
+    }
+    const MainField numberFields[4] = {MainField::zoom, MainField::centreX, MainField::centreY,
+                                       MainField::gain};
+    std::string* usedNumbers[4] = {&usedZoomText, &usedCentreXText, &usedCentreYText,
+                                   &usedGainText};
+    for (int i = 0; i < 4; ++i)
+        if (wiring.field(numberFields[i]).text() != *usedNumbers[i])
+            wiring.field(numberFields[i]).CompileAndMark();
+    for (int i = 0; i < 3; ++i)
+        *usedFormulas[i] = wiring.field(formulaFields[i]).text();
+    for (int i = 0; i < 4; ++i)
+        *usedNumbers[i] = wiring.field(numberFields[i]).text();
+
+    statusXMin = statusXMax = statusYMin = statusYMax = statusZMin = statusZMax = Real48();
+    core.pendingZoom = wiring.field(MainField::zoom).field().value();
+    core.pendingCentreX = wiring.field(MainField::centreX).field().value();
+    core.pendingCentreY = wiring.field(MainField::centreY).field().value();
+    const std::int32_t gain = roundGain(wiring.field(MainField::gain).field().Evaluate());
+    core.pendingGain = gain < 0 ? 0 : gain;
+
+    core.pendingAngleX = angleRadians(wiring.angleFields[0]->text());
+    core.pendingAngleY = angleRadians(wiring.angleFields[1]->text());
+    core.pendingAngleZ = angleRadians(wiring.angleFields[2]->text());
+
+    core.shownXMax = core.shownXMin = core.shownYMax = core.shownYMin = core.shownZMax =
+        core.shownZMin = Real48();
+    wiring.parameters->syncParameterWindows(core.pendingFormulaX, core.pendingFormulaY,
+                                            core.pendingFormulaZ);
+    wiring.parameters->applyParameterValues(core.pendingFormulaX, core.pendingFormulaY,
+                                            core.pendingFormulaZ);
+}
+
+void MainWindowState::centre(const SessionWiring& wiring, DrawServices& services) {
     if (!renderStarted) return;
     RenderCore& core = services.core();
     const long double width = services.imageClientWidth();
@@ -103,12 +113,12 @@ void MainWindowState::centre(const DrawSources& sources, DrawServices& services)
         core.pendingZoom = Real48::fromExtended(height / (yMax - yMin) * centreMargin);
     }
 
-    const auto& fields = sources.mainFields;
-    fields[3]->setText(RealToText(5, core.pendingZoom));
-    fields[4]->setText(RealToText(3, core.pendingCentreX));
-    fields[5]->setText(RealToText(3, core.pendingCentreY));
-    fields[6]->CompileAndMark();
-    core.pendingGain = roundGain(fields[6]->field().Evaluate());
+    wiring.field(MainField::zoom).setText(RealToText(5, core.pendingZoom));
+    wiring.field(MainField::centreX).setText(RealToText(3, core.pendingCentreX));
+    wiring.field(MainField::centreY).setText(RealToText(3, core.pendingCentreY));
+    EditField& gainField = wiring.field(MainField::gain);
+    gainField.CompileAndMark();
+    core.pendingGain = roundGain(gainField.field().Evaluate());
     core.restartRequested = true;
 }
 
@@ -124,6 +134,15 @@ std::string MainWindowState::stopOrContinue(DrawServices& services) {
     services.setPointsPerSecondTimerEnabled(true);
     drawingStopped = false;
     return "Stop";
+}
+
+void MainWindowState::openDocument(const ReadResult& read, const std::string& fileName,
+                                   const SessionWiring& wiring) {
+    if (wiring.setRotationActive) wiring.setRotationActive(false);
+    applyOpenedDocument(read, wiring, [this, &wiring, &fileName] {
+        documentName = fileName;
+        if (wiring.coloursLoaded) wiring.coloursLoaded();
+    });
 }
 
 std::string MainWindowState::documentCaption(const std::string& fileName) {

@@ -4,10 +4,12 @@
 // (FloatingPointOverflow, ...) propagate to the caller, which shows the error
 // box; whatever the command had done stays done.
 
-#include "render/colourStops.h"
+#include "core/documentOpen.h"
 #include "core/editField.h"
 #include "core/parameterList.h"
+#include "core/sessionWiring.h"
 #include "formula/real48.h"
+#include "render/colourStops.h"
 #include "render/renderCore.h"
 
 #include <array>
@@ -15,10 +17,6 @@
 #include <string>
 
 namespace gyrelune {
-
-// The main window's seven fields, in their order on the window and in documents.
-enum class MainField : std::size_t { formulaX, formulaY, formulaZ, zoom, centreX, centreY, gain };
-inline constexpr std::size_t mainFieldCount = 7;
 
 // What the commands need of the render thread, the image window and the points-per-second timer.
 class DrawServices {
@@ -32,15 +30,6 @@ class DrawServices {
     virtual void suspendThread() = 0;
     virtual bool threadSuspended() const = 0;
     virtual void setPointsPerSecondTimerEnabled(bool enabled) = 0;
-};
-
-// The fields and lists the commands read and write.
-struct DrawSources {
-    std::array<EditField*, mainFieldCount> mainFields{}; // indexed by MainField
-    std::array<EditField*, 3> angleFields{};             // rotation window X, Y, Z
-    ParameterList* parameters = nullptr;
-    const ColourStops* colourStops = nullptr; // the colour window's list
-    const std::int32_t* background = nullptr; // and background
 };
 
 // The main window's initial field texts.
@@ -58,7 +47,7 @@ struct MainWindowDefaults {
 class MainWindowState {
   public:
     // The used number texts start as the fields' texts at creation.
-    explicit MainWindowState(const DrawSources& sources);
+    explicit MainWindowState(const SessionWiring& wiring);
 
     bool renderStarted = false;
     bool drawingStopped = false;
@@ -69,23 +58,32 @@ class MainWindowState {
     Real48 statusXMin, statusXMax, statusYMin, statusYMax, statusZMin, statusZMax;
     bool pictureReady = true;
 
-    // draw.
-    void draw(const DrawSources& sources, DrawServices& services);
-    // centre.
-    void centre(const DrawSources& sources, DrawServices& services);
-    // toggleStop: the button's new caption ("Folytat" / "Stop"), or empty
-    // when nothing happened (before the first Draw).
+    // "Rajzol": hands what changed over to the render core and raises its restart request.
+    void draw(const SessionWiring& wiring, DrawServices& services);
+    // "Középre": fits zoom and centre to the published X and Y ranges.
+    void centre(const SessionWiring& wiring, DrawServices& services);
+    // "Stop" / "Folytat": the button's new caption, or empty when nothing
+    // happened (before the first Draw).
     std::string stopOrContinue(DrawServices& services);
+    // "Megnyitás" once the file is read: the rotation window's redraw off, the
+    // read applied to the wired windows, documentName set after the colours.
+    // Throws the read's error after applying what came before it; the caller
+    // then skips Draw, else sets pictureReady and draws.
+    void openDocument(const ReadResult& read, const std::string& fileName,
+                      const SessionWiring& wiring);
 
-    // showPointsPerSecond: the image window's new caption.
+    // The one-second read-out: the image window's new caption.
     std::string pointsPerSecondCaption(std::int32_t shownPointCount);
-    // refreshStatusLine: whether a published range differs from its status copy.
+    // The 50 ms status-line check: whether a published range differs from its status copy.
     bool statusLineStale(const RenderCore& core) const;
-    // updateStatusLine: copies the published ranges and gives the line's text.
+    // Copies the published ranges and gives the status line's text.
     std::string updateStatusLine(const RenderCore& core);
 
     // The caption after a document was opened or saved under a new name.
     static std::string documentCaption(const std::string& fileName);
+
+  private:
+    void handOverFields(const SessionWiring& wiring, RenderCore& core);
 };
 
 // The status line for the six range values, each with three decimals.

@@ -4,8 +4,7 @@
 
 namespace gyrelune {
 
-std::vector<std::string> collectParameterNames(const Formula& formulaX,
-                                               const Formula& formulaY,
+std::vector<std::string> collectParameterNames(const Formula& formulaX, const Formula& formulaY,
                                                const Formula& formulaZ) {
     std::vector<std::string> names;
     for (const Formula* formula : {&formulaX, &formulaY, &formulaZ})
@@ -30,8 +29,7 @@ AbstractParameterWindow& ParameterList::newWindow(const std::string& name) {
     return window;
 }
 
-void ParameterList::syncParameterWindows(const Formula& formulaX,
-                                         const Formula& formulaY,
+void ParameterList::syncParameterWindows(const Formula& formulaX, const Formula& formulaY,
                                          const Formula& formulaZ) {
     const std::vector<std::string> names = collectParameterNames(formulaX, formulaY, formulaZ);
     const auto inUse = [&names](const std::string& name) {
@@ -67,8 +65,7 @@ void ParameterList::syncParameterWindows(const Formula& formulaX,
     }
 }
 
-void ParameterList::applyParameterValues(Formula& formulaX, Formula& formulaY,
-                                         Formula& formulaZ) {
+void ParameterList::applyParameterValues(Formula& formulaX, Formula& formulaY, Formula& formulaZ) {
     for (const ParameterEntry& entry : entries_) {
         if (!entry.live) continue;
         AbstractParameterWindow& window = *entry.window;
@@ -86,9 +83,9 @@ void ParameterList::clearParameterWindows() {
 }
 
 AbstractParameterWindow& ParameterList::addParameterWindow(const std::string& name,
-                                                   const std::string& minimumText,
-                                                   const std::string& maximumText,
-                                                   const std::string& valueText) {
+                                                           const std::string& minimumText,
+                                                           const std::string& maximumText,
+                                                           const std::string& valueText) {
     AbstractParameterWindow& window = newWindow(name);
     entries_.push_back({1, &window});
     window.minimumField().setText(minimumText);

@@ -35,14 +35,14 @@ class ParameterList {
                               const Formula& formulaZ);
     // Draw, right after the sync: every live window's value into the formulas
     // that use its name. Throws FloatingPointOverflow.
-    void applyParameterValues(Formula& formulaX, Formula& formulaY,
-                              Formula& formulaZ);
+    void applyParameterValues(Formula& formulaX, Formula& formulaY, Formula& formulaZ);
     // Document open: close every live window and empty the list.
     void clearParameterWindows();
     // Document open: a new live entry with the stored texts, slider placed.
-    AbstractParameterWindow& addParameterWindow(const std::string& name, const std::string& minimumText,
-                                        const std::string& maximumText,
-                                        const std::string& valueText);
+    AbstractParameterWindow& addParameterWindow(const std::string& name,
+                                                const std::string& minimumText,
+                                                const std::string& maximumText,
+                                                const std::string& valueText);
     // "Paraméterek": activates and shows the live windows stacked in a column.
     void showParameterWindows();
 
@@ -65,8 +65,7 @@ class ParameterList {
 
 // The parameter names of three formulas: every variable other than x, y, z,
 // X's first, then Y's and Z's not yet collected; exact comparison.
-std::vector<std::string> collectParameterNames(const Formula& formulaX,
-                                               const Formula& formulaY,
+std::vector<std::string> collectParameterNames(const Formula& formulaX, const Formula& formulaY,
                                                const Formula& formulaZ);
 
 } // namespace gyrelune

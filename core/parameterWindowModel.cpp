@@ -34,14 +34,13 @@ void AbstractParameterWindow::sliderChanged() {
 }
 
 void AbstractParameterWindow::sliderKeyDown(int key) {
-    if (key != keyBackspace && key != keyShift) return;
+    if (key != vkBack && key != vkShift) return;
     const Real48 value = valueField().field().value();
     const Real48 minimum = minimumField().field().value();
     const Real48 maximum = maximumField().field().value();
     // Computed whole before any text changes, so an overflow leaves the texts.
-    const ParameterInterval scaled =
-        scaleInterval(value, minimum, maximum,
-                      key == keyBackspace ? IntervalScaling::twice : IntervalScaling::halve);
+    const ParameterInterval scaled = scaleInterval(
+        value, minimum, maximum, key == vkBack ? IntervalScaling::twice : IntervalScaling::halve);
     const std::string minimumText = parameterText(scaled.minimum);
     const std::string maximumText = parameterText(scaled.maximum);
     minimumField().setText(minimumText);

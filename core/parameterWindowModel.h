@@ -5,16 +5,11 @@
 
 #include "core/editField.h"
 #include "core/parameterSlider.h"
+#include "core/virtualKeys.h"
 
 #include <string>
 
 namespace gyrelune {
-
-// Virtual key codes the windows react to.
-inline constexpr int keyBackspace = 8;
-inline constexpr int keyEnter = 13;
-inline constexpr int keyShift = 16;
-inline constexpr int keyAlt = 18;
 
 class AbstractParameterWindow {
   public:
@@ -29,7 +24,7 @@ class AbstractParameterWindow {
     // ---- Supplied by the window.
     virtual EditField& minimumField() = 0; // interval minimum
     virtual EditField& maximumField() = 0; // interval maximum
-    virtual EditField& valueField() = 0; // value
+    virtual EditField& valueField() = 0;   // value
     virtual int sliderPosition() const = 0;
     // Moves the slider (clamped to 0..1000); an actual move must run sliderChanged().
     virtual void setSliderPosition(int position) = 0;

@@ -1,5 +1,5 @@
-#include "formula/operations.h"
 #include "formula/formula.h"
+#include "formula/operations.h"
 
 namespace gyrelune {
 namespace {

@@ -7,10 +7,10 @@
 // restartRequested last; the render thread copies them over only inside
 // applyPendingSettings(), which its driver runs synchronised on the UI thread.
 
+#include "formula/formula.h"
+#include "formula/real48.h"
 #include "render/colourStops.h"
 #include "render/randomGenerator.h"
-#include "formula/real48.h"
-#include "formula/formula.h"
 
 #include <QImage>
 

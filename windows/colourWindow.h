@@ -3,8 +3,8 @@
 // and the background, edited through swatches and the colour chooser, with a
 // strip that previews the gradient over the published Z range.
 
-#include "windows/mainCommands.h"
 #include "formula/real48.h"
+#include "windows/mainCommands.h"
 
 #include <QColor>
 #include <QWidget>
@@ -42,17 +42,17 @@ class ColourWindow : public QWidget, public AbstractColourWindow {
     QColor colourDialogColour() const { return dialogColour_; }
 
     // ---- Handlers.
-    void chooseZMinColour(); // Zmin
-    void chooseZMaxColour(); // Zmax
+    void chooseZMinColour();       // Zmin
+    void chooseZMaxColour();       // Zmax
     void chooseBackgroundColour(); // background
-    void addStop();   // "Új"
-    void applyColours();   // "OK"
-    void dropStop();   // "Eldob"
+    void addStop();                // "Új"
+    void applyColours();           // "OK"
+    void dropStop();               // "Eldob"
 
     // ---- Controls.
-    PictureBox* zMinSwatch = nullptr; // Zmin swatch
-    PictureBox* zMaxSwatch = nullptr; // Zmax swatch
-    PictureBox* gradientStrip = nullptr; // gradient strip
+    PictureBox* zMinSwatch = nullptr;       // Zmin swatch
+    PictureBox* zMaxSwatch = nullptr;       // Zmax swatch
+    PictureBox* gradientStrip = nullptr;    // gradient strip
     PictureBox* backgroundSwatch = nullptr; // background swatch
     QPushButton* addStopButton = nullptr;
     QPushButton* okButton = nullptr;

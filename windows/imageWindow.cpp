@@ -13,7 +13,8 @@
 
 namespace gyrelune {
 
-ImageWindow::ImageWindow(MainCommands& main, QWidget* parent) : QWidget(parent, Qt::Window), main_(main) {
+ImageWindow::ImageWindow(MainCommands& main, QWidget* parent)
+    : QWidget(parent, Qt::Window), main_(main) {
     setWindowTitle(QStringLiteral("Attraktor Kép"));
     setMouseTracking(true);
     setMaximumSize(largestSide, largestSide);
@@ -25,8 +26,9 @@ void ImageWindow::createContextMenu() {
     contextMenu_ = new QMenu(this);
     contextMenu_->addAction(QStringLiteral("Színek"), this, [this] { main_.showColourWindow(); });
     contextMenu_->addAction(QStringLiteral("Paraméterek"), this,
-                          [this] { main_.showParameterWindows(); });
-    contextMenu_->addAction(QStringLiteral("Felbontás"), this, [this] { main_.showResolutionDialog(); });
+                            [this] { main_.showParameterWindows(); });
+    contextMenu_->addAction(QStringLiteral("Felbontás"), this,
+                            [this] { main_.showResolutionDialog(); });
     contextMenu_->addAction(QStringLiteral("Forgat"), this, [this] { main_.showRotationWindow(); });
     contextMenu_->addAction(QStringLiteral("Kép mentése"), this, [this] { main_.savePicture(); });
     contextMenu_->addAction(QStringLiteral("Főablak"), this, [this] { main_.showMainWindow(); });

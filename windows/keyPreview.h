@@ -2,6 +2,8 @@
 // Key preview: a window sees every key press before the focused control does,
 // and the key still reaches the control afterwards.
 
+#include "core/virtualKeys.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -11,15 +13,6 @@ class QKeyEvent;
 class QWidget;
 
 namespace gyrelune {
-
-// Virtual key codes the program reacts to.
-enum VirtualKey : int {
-    vkBack = 8,
-    vkReturn = 13,
-    vkShift = 16,
-    vkControl = 17,
-    vkMenu = 18, // Alt
-};
 
 // The virtual key code of a key event; 0 for keys outside the list above.
 int virtualKeyCode(const QKeyEvent& event);

@@ -6,9 +6,9 @@
 // plugged in, the main window uses its defaults (angles "0", the default
 // stops over black, parameter windows without a screen).
 
-#include "render/colourStops.h"
 #include "core/editField.h"
 #include "core/parameterList.h"
+#include "render/colourStops.h"
 
 #include <cstdint>
 
@@ -24,14 +24,14 @@ class MainCommands {
   public:
     virtual ~MainCommands() = default;
 
-    virtual void draw() = 0;     // Draw
-    virtual void centre() = 0;     // Centre
-    virtual void showRotationWindow() = 0;     // "Forgat": activate and show the rotation window
-    virtual void savePicture() = 0;      // "Kép mentése"
+    virtual void draw() = 0;                 // Draw
+    virtual void centre() = 0;               // Centre
+    virtual void showRotationWindow() = 0;   // "Forgat": activate and show the rotation window
+    virtual void savePicture() = 0;          // "Kép mentése"
     virtual void showColourWindow() = 0;     // "Színek": repaint and show the colour window
     virtual void showParameterWindows() = 0; // "Paraméterek": stack and show the parameter windows
-    virtual void showResolutionDialog() = 0;  // "Felbontás": fill and show the resolution dialog
-    virtual void showMainWindow() = 0;   // "Főablak"
+    virtual void showResolutionDialog() = 0; // "Felbontás": fill and show the resolution dialog
+    virtual void showMainWindow() = 0;       // "Főablak"
     virtual void requestRestart() = 0;
 
     // Set at creation, after a document open and by every picture hand-off.

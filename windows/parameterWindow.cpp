@@ -21,7 +21,8 @@ FormulaLineEdit* createField(QWidget* parent, const char* text, int left, int to
 
 } // namespace
 
-ParameterWindow::ParameterWindow(MainCommands& main) : QWidget(main.mainWindow(), Qt::Tool), main_(main) {
+ParameterWindow::ParameterWindow(MainCommands& main)
+    : QWidget(main.mainWindow(), Qt::Tool), main_(main) {
     createControls();
     setFixedSize(clientWidth, clientHeight);
     move(initialLeft, initialTop);

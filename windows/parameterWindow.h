@@ -48,7 +48,7 @@ class ParameterWindow : public QWidget, public AbstractParameterWindow {
     void pollForRedraw();
 
     // ---- Controls.
-    QLineEdit* nameLabel = nullptr;       // "name:="
+    QLineEdit* nameLabel = nullptr; // "name:="
     FormulaLineEdit* valueEdit = nullptr;
     FormulaLineEdit* minimumEdit = nullptr;
     FormulaLineEdit* maximumEdit = nullptr;

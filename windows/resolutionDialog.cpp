@@ -1,8 +1,8 @@
 #include "windows/resolutionDialog.h"
 
-#include "windows/imageWindow.h"
-#include "windows/commandGuard.h"
 #include "formula/leadingInteger.h"
+#include "windows/commandGuard.h"
+#include "windows/imageWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -37,7 +37,8 @@ void ResolutionDialog::showForImageWindow() {
 void ResolutionDialog::applySize() {
     imageWindow_->setClientSize(leadingInteger(widthEdit->text().toStdString()),
                                 imageWindow_->height());
-    imageWindow_->setClientSize(imageWindow_->width(), leadingInteger(heightEdit->text().toStdString()));
+    imageWindow_->setClientSize(imageWindow_->width(),
+                                leadingInteger(heightEdit->text().toStdString()));
 }
 
 } // namespace gyrelune

@@ -21,7 +21,7 @@ class ResolutionDialog : public QWidget {
     // The "Felbontás" command: the fields take the image window's client size, then show.
     void showForImageWindow();
 
-    QLineEdit* widthEdit = nullptr; // width in pixels
+    QLineEdit* widthEdit = nullptr;  // width in pixels
     QLineEdit* heightEdit = nullptr; // height in pixels
     QPushButton* okButton = nullptr;
 

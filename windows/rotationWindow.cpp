@@ -9,7 +9,8 @@
 
 namespace gyrelune {
 
-RotationWindow::RotationWindow(MainCommands& main, QWidget* parent) : QWidget(parent, Qt::Tool), main_(main) {
+RotationWindow::RotationWindow(MainCommands& main, QWidget* parent)
+    : QWidget(parent, Qt::Tool), main_(main) {
     setWindowTitle(QStringLiteral("Tengely körűli elforgatások"));
     setFixedSize(clientWidth, clientHeight);
     move(initialLeft, initialTop);

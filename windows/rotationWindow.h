@@ -3,9 +3,9 @@
 // from 0 to 359 paired with a formula field. While rotationActive, a changed
 // angle text redraws at the next 50 ms tick.
 
-#include "windows/mainCommands.h"
 #include "core/rotationAngle.h"
 #include "windows/formulaLineEditField.h"
+#include "windows/mainCommands.h"
 
 #include <QWidget>
 

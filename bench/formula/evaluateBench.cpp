@@ -3,8 +3,8 @@
 // the same rounding after every operation, and beside muparser in double.
 
 #include "formula/extendedMath.h"
-#include "formula/real48.h"
 #include "formula/formula.h"
+#include "formula/real48.h"
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>

@@ -6,12 +6,12 @@
 // The two are measured in alternating rounds so that a change in the
 // machine's load hits both alike; the figures are medians over the rounds.
 
-#include "windows/imageWindow.h"
 #include "app/mainWindow.h"
-#include "render/directDriver.h"
-#include "core/headlessSession.h"
-#include "render/renderThread.h"
 #include "app/windowSet.h"
+#include "core/headlessSession.h"
+#include "render/directDriver.h"
+#include "render/renderThread.h"
+#include "windows/imageWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

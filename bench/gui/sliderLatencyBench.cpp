@@ -3,13 +3,13 @@
 // that picture in the image window, with the whole window set running
 // offscreen. Meanwhile a 1 ms timer measures how long the UI thread stalls.
 
-#include "windows/parameterWindow.h"
-#include "windows/imageWindow.h"
 #include "app/mainWindow.h"
-#include "render/renderThread.h"
-#include "formula/widget/formulaLineEdit.h"
-#include "windows/toolControls.h"
 #include "app/windowSet.h"
+#include "formula/widget/formulaLineEdit.h"
+#include "render/renderThread.h"
+#include "windows/imageWindow.h"
+#include "windows/parameterWindow.h"
+#include "windows/toolControls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

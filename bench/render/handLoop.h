@@ -3,10 +3,10 @@
 // the same rotation, projection, range, accumulation and shading arithmetic
 // as RenderCore, with the map supplied by Map::step(x, y, z).
 
-#include "render/colourStops.h"
 #include "formula/extendedMath.h"
-#include "render/randomGenerator.h"
 #include "formula/real48.h"
+#include "render/colourStops.h"
+#include "render/randomGenerator.h"
 
 #include <cmath>
 #include <cstdint>

@@ -3,9 +3,9 @@
 // arithmetic (the limit), and the hand loop driven by muparser in double
 // (the peer). Also the cost of one hand-off.
 
+#include "formula/formula.h"
 #include "handLoop.h"
 #include "render/renderCore.h"
-#include "formula/formula.h"
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>

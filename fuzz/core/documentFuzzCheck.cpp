@@ -1,8 +1,8 @@
 #include "fuzz/core/documentFuzzCheck.h"
 
 #include "core/atrDocument.h"
-#include "render/directDriver.h"
 #include "core/headlessSession.h"
+#include "render/directDriver.h"
 #include "render/renderCore.h"
 
 #include <cstdlib>

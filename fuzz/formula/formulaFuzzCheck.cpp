@@ -1,10 +1,10 @@
 #include "fuzz/formula/formulaFuzzCheck.h"
 
+#include "formula/formula.h"
 #include "formula/formulaField.h"
 #include "formula/leadingInteger.h"
 #include "formula/realToText.h"
 #include "formula/referenceEvaluator.h"
-#include "formula/formula.h"
 
 #include <array>
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "coreTestSupport.h"
 #include "core/atrDocument.h"
 #include "core/documentOpen.h"
 #include "core/headlessSession.h"
 #include "core/platformErrors.h"
+#include "coreTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -29,9 +29,7 @@ const char* const defaultDocument = "sin(x*y*4.36/pi)+y*0.453+0.45\r\n"
                                     "0\r\n";
 
 AtrDocument savedDocument(HeadlessSession& session, RenderCore& core) {
-    auto targets = session.openTargets();
-    return documentToSave(targets.mainFields, targets.angleFields, core.pendingColours,
-                          core.pendingBackground, session.parameters);
+    return documentToSave(session.wiring(), core.pendingColours, core.pendingBackground);
 }
 
 TEST(AtrDocument, DefaultSetUpAfterOneDrawIsTheTwentySixLineExample) {

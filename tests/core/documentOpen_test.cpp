@@ -1,6 +1,6 @@
-#include "coreTestSupport.h"
 #include "core/documentOpen.h"
 #include "core/headlessSession.h"
+#include "coreTestSupport.h"
 
 #include <gtest/gtest.h>
 

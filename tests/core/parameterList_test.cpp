@@ -134,20 +134,20 @@ TEST_F(Parameters, ALoadedWindowKeepsItsValueTextUntilActivated) {
 
 TEST_F(Parameters, ShiftHalvesAndBackspaceDoublesAboutTheValue) {
     HeadlessParameterWindow& w = window("0", "1", "0.5");
-    w.sliderKeyDown(keyShift);
+    w.sliderKeyDown(vkShift);
     EXPECT_EQ(w.minimumField().text(), "0.25000");
     EXPECT_EQ(w.maximumField().text(), "0.75000");
     EXPECT_EQ(w.sliderPosition(), 500);
 
     HeadlessParameterWindow& v = window("0", "1", "0.5");
-    v.sliderKeyDown(keyBackspace);
+    v.sliderKeyDown(vkBack);
     EXPECT_EQ(v.minimumField().text(), "-0.50000");
     EXPECT_EQ(v.maximumField().text(), "1.50000");
     v.sliderKeyDown(17); // Ctrl does nothing
     EXPECT_EQ(v.maximumField().text(), "1.50000");
 
     HeadlessParameterWindow& huge = window("0", "100000000000000000000000000000000000000", "0");
-    EXPECT_THROW(huge.sliderKeyDown(keyBackspace), FloatingPointOverflow);
+    EXPECT_THROW(huge.sliderKeyDown(vkBack), FloatingPointOverflow);
     EXPECT_EQ(huge.minimumField().text(), "0");
 }
 

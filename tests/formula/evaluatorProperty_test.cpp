@@ -2,8 +2,8 @@
 // formed and malformed, with random variable values: value and code must
 // agree bit for bit.
 
-#include "formula/referenceEvaluator.h"
 #include "formula/formula.h"
+#include "formula/referenceEvaluator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 // Small helpers shared by the formula tests.
 
-#include "formula/real48.h"
 #include "formula/formula.h"
+#include "formula/real48.h"
 
 #include <cmath>
 #include <initializer_list>

@@ -3,15 +3,15 @@
 
 #include "toolWindowsTestSupport.h"
 
-#include "windows/rotationWindow.h"
-#include "windows/colourWindow.h"
-#include "windows/parameterWindow.h"
 #include "app/mainWindow.h"
-#include "windows/fileDialogs.h"
-#include "render/renderThread.h"
-#include "formula/widget/formulaLineEdit.h"
-#include "windows/toolControls.h"
 #include "app/windowSet.h"
+#include "formula/widget/formulaLineEdit.h"
+#include "render/renderThread.h"
+#include "windows/colourWindow.h"
+#include "windows/fileDialogs.h"
+#include "windows/parameterWindow.h"
+#include "windows/rotationWindow.h"
+#include "windows/toolControls.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,12 +2,12 @@
 // Shared set-up of the GUI tests: the window set with its dialogs answered
 // and its error boxes collected, and a rotation window without a screen.
 
-#include "windows/imageWindow.h"
 #include "app/mainWindow.h"
+#include "app/windowSet.h"
+#include "render/renderThread.h"
 #include "windows/commandGuard.h"
 #include "windows/fileDialogs.h"
-#include "render/renderThread.h"
-#include "app/windowSet.h"
+#include "windows/imageWindow.h"
 
 #include <QStringList>
 #include <QWidget>

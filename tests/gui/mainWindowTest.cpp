@@ -73,7 +73,8 @@ TEST_F(MainWindowTest, StopContinueAndDrawWhileStopped) {
     EXPECT_FALSE(main().pointsPerSecondTimer->isActive());
     waitForGate();
 
-    // Draw while stopped reads no field, enables pointsPerSecondTimer and leaves the request waiting.
+    // Draw while stopped reads no field, enables pointsPerSecondTimer and leaves the request
+    // waiting.
     const Real48 zoomBefore = core().pendingZoom;
     main().edit(MainField::zoom)->setText("50");
     core().restartRequested.store(false);

@@ -2,10 +2,10 @@
 // A main window stand-in for the tool windows: it counts the commands they
 // run and lets a test set pictureReady and the published depth range.
 
+#include "formula/formula.h"
+#include "render/renderCore.h"
 #include "windows/commandGuard.h"
 #include "windows/mainCommands.h"
-#include "render/renderCore.h"
-#include "formula/formula.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -41,13 +41,15 @@ class FakeMainCommands : public MainCommands {
     // The parameter windows of the names that the three formulas use.
     void syncFormulas(const char* x, const char* y, const char* z) {
         const char* texts[3] = {x, y, z};
-        Formula* formulas[3] = {&core.pendingFormulaX, &core.pendingFormulaY, &core.pendingFormulaZ};
+        Formula* formulas[3] = {&core.pendingFormulaX, &core.pendingFormulaY,
+                                &core.pendingFormulaZ};
         for (int i = 0; i < 3; ++i) {
             formulas[i]->text = texts[i];
             bool error;
             formulas[i]->Compile(error);
         }
-        parameters.syncParameterWindows(core.pendingFormulaX, core.pendingFormulaY, core.pendingFormulaZ);
+        parameters.syncParameterWindows(core.pendingFormulaX, core.pendingFormulaY,
+                                        core.pendingFormulaZ);
     }
 
     QWidget window; // before the parameter windows, which it parents

@@ -2,10 +2,10 @@
 
 #include "toolWindowsTestSupport.h"
 
-#include "windows/rotationWindow.h"
+#include "formula/widget/formulaLineEdit.h"
 #include "windows/colourWindow.h"
 #include "windows/parameterWindow.h"
-#include "formula/widget/formulaLineEdit.h"
+#include "windows/rotationWindow.h"
 #include "windows/toolControls.h"
 
 #include <QLineEdit>

@@ -2,8 +2,8 @@
 
 #include "guiTestSupport.h"
 
-#include "windows/helpWindow.h"
 #include "windows/aboutWindow.h"
+#include "windows/helpWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Picture files, read back with real decoders.
 
-#include "renderTestSupport.h"
 #include "render/renderThread.h"
+#include "renderTestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The render thread's protocol with the UI thread (this test's main thread).
 
-#include "renderTestSupport.h"
 #include "render/renderThread.h"
+#include "renderTestSupport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
