@@ -1,103 +1,76 @@
+// The evaluator: threaded code over the program's steps. Each step jumps
+// straight to the next step's handler (one indirect jump per step, predicted
+// per handler), loads its operands from their cells onto the x87 stack, and
+// stores the 6-byte rounding of its result into its cell from the integer
+// registers that did the rounding.
+
 #include "formula/formula.h"
 #include "formula/operations.h"
+#include "formula/program.h"
 
 namespace gyrelune {
+namespace formula_detail {
 namespace {
-constexpr std::uint8_t pushConstant = 0;
-constexpr std::uint8_t pushVariable = 15;
+
+[[gnu::always_inline]] inline void store(double& cell, long double value) noexcept {
+    if (!roundToReal48(value, cell)) cell = 0.0; // overflow, infinity or NaN
+}
+
 } // namespace
 
-void Formula::buildProgram() {
-    program_.clear();
-    int depth = 0;
-    wellFormed_ = true;
-    for (const Token& t : queue_) {
-        Instruction ins{pushConstant, -1, 0.0};
-        if (!t.isOperation) {
-            if (t.operand.isVariable)
-                ins.code = pushVariable;
-            else
-                ins.constant = t.operand.value.toDouble();
-            ++depth;
-        } else {
-            ins.code = t.operation.code;
-            const int needs = formula_detail::isBinary(ins.code) ? 2 : 1;
-            if (ins.code == opNone) continue; // pushes nothing
-            if (depth < needs) wellFormed_ = false;
-            depth = depth - needs + 1;
-        }
-        program_.push_back(ins);
+// Within run: the jump to the next step's handler, a step that stores its
+// operation's rounded result, and a guard that stores 0 with a failure code.
+#define GYRELUNE_NEXT goto* handlers[(++step)->kind]
+#define GYRELUNE_DO(op)                                                                            \
+    store(cell[step->result], compute(op, cell[step->left], cell[step->right]));                   \
+    GYRELUNE_NEXT
+#define GYRELUNE_GUARD(failed, failureCode)                                                        \
+    if (failed) {                                                                                  \
+        status = failureCode;                                                                      \
+        cell[step->result] = 0.0;                                                                  \
+        GYRELUNE_NEXT;                                                                             \
     }
-    wellFormed_ = wellFormed_ && depth == 1;
-    stack_.assign(program_.size() + 1, 0.0);
-    resolveSlots();
+
+long double Program::run(std::int32_t& code) noexcept {
+    // In step-kind order: finish, the operation codes 1..14, short of operands.
+    static const void* const handlers[] = {
+        &&finish, &&abs, &&trunc, &&sh,  &&sin, &&sqrt, &&sqr, &&ch,
+        &&cos,    &&lg,  &&add,   &&sub, &&mul, &&div,  &&neg, &&shortOfOperands};
+    double* const cell = cells_.data();
+    const Step* step = steps_.data();
+    std::int32_t status = 0;
+    goto* handlers[step->kind];
+    // clang-format off
+abs:   GYRELUNE_DO(opAbs);
+trunc: GYRELUNE_DO(opInt);
+sh:    GYRELUNE_DO(opSh);
+sin:   GYRELUNE_DO(opSin);
+sqrt:  GYRELUNE_GUARD(cell[step->left] < 0, 3) GYRELUNE_DO(opSqrt);
+sqr:   GYRELUNE_DO(opSqr);
+ch:    GYRELUNE_DO(opCh);
+cos:   GYRELUNE_DO(opCos);
+lg:    GYRELUNE_GUARD(cell[step->left] <= 0, 4) GYRELUNE_DO(opLg);
+add:   GYRELUNE_DO(opAdd);
+sub:   GYRELUNE_DO(opSub);
+mul:   GYRELUNE_DO(opMul);
+div:   GYRELUNE_GUARD(cell[step->right] == 0, 2) GYRELUNE_DO(opDiv);
+neg:   GYRELUNE_DO(opNeg);
+shortOfOperands: status = 1; GYRELUNE_NEXT;
+    // clang-format on
+finish:
+    if (status == 0 && step->right) status = 1; // more than one value left
+    code = status;
+    return status == 0 || status == 2 ? cell[step->left] : 0.0L;
 }
 
-void Formula::resolveSlots() {
-    std::size_t i = 0;
-    for (const Token& t : queue_) {
-        if (t.isOperation && t.operation.code == opNone) continue;
-        if (!t.isOperation && t.operand.isVariable) {
-            Instruction& ins = program_[i];
-            ins.slot = FindVariable(t.operand.name);
-            ins.code = ins.slot < 0 ? pushConstant : pushVariable; // an unknown name is 0
-            ins.constant = 0.0;
-        }
-        ++i;
-    }
-}
+#undef GYRELUNE_NEXT
+#undef GYRELUNE_DO
+#undef GYRELUNE_GUARD
+
+} // namespace formula_detail
 
 long double Formula::Evaluate(std::int32_t& code) {
-    return wellFormed_ ? run<false>(code) : run<true>(code);
-}
-
-// Checked follows every rule for malformed queues; the unchecked form relies
-// on a queue that can neither underflow nor leave extra values.
-template <bool Checked> long double Formula::run(std::int32_t& code) {
-    using namespace formula_detail;
-    code = 0;
-    double* const base = stack_.data();
-    double* sp = base;
-    const Variable* vars = variables_.data();
-    for (const Instruction& ins : program_) {
-        switch (ins.code) {
-        case pushConstant:
-            *sp++ = ins.constant;
-            continue;
-        case pushVariable:
-            *sp++ = vars[ins.slot].value.toDouble();
-            continue;
-        default:
-            break;
-        }
-        if (Checked && sp == base) {
-            code = 1;
-            continue;
-        }
-        long double a = *--sp, b = 0.0L;
-        if (isBinary(ins.code)) {
-            b = a;
-            if (Checked && sp == base) {
-                code = 1;
-                continue;
-            }
-            a = *--sp;
-        }
-        if (const int guard = guardCode(ins.code, a, b)) {
-            code = guard;
-            *sp++ = 0.0;
-            continue;
-        }
-        *sp++ = storedResult(ins.code, a, b);
-    }
-    if (!Checked) return code == 0 || code == 2 ? base[0] : 0.0L;
-    long double result = 0.0L;
-    if (code == 0 && sp != base) {
-        result = *--sp;
-        if (sp != base) code = 1;
-    }
-    if (code == 2) result = sp != base ? sp[-1] : 0.0;
-    return code == 0 || code == 2 ? result : 0.0L;
+    return program_.run(code);
 }
 
 } // namespace gyrelune

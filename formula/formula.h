@@ -2,57 +2,15 @@
 // The formula engine: compiles a one-line formula into Polish order with a
 // table of its named variables and evaluates it in 6-byte real arithmetic.
 
+#include "formula/program.h"
 #include "formula/real48.h"
+#include "formula/token.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace gyrelune {
-
-// One variable of a formula.
-struct Variable {
-    std::string name;
-    Real48 value;
-};
-// The variable table, in order of first appearance.
-using VariableTable = std::vector<Variable>;
-
-enum OperationCode : std::uint8_t {
-    opNone = 0,
-    opAbs = 1,
-    opInt = 2,
-    opSh = 3,
-    opSin = 4,
-    opSqrt = 5,
-    opSqr = 6,
-    opCh = 7,
-    opCos = 8,
-    opLg = 9,
-    opAdd = 10,
-    opSub = 11,
-    opMul = 12,
-    opDiv = 13,
-    opNeg = 14,
-};
-
-// One token.
-struct Token {
-    bool isOperation = false;
-    struct {
-        bool isVariable = false;
-        std::string name;
-        Real48 value;
-    } operand;
-    struct {
-        std::string symbol;
-        std::uint8_t code = opNone;
-        std::uint8_t priority = 0;
-    } operation;
-    Token* next = nullptr; // operator stack link, used only while compiling
-};
-// A formula in Polish (postfix) order; never holds parentheses.
-using PostfixQueue = std::vector<Token>;
 
 class Formula {
   public:
@@ -67,29 +25,20 @@ class Formula {
     const PostfixQueue& queue() const { return queue_; }
     const VariableTable& variables() const { return variables_; }
     // Sets the value of table entry index (as found by FindVariable); no name lookup.
-    void setVariableAt(int index, Real48 value) { variables_[std::size_t(index)].value = value; }
+    void setVariableAt(int index, Real48 value) {
+        variables_[std::size_t(index)].value = value;
+        program_.setVariable(std::size_t(index), value);
+    }
     // False when the last Compile stopped on unbalanced parentheses.
     bool parenthesesBalanced() const { return balanced_; }
     // Replaces the table by a copy of another (the render thread's take-over).
     void replaceVariables(const VariableTable& table);
 
   private:
-    struct Instruction {
-        std::uint8_t code; // opNone: push operand
-        std::int32_t slot; // variable slot, or -1 for a constant / unknown name
-        double constant;   // constant value (6-byte value held as double)
-    };
-
-    void buildProgram();
-    void resolveSlots();
-    template <bool Checked> long double run(std::int32_t& code);
-
     PostfixQueue queue_;
     VariableTable variables_;
-    std::vector<Instruction> program_;
-    std::vector<double> stack_;
+    formula_detail::Program program_;
     bool balanced_ = true;
-    bool wellFormed_ = false; // no operation can underflow and one value remains
 };
 
 // Tokeniser and literal reader, shared with the reference evaluator's tests.

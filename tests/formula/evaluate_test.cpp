@@ -101,6 +101,7 @@ TEST(EvaluateCodes, TheLastErrorMetIsReported) {
         {"sqrt(-1)+1/0+7", 0, 7, 2},
         {"lg 0+sqrt(-1)", 0, 0, 3},
         {"sqrt(-1)+lg 0", 0, 0, 4},
+        {"(+1)7+1/0", 0, 7, 2}, // short of operands first, then a division by zero
     });
 }
 
