@@ -182,11 +182,11 @@ void MainWindow::requestRestart() {
 }
 
 long double MainWindow::publishedZMax() const {
-    return thread_->core().shownZMax.toExtended();
+    return thread_->core().shownRanges.zMax.toExtended();
 }
 
 long double MainWindow::publishedZMin() const {
-    return thread_->core().shownZMin.toExtended();
+    return thread_->core().shownRanges.zMin.toExtended();
 }
 
 RenderCore& MainWindow::renderCore() {

@@ -81,8 +81,8 @@ void MainWindow::saveDocumentAs() {
 
 void MainWindow::writeDocument(const QString& fileName) {
     const RenderCore& core = thread_->core();
-    writeAtrDocument(localFileName(fileName),
-                     documentToSave(wiring(), core.pendingColours, core.pendingBackground));
+    writeAtrDocument(localFileName(fileName), documentToSave(wiring(), core.pendingSettings.colours,
+                                                             core.pendingSettings.background));
 }
 
 } // namespace gyrelune

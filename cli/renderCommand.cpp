@@ -4,6 +4,7 @@
 #include "core/atrDocument.h"
 #include "core/headlessSession.h"
 #include "render/directDriver.h"
+#include "render/pictureFile.h"
 #include "render/renderCore.h"
 
 #include <cerrno>
@@ -58,12 +59,6 @@ bool parseSize(const std::string& text, int& width, int& height) {
     return true;
 }
 
-bool knownPictureExtension(const std::string& name) {
-    if (name.size() <= 4) return false;
-    const std::string ending = name.substr(name.size() - 4);
-    return ending == ".jpg" || ending == ".bmp" || ending == ".png";
-}
-
 // Returns an error message, empty when the options are sound.
 std::string parseOptions(int argc, char** argv, RenderOptions& options) {
     for (int i = 1; i < argc; ++i) {
@@ -95,7 +90,7 @@ std::string parseOptions(int argc, char** argv, RenderOptions& options) {
         }
     }
     if (options.output.empty()) return "no output file given (-o OUT)";
-    if (!knownPictureExtension(options.output))
+    if (pictureFormatOf(options.output, true) == PictureFormat::none)
         return "the output name must end in \".jpg\", \".bmp\" or \".png\"";
     return {};
 }
@@ -153,7 +148,9 @@ int renderCommand(int argc, char** argv) {
     }
     progress.update(options.steps);
 
-    if (const std::string reason = core.writePicture(options.output, true); !reason.empty()) {
+    JpegEncoder encoder;
+    if (const std::string reason = writePictureFile(core.picture(), options.output, true, encoder);
+        !reason.empty()) {
         std::fprintf(stderr, "gyrelune-cli render: cannot write '%s': %s\n", options.output.c_str(),
                      reason.c_str());
         return 2;

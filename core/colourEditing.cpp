@@ -1,5 +1,7 @@
 #include "core/colourEditing.h"
 
+#include "render/depthSegment.h"
+
 #include <cmath>
 
 namespace gyrelune {
@@ -28,15 +30,11 @@ std::int32_t colourAtDepth(Real48 z, const ColourStops& stops, Real48 zMin, Real
         high = 1;
     }
     const long double depth = z.toExtended();
-    const auto stopDepth = [&](std::size_t k) {
-        return low + (high - low) * (long double)k / (long double)(n - 1);
-    };
-    std::size_t i = 1;
-    while (i < n - 1 && stopDepth(i) < depth)
-        ++i;
+    const auto depthOf = [&](std::size_t k) { return stopDepth(low, high - low, k, n); };
+    const std::size_t i = depthSegment(n, depth, depthOf);
     Real48 a, b;
-    Real48::tryFromExtended(stopDepth(i - 1), a);
-    Real48::tryFromExtended(stopDepth(i), b);
+    Real48::tryFromExtended(depthOf(i - 1), a);
+    Real48::tryFromExtended(depthOf(i), b);
     if (a == b) return 0;
 
     const ColorStop& lo = stops[i - 1];

@@ -13,29 +13,21 @@ std::string MainWindowState::pointsPerSecondCaption(std::int32_t shownPointCount
 }
 
 bool MainWindowState::statusLineStale(const RenderCore& core) const {
-    return core.shownXMax != statusXMax || core.shownXMin != statusXMin ||
-           core.shownYMax != statusYMax || core.shownYMin != statusYMin ||
-           core.shownZMax != statusZMax || core.shownZMin != statusZMin;
+    return core.shownRanges != statusRanges;
 }
 
 std::string MainWindowState::updateStatusLine(const RenderCore& core) {
-    statusXMax = core.shownXMax;
-    statusXMin = core.shownXMin;
-    statusYMax = core.shownYMax;
-    statusYMin = core.shownYMin;
-    statusZMax = core.shownZMax;
-    statusZMin = core.shownZMin;
-    return statusLineText(statusXMin, statusXMax, statusYMin, statusYMax, statusZMin, statusZMax);
+    statusRanges = core.shownRanges;
+    return statusLineText(statusRanges);
 }
 
-std::string statusLineText(Real48 xMin, Real48 xMax, Real48 yMin, Real48 yMax, Real48 zMin,
-                           Real48 zMax) {
+std::string statusLineText(const Ranges& r) {
     const auto range = [](const char* axis, Real48 low, Real48 high) {
         return std::string(axis) + " tartomány: [" + RealToText(3, low) + " , " +
                RealToText(3, high) + "]";
     };
-    return std::string(17, ' ') + range("X", xMin, xMax) + "      " + range("Y", yMin, yMax) +
-           "      " + range("Z", zMin, zMax);
+    return std::string(17, ' ') + range("X", r.xMin, r.xMax) + "      " +
+           range("Y", r.yMin, r.yMax) + "      " + range("Z", r.zMin, r.zMax);
 }
 
 } // namespace gyrelune

@@ -11,6 +11,19 @@ namespace {
 
 constexpr long double centreMargin = 0.95L;
 
+// Draw and Centre edit the pending settings as one value and assign it back
+// whole, also when an error ends the command half-way: what it did stays done.
+struct PendingSettingsEdit {
+    explicit PendingSettingsEdit(RenderCore& target)
+        : core(target), settings(std::move(target.pendingSettings)) {}
+    ~PendingSettingsEdit() { core.pendingSettings = std::move(settings); }
+    PendingSettingsEdit(const PendingSettingsEdit&) = delete;
+    PendingSettingsEdit& operator=(const PendingSettingsEdit&) = delete;
+
+    RenderCore& core;
+    RenderSettings settings;
+};
+
 // A division as the floating-point unit reports a zero divisor.
 long double divide(long double dividend, long double divisor) {
     if (divisor == 0) throw FloatingPointDivisionError(dividend == 0);
@@ -43,25 +56,29 @@ void MainWindowState::draw(const SessionWiring& wiring, DrawServices& services) 
         services.resumeThread();
         renderStarted = true;
     }
-    if (!drawingStopped) handOverFields(wiring, core);
-    core.pendingColours = *wiring.colourStops;
-    core.pendingBackground = *wiring.background;
+    {
+        PendingSettingsEdit edit(core);
+        if (!drawingStopped) handOverFields(wiring, core, edit.settings);
+        edit.settings.colours = *wiring.colourStops;
+        edit.settings.background = *wiring.background;
+    }
     services.setPointsPerSecondTimerEnabled(true);
     core.restartRequested = true;
 }
 
 // Draw's hand-over of what changed in the fields, the angles and the parameters.
-void MainWindowState::handOverFields(const SessionWiring& wiring, RenderCore& core) {
+void MainWindowState::handOverFields(const SessionWiring& wiring, RenderCore& core,
+                                     RenderSettings& pending) {
     const MainField formulaFields[3] = {MainField::formulaX, MainField::formulaY,
                                         MainField::formulaZ};
     std::string* usedFormulas[3] = {&usedFormulaX, &usedFormulaY, &usedFormulaZ};
-    Formula* pending[3] = {&core.pendingFormulaX, &core.pendingFormulaY, &core.pendingFormulaZ};
+    Formula* formulas[3] = {&pending.formulaX, &pending.formulaY, &pending.formulaZ};
     for (int i = 0; i < 3; ++i) {
         EditField& field = wiring.field(formulaFields[i]);
         if (field.text() == *usedFormulas[i]) continue;
-        pending[i]->text = field.text();
+        formulas[i]->text = field.text();
         bool error;
-        pending[i]->Compile(error);
+        formulas[i]->Compile(error);
     }
     const MainField numberFields[4] = {MainField::zoom, MainField::centreX, MainField::centreY,
                                        MainField::gain};
@@ -75,23 +92,20 @@ void MainWindowState::handOverFields(const SessionWiring& wiring, RenderCore& co
     for (int i = 0; i < 4; ++i)
         *usedNumbers[i] = wiring.field(numberFields[i]).text();
 
-    statusXMin = statusXMax = statusYMin = statusYMax = statusZMin = statusZMax = Real48();
-    core.pendingZoom = wiring.field(MainField::zoom).field().value();
-    core.pendingCentreX = wiring.field(MainField::centreX).field().value();
-    core.pendingCentreY = wiring.field(MainField::centreY).field().value();
+    statusRanges = Ranges{};
+    pending.zoom = wiring.field(MainField::zoom).field().value();
+    pending.centreX = wiring.field(MainField::centreX).field().value();
+    pending.centreY = wiring.field(MainField::centreY).field().value();
     const std::int32_t gain = roundGain(wiring.field(MainField::gain).field().Evaluate());
-    core.pendingGain = gain < 0 ? 0 : gain;
+    pending.gain = gain < 0 ? 0 : gain;
 
-    core.pendingAngleX = angleRadians(wiring.angleFields[0]->text());
-    core.pendingAngleY = angleRadians(wiring.angleFields[1]->text());
-    core.pendingAngleZ = angleRadians(wiring.angleFields[2]->text());
+    pending.angleX = angleRadians(wiring.angleFields[0]->text());
+    pending.angleY = angleRadians(wiring.angleFields[1]->text());
+    pending.angleZ = angleRadians(wiring.angleFields[2]->text());
 
-    core.shownXMax = core.shownXMin = core.shownYMax = core.shownYMin = core.shownZMax =
-        core.shownZMin = Real48();
-    wiring.parameters->syncParameterWindows(core.pendingFormulaX, core.pendingFormulaY,
-                                            core.pendingFormulaZ);
-    wiring.parameters->applyParameterValues(core.pendingFormulaX, core.pendingFormulaY,
-                                            core.pendingFormulaZ);
+    core.shownRanges = Ranges{};
+    wiring.parameters->syncParameterWindows(pending.formulaX, pending.formulaY, pending.formulaZ);
+    wiring.parameters->applyParameterValues(pending.formulaX, pending.formulaY, pending.formulaZ);
 }
 
 void MainWindowState::centre(const SessionWiring& wiring, DrawServices& services) {
@@ -99,26 +113,30 @@ void MainWindowState::centre(const SessionWiring& wiring, DrawServices& services
     RenderCore& core = services.core();
     const long double width = services.imageClientWidth();
     const long double height = services.imageClientHeight();
-    const long double xMax = core.shownXMax.toExtended(), xMin = core.shownXMin.toExtended();
-    const long double yMax = core.shownYMax.toExtended(), yMin = core.shownYMin.toExtended();
+    const Ranges& shown = core.shownRanges;
+    const long double xMax = shown.xMax.toExtended(), xMin = shown.xMin.toExtended();
+    const long double yMax = shown.yMax.toExtended(), yMin = shown.yMin.toExtended();
+    {
+        PendingSettingsEdit edit(core);
+        RenderSettings& pending = edit.settings;
+        pending.centreX = Real48::fromExtended((xMax + xMin) / 2);
+        pending.centreY = Real48::fromExtended((yMax + yMin) / 2);
+        const long double rx = divide(xMax - xMin, width);
+        const long double ry = divide(yMax - yMin, height);
+        if (rx > ry) {
+            if (xMax != xMin)
+                pending.zoom = Real48::fromExtended(width / (xMax - xMin) * centreMargin);
+        } else if (yMax != yMin) {
+            pending.zoom = Real48::fromExtended(height / (yMax - yMin) * centreMargin);
+        }
 
-    core.pendingCentreX = Real48::fromExtended((xMax + xMin) / 2);
-    core.pendingCentreY = Real48::fromExtended((yMax + yMin) / 2);
-    const long double rx = divide(xMax - xMin, width);
-    const long double ry = divide(yMax - yMin, height);
-    if (rx > ry) {
-        if (xMax != xMin)
-            core.pendingZoom = Real48::fromExtended(width / (xMax - xMin) * centreMargin);
-    } else if (yMax != yMin) {
-        core.pendingZoom = Real48::fromExtended(height / (yMax - yMin) * centreMargin);
+        wiring.field(MainField::zoom).setText(RealToText(5, pending.zoom));
+        wiring.field(MainField::centreX).setText(RealToText(3, pending.centreX));
+        wiring.field(MainField::centreY).setText(RealToText(3, pending.centreY));
+        EditField& gainField = wiring.field(MainField::gain);
+        gainField.CompileAndMark();
+        pending.gain = roundGain(gainField.field().Evaluate());
     }
-
-    wiring.field(MainField::zoom).setText(RealToText(5, core.pendingZoom));
-    wiring.field(MainField::centreX).setText(RealToText(3, core.pendingCentreX));
-    wiring.field(MainField::centreY).setText(RealToText(3, core.pendingCentreY));
-    EditField& gainField = wiring.field(MainField::gain);
-    gainField.CompileAndMark();
-    core.pendingGain = roundGain(gainField.field().Evaluate());
     core.restartRequested = true;
 }
 

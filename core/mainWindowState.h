@@ -55,7 +55,7 @@ class MainWindowState {
     std::int32_t lastPointCount = 0;
     std::string usedFormulaX = "x", usedFormulaY = "y", usedFormulaZ = "z";
     std::string usedZoomText, usedCentreXText, usedCentreYText, usedGainText;
-    Real48 statusXMin, statusXMax, statusYMin, statusYMax, statusZMin, statusZMax;
+    Ranges statusRanges; // the range values that the status line shows
     bool pictureReady = true;
 
     // "Rajzol": hands what changed over to the render core and raises its restart request.
@@ -83,12 +83,11 @@ class MainWindowState {
     static std::string documentCaption(const std::string& fileName);
 
   private:
-    void handOverFields(const SessionWiring& wiring, RenderCore& core);
+    void handOverFields(const SessionWiring& wiring, RenderCore& core, RenderSettings& pending);
 };
 
 // The status line for the six range values, each with three decimals.
-std::string statusLineText(Real48 xMin, Real48 xMax, Real48 yMin, Real48 yMax, Real48 zMin,
-                           Real48 zMax);
+std::string statusLineText(const Ranges& ranges);
 
 // Draw's gain: the value rounded ties to even, clamped to 32 bits.
 std::int32_t roundGain(long double value);

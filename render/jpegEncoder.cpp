@@ -28,7 +28,8 @@ void toRgb(const std::uint8_t* bgr, std::uint8_t* rgb, int width) {
 }
 
 // Holds no object with a destructor, so the long jump out of libjpeg is safe.
-bool compress(const QImage& picture, std::FILE* file, std::uint8_t* row, ErrorManager& errors) {
+bool compress(const PixelBuffer& picture, std::FILE* file, std::uint8_t* row,
+              ErrorManager& errors) {
     jpeg_compress_struct info;
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = jumpOnError;
@@ -46,7 +47,7 @@ bool compress(const QImage& picture, std::FILE* file, std::uint8_t* row, ErrorMa
     jpeg_set_quality(&info, 90, TRUE);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        toRgb(picture.constScanLine(int(info.next_scanline)), row, picture.width());
+        toRgb(picture.row(int(info.next_scanline)), row, picture.width());
         JSAMPROW rows[1] = {row};
         jpeg_write_scanlines(&info, rows, 1);
     }
@@ -57,9 +58,7 @@ bool compress(const QImage& picture, std::FILE* file, std::uint8_t* row, ErrorMa
 
 } // namespace
 
-std::string JpegEncoder::write(const QImage& picture, std::FILE* file) {
-    if (!picture.isNull() && picture.format() != QImage::Format_BGR888)
-        return write(picture.convertToFormat(QImage::Format_BGR888), file);
+std::string JpegEncoder::write(const PixelBuffer& picture, std::FILE* file) {
     row_.resize(std::size_t(picture.width()) * 3 + 3);
     ErrorManager errors{};
     if (!compress(picture, file, row_.data(), errors)) return errors.message;

@@ -2,7 +2,7 @@
 // Baseline JFIF encoder on libjpeg: three components from the picture's red,
 // green and blue, quality 90, libjpeg's defaults otherwise.
 
-#include <QImage>
+#include "render/pixelBuffer.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -13,9 +13,8 @@ namespace gyrelune {
 
 class JpegEncoder {
   public:
-    // Encodes a Format_BGR888 picture into file. Returns an empty string on
-    // success, else libjpeg's message.
-    std::string write(const QImage& picture, std::FILE* file);
+    // Encodes the picture into file. Returns an empty string on success, else libjpeg's message.
+    std::string write(const PixelBuffer& picture, std::FILE* file);
 
   private:
     std::vector<std::uint8_t> row_; // one picture row in red, green, blue order

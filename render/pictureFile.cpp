@@ -1,27 +1,47 @@
-// Picture files: JPEG through libjpeg, BMP (and PNG for the headless
-// renderer) through QImage's writer; written beside the target and renamed
-// over it only when complete.
+#include "render/pictureFile.h"
 
-#include "render/jpegEncoder.h"
-#include "render/renderCore.h"
+#include "render/fileReplacement.h"
 
 #include <QFile>
 #include <QImageWriter>
 
-#include <atomic>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
+#include <memory>
 
 namespace gyrelune {
 namespace {
 
-enum class PictureFormat { none, jpeg, bmp, png };
+std::string writeWithQt(const PixelBuffer& picture, std::FILE* file, const char* format) {
+    QFile device;
+    if (!device.open(file, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+        return device.errorString().toStdString();
+    QImageWriter writer(&device, format);
+    if (!writer.write(imageView(picture))) return writer.errorString().toStdString();
+    device.close();
+    return {};
+}
 
-// Chosen by the exact last four characters of a name longer than four.
-PictureFormat formatOf(const std::string& name, bool allowPng) {
+std::string encode(const PixelBuffer& picture, PictureFormat format, std::FILE* file,
+                   JpegEncoder& encoder) {
+    try {
+        if (format == PictureFormat::jpeg) return encoder.write(picture, file);
+        return writeWithQt(picture, file, format == PictureFormat::bmp ? "bmp" : "png");
+    } catch (const std::exception& failure) {
+        return failure.what();
+    }
+}
+
+std::string failureText(FileReplacement::Failure failure) {
+    const char* what =
+        failure.stage == FileReplacement::Stage::create  ? "nem hozható létre fájl mellette"
+        : failure.stage == FileReplacement::Stage::write ? "az írás nem sikerült"
+                                                         : "a fájl nem cserélhető le";
+    return std::string(what) + ": " + std::strerror(failure.error);
+}
+
+} // namespace
+
+PictureFormat pictureFormatOf(const std::string& name, bool allowPng) {
     if (name.size() <= 4) return PictureFormat::none;
     const std::string ending = name.substr(name.size() - 4);
     if (ending == ".jpg") return PictureFormat::jpeg;
@@ -30,78 +50,31 @@ PictureFormat formatOf(const std::string& name, bool allowPng) {
     return PictureFormat::none;
 }
 
-std::string systemError(const char* what) {
-    return std::string(what) + ": " + std::strerror(errno);
-}
-
-// Opens a new file beside target; created with the usual permissions (umask applies).
-std::FILE* openBeside(const std::string& target, std::string& path, std::string& reason) {
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        path =
-            target + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".part";
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno == EEXIST) continue;
-        if (fd < 0) break;
-        if (std::FILE* file = ::fdopen(fd, "wb")) return file;
-        reason = systemError("cannot open the file");
-        ::close(fd);
-        ::unlink(path.c_str());
-        return nullptr;
-    }
-    reason = systemError("cannot create a file beside it");
-    return nullptr;
-}
-
-std::string writeWithQt(const QImage& picture, std::FILE* file, const char* format) {
-    QFile device;
-    if (!device.open(file, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-        return device.errorString().toStdString();
-    QImageWriter writer(&device, format);
-    if (!writer.write(picture)) return writer.errorString().toStdString();
-    device.close();
+std::string writePictureFile(const PixelBuffer& picture, const std::string& fileName, bool allowPng,
+                             JpegEncoder& encoder) {
+    const PictureFormat format = pictureFormatOf(fileName, allowPng);
+    if (format == PictureFormat::none)
+        return allowPng ? "a név nem \".jpg\", \".bmp\" vagy \".png\" végű"
+                        : "a név nem \".jpg\" vagy \".bmp\" végű";
+    FileReplacement file(fileName);
+    std::string reason;
+    if (std::FILE* stream = file.stream()) reason = encode(picture, format, stream, encoder);
+    if (!reason.empty()) return reason; // the file beside the target goes with `file`
+    if (const FileReplacement::Failure failure = file.commit()) return failureText(failure);
     return {};
 }
 
-} // namespace
-
-std::string RenderCore::writePicture(const std::string& fileName, bool allowPng) {
-    const PictureFormat format = formatOf(fileName, allowPng);
-    if (format == PictureFormat::none)
-        return allowPng ? "the name does not end in \".jpg\", \".bmp\" or \".png\""
-                        : "the name does not end in \".jpg\" or \".bmp\"";
-    std::string partPath, reason;
-    std::FILE* file = openBeside(fileName, partPath, reason);
-    if (!file) return reason;
-    try {
-        if (format == PictureFormat::jpeg) {
-            if (!jpegEncoder_) jpegEncoder_ = std::make_unique<JpegEncoder>();
-            reason = jpegEncoder_->write(picture_, file);
-        } else {
-            reason = writeWithQt(picture_, file, format == PictureFormat::bmp ? "bmp" : "png");
-        }
-    } catch (const std::exception& failure) {
-        reason = failure.what();
-    }
-    if (reason.empty() && (std::fflush(file) != 0 || std::ferror(file)))
-        reason = systemError("cannot write");
-    if (std::fclose(file) != 0 && reason.empty()) reason = systemError("cannot write");
-    if (reason.empty() && std::rename(partPath.c_str(), fileName.c_str()) != 0)
-        reason = systemError("cannot replace the file");
-    if (!reason.empty()) ::unlink(partPath.c_str());
-    return reason;
+PictureWriter pictureFileWriter() {
+    auto encoder = std::make_shared<JpegEncoder>();
+    return [encoder](const PixelBuffer& picture, const std::string& fileName) {
+        return writePictureFile(picture, fileName, false, *encoder);
+    };
 }
 
-// A failed save is given up (and reported) rather than retried on every pass.
-void RenderCore::savePicture() {
-    std::string name;
-    {
-        std::lock_guard lock(saveNameMutex_);
-        name = saveFileName_;
-        saveRequested.store(false, std::memory_order_relaxed);
-    }
-    const std::string reason = writePicture(name);
-    if (!reason.empty() && onSaveFailed) onSaveFailed(name, reason);
+QImage imageView(const PixelBuffer& picture) {
+    if (picture.isEmpty()) return QImage();
+    return QImage(picture.bits(), picture.width(), picture.height(), qsizetype(picture.stride()),
+                  QImage::Format_BGR888);
 }
 
 } // namespace gyrelune

@@ -63,19 +63,18 @@ void RenderCore::trackRange(double x, double y, double z) noexcept {
     if (x == 1 || y == 1 || z == 1) return;
     const Real48 rx = Real48::fromExactDouble(x), ry = Real48::fromExactDouble(y),
                  rz = Real48::fromExactDouble(z);
-    const Real48 zero;
-    if (xMax_ == zero && xMin_ == zero && yMax_ == zero && yMin_ == zero && zMax_ == zero &&
-        zMin_ == zero) {
-        xMax_ = xMin_ = rx;
-        yMax_ = yMin_ = ry;
-        zMax_ = zMin_ = rz;
+    Ranges& r = ranges_;
+    if (r.empty()) {
+        r.xMax = r.xMin = rx;
+        r.yMax = r.yMin = ry;
+        r.zMax = r.zMin = rz;
     }
-    if (x < xMin_.toDouble()) xMin_ = rx;
-    if (y < yMin_.toDouble()) yMin_ = ry;
-    if (x > xMax_.toDouble()) xMax_ = rx;
-    if (y > yMax_.toDouble()) yMax_ = ry;
-    if (z > zMax_.toDouble()) zMax_ = rz;
-    if (z < zMin_.toDouble()) zMin_ = rz;
+    if (x < r.xMin.toDouble()) r.xMin = rx;
+    if (y < r.yMin.toDouble()) r.yMin = ry;
+    if (x > r.xMax.toDouble()) r.xMax = rx;
+    if (y > r.yMax.toDouble()) r.yMax = ry;
+    if (z > r.zMax.toDouble()) r.zMax = rz;
+    if (z < r.zMin.toDouble()) r.zMin = rz;
 }
 
 void RenderCore::iterateMap() {

@@ -1,10 +1,8 @@
 #include "render/renderCore.h"
 
 #include "formula/extendedMath.h"
-#include "render/jpegEncoder.h"
 
 #include <algorithm>
-#include <new>
 
 namespace gyrelune {
 namespace {
@@ -13,12 +11,12 @@ namespace {
 // (0, 0, W, H). The pen is centred on the rectangle's edge lines x = 0,
 // x = W, y = 0 and y = H, one pixel on each side; the outer halves fall off
 // the picture, so the frame shows as columns 0 and W-1 and rows 0 and H-1.
-void paintBlank(QImage& picture, std::int32_t background) {
+void paintBlank(PixelBuffer& picture, std::int32_t background) {
     std::uint8_t red = 0, green = 0, blue = 0;
     splitColour(background, red, green, blue);
     const int width = picture.width(), height = picture.height();
     for (int y = 0; y < height; ++y) {
-        std::uint8_t* row = picture.scanLine(y);
+        std::uint8_t* row = picture.row(y);
         const bool edgeRow = y == 0 || y == height - 1;
         for (int x = 0; x < width; ++x) {
             const bool frame = edgeRow || x == 0 || x == width - 1;
@@ -47,7 +45,7 @@ void RenderCore::requestSave(const std::string& fileName) {
 }
 
 void RenderCore::setUp(int width, int height) {
-    pendingColours = defaultColourStops();
+    pendingSettings.colours = defaultColourStops();
     colours_ = defaultColourStops();
     backgroundColour_ = 0;
     backRed_ = backGreen_ = backBlue_ = 0;
@@ -65,7 +63,6 @@ void RenderCore::setUp(int width, int height) {
         active[i]->Compile(error);
     }
     resolveCoordinateSlots();
-    jpegEncoder_ = std::make_unique<JpegEncoder>();
     setClientSize(width, height);
     resetPicture(width, height);
     setUp_ = true;
@@ -79,41 +76,37 @@ void RenderCore::resetPicture(int width, int height) {
     gridWidth_ = gridHeight_ = 0;
     pixels_ = nullptr;
     stride_ = 0;
-    if (picture_.width() != width || picture_.height() != height)
-        picture_ = QImage(width, height, QImage::Format_BGR888);
-    if (width > 0 && height > 0 && picture_.isNull()) {
-        picture_ = QImage();
-        throw std::bad_alloc();
-    }
+    picture_.resize(width, height);
     paintBlank(picture_, backgroundColour_);
-    pixels_ = picture_.isNull() ? nullptr : picture_.bits();
-    stride_ = picture_.bytesPerLine();
+    pixels_ = picture_.bits();
+    stride_ = picture_.stride();
     pixelGrid_.assign(std::size_t(width + 1) * std::size_t(height + 1), PixelCell{});
     gridWidth_ = width;
     gridHeight_ = height;
     peakMagnitude_ = Real48();
     sqrtPeak_ = 0;
     orbitX_ = orbitY_ = orbitZ_ = 1;
-    xMax_ = xMin_ = yMax_ = yMin_ = zMax_ = zMin_ = Real48();
+    ranges_ = Ranges{};
     pointCount_ = 0;
     stepsSinceHandOff_ = 0;
 }
 
 void RenderCore::applyPendingSettings() {
     restartRequested.store(false);
-    colours_ = pendingColours;
-    backgroundColour_ = pendingBackground;
+    const RenderSettings& settings = pendingSettings;
+    colours_ = settings.colours;
+    backgroundColour_ = settings.background;
     backRed_ = backGreen_ = backBlue_ = 0;
-    splitColour(pendingBackground, backRed_, backGreen_, backBlue_);
-    zoom_ = pendingZoom;
-    centreX_ = pendingCentreX;
-    centreY_ = pendingCentreY;
-    angleX_ = pendingAngleX;
-    angleY_ = pendingAngleY;
-    angleZ_ = pendingAngleZ;
+    splitColour(settings.background, backRed_, backGreen_, backBlue_);
+    zoom_ = settings.zoom;
+    centreX_ = settings.centreX;
+    centreY_ = settings.centreY;
+    angleX_ = settings.angleX;
+    angleY_ = settings.angleY;
+    angleZ_ = settings.angleZ;
     takeAngles();
-    gain_ = pendingGain;
-    Formula* pending[3] = {&pendingFormulaX, &pendingFormulaY, &pendingFormulaZ};
+    gain_ = settings.gain;
+    const Formula* pending[3] = {&settings.formulaX, &settings.formulaY, &settings.formulaZ};
     Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
     for (int i = 0; i < 3; ++i) {
         if (pending[i]->text != active[i]->text) {
@@ -159,12 +152,7 @@ const PixelCell& RenderCore::cell(int column, int row) const {
 }
 
 void RenderCore::handOffPicture(PictureSink* sink) {
-    shownXMax = xMax_;
-    shownXMin = xMin_;
-    shownYMax = yMax_;
-    shownYMin = yMin_;
-    shownZMax = zMax_;
-    shownZMin = zMin_;
+    shownRanges = ranges_;
     if (sink) {
         try {
             // The sink copies what it keeps, at the rate it can show it.
@@ -175,6 +163,19 @@ void RenderCore::handOffPicture(PictureSink* sink) {
         sink->setPictureReady();
     }
     stepsSinceHandOff_ = 0;
+}
+
+// A failed save is given up (and reported) rather than retried on every pass.
+void RenderCore::savePicture() {
+    std::string name;
+    {
+        std::lock_guard lock(saveNameMutex_);
+        name = saveFileName_;
+        saveRequested.store(false, std::memory_order_relaxed);
+    }
+    const std::string reason =
+        pictureWriter_ ? pictureWriter_(picture_, name) : std::string("nincs képfájl-író");
+    if (!reason.empty() && onSaveFailed) onSaveFailed(name, reason);
 }
 
 void RenderCore::executePass(Driver& driver) {

@@ -10,15 +10,14 @@
 #include "formula/formula.h"
 #include "formula/real48.h"
 #include "render/colourStops.h"
+#include "render/pixelBuffer.h"
 #include "render/randomGenerator.h"
-
-#include <QImage>
+#include "render/renderSettings.h"
 
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -29,17 +28,20 @@ struct PixelCell {
     Real48 accRed, accGreen, accBlue;
 };
 
-class JpegEncoder;
-
 // Where a hand-off shows the picture (the image window) and flags it ready.
 class PictureSink {
   public:
     virtual ~PictureSink() = default;
     // Called on the UI thread while the render thread waits; may throw. The
-    // picture is the live one: keep only a deep copy of it, never a shared one.
-    virtual void drawPicture(const QImage& picture) = 0;
+    // picture is the live one: copy what is kept.
+    virtual void drawPicture(const PixelBuffer& picture) = 0;
     virtual void setPictureReady() = 0;
 };
+
+// Writes the picture to the named file; returns the reason nothing was
+// written, empty on success (render/pictureFile.h has the program's).
+using PictureWriter =
+    std::function<std::string(const PixelBuffer& picture, const std::string& fileName)>;
 
 class RenderCore {
   public:
@@ -57,13 +59,8 @@ class RenderCore {
     RenderCore(const RenderCore&) = delete;
     RenderCore& operator=(const RenderCore&) = delete;
 
-    // ---- Pending settings: written by the UI thread only.
-    Formula pendingFormulaX, pendingFormulaY, pendingFormulaZ;
-    ColourStops pendingColours;
-    std::int32_t pendingBackground = 0;
-    Real48 pendingZoom, pendingCentreX, pendingCentreY;
-    std::int32_t pendingGain = 0;
-    Real48 pendingAngleX, pendingAngleY, pendingAngleZ;
+    // ---- Pending settings: assigned whole by the UI thread, before it raises restartRequested.
+    RenderSettings pendingSettings;
 
     // ---- Requests: raised by the UI thread after what they announce is written.
     std::atomic<bool> restartRequested{false};
@@ -72,7 +69,7 @@ class RenderCore {
     void requestSave(const std::string& fileName);
 
     // ---- Published: ranges written by the hand-off (UI thread), the count after every step.
-    Real48 shownXMax, shownXMin, shownYMax, shownYMin, shownZMax, shownZMin;
+    Ranges shownRanges;
     std::atomic<std::int32_t> shownPointCount{0};
 
     // ---- The image window's client size: written by the UI thread, read every step.
@@ -82,6 +79,8 @@ class RenderCore {
 
     // Reports a save that wrote nothing (file name, reason); called on the render thread.
     std::function<void(const std::string& fileName, const std::string& reason)> onSaveFailed;
+    // What serves save requests; without one, every save is reported as failed.
+    void setPictureWriter(PictureWriter writer) { pictureWriter_ = std::move(writer); }
 
     // ---- Operations.
     void setUp(int width, int height);
@@ -94,16 +93,13 @@ class RenderCore {
     void iterateMap();
     void handOffPicture(PictureSink* sink);
     void savePicture();
-    // Writes the picture as savePicture does (".jpg", ".bmp"; ".png" when allowPng).
-    // Returns an empty string on success, else the reason nothing was written.
-    std::string writePicture(const std::string& fileName, bool allowPng = false);
     // One pass of the endless loop.
     void executePass(Driver& driver);
 
     // ---- Read access (tests, the thread wrapper, the headless renderer).
     // The live picture: read it only while the loop stands still, and copy()
     // what is kept (the loop writes into its memory directly).
-    const QImage& picture() const { return picture_; }
+    const PixelBuffer& picture() const { return picture_; }
     long double orbitX() const { return orbitX_; }
     long double orbitY() const { return orbitY_; }
     long double orbitZ() const { return orbitZ_; }
@@ -120,15 +116,10 @@ class RenderCore {
     Real48 zoom() const { return zoom_; }
     Real48 centreX() const { return centreX_; }
     Real48 centreY() const { return centreY_; }
-    Real48 xMax() const { return xMax_; }
-    Real48 xMin() const { return xMin_; }
-    Real48 yMax() const { return yMax_; }
-    Real48 yMin() const { return yMin_; }
-    Real48 zMax() const { return zMax_; }
-    Real48 zMin() const { return zMin_; }
-    const Formula& formulaX() const { return activeFormulaX_; }
-    const Formula& formulaY() const { return activeFormulaY_; }
-    const Formula& formulaZ() const { return activeFormulaZ_; }
+    const Ranges& ranges() const { return ranges_; } // the live range
+    const Formula& activeFormulaX() const { return activeFormulaX_; }
+    const Formula& activeFormulaY() const { return activeFormulaY_; }
+    const Formula& activeFormulaZ() const { return activeFormulaZ_; }
     bool isSetUp() const { return setUp_; }
 
   private:
@@ -152,21 +143,21 @@ class RenderCore {
     int slotX_[3] = {-1, -1, -1}, slotY_[3] = {-1, -1, -1}, slotZ_[3] = {-1, -1, -1};
     std::mutex saveNameMutex_;
     std::string saveFileName_;
-    std::unique_ptr<JpegEncoder> jpegEncoder_;
+    PictureWriter pictureWriter_;
     std::int32_t stepsSinceHandOff_ = 0;
     std::int32_t pointCount_ = 0;
     ColourStops colours_;
     std::uint8_t backRed_ = 0, backGreen_ = 0, backBlue_ = 0;
     std::int32_t backgroundColour_ = 0;
-    QImage picture_;
-    // Row memory of picture_, taken once per reset; picture_ is never shared.
+    PixelBuffer picture_;
+    // Row memory of picture_, taken once per reset.
     std::uint8_t* pixels_ = nullptr;
     std::ptrdiff_t stride_ = 0;
     Real48 zoom_, centreX_, centreY_;
     Real48 angleX_, angleY_, angleZ_;
     long double sinA_ = 0, cosA_ = 1, sinB_ = 0, cosB_ = 1, sinC_ = 0, cosC_ = 1;
     std::int32_t gain_ = 0;
-    Real48 xMax_, xMin_, yMax_, yMin_, zMax_, zMin_;
+    Ranges ranges_;
     Real48 peakMagnitude_;
     long double sqrtPeak_ = 0; // sqrt(peakMagnitude_), kept beside it
     std::atomic<int> clientWidth_{0}, clientHeight_{0};

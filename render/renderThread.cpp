@@ -1,5 +1,6 @@
 #include "render/renderThread.h"
 
+#include "render/pictureFile.h"
 #include "render/raceAnnotations.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 namespace gyrelune {
 
 RenderThread::RenderThread(QObject* parent) : QThread(parent) {
+    core_.setPictureWriter(pictureFileWriter());
     core_.onSaveFailed = [this](const std::string& fileName, const std::string& reason) {
         emit saveFailed(QString::fromStdString(fileName), QString::fromStdString(reason));
     };
@@ -68,14 +70,18 @@ void RenderThread::run() {
 void RenderThread::waitAtGate() {
     if (!paused_.load(std::memory_order_acquire)) return;
     std::unique_lock lock(gateMutex_);
+    atGate_.store(true);
     gateOpened_.wait(lock, [this] { return !paused_.load() || stopRequested_.load(); });
+    atGate_.store(false);
 }
 
 void RenderThread::runOnUiThread(void (*work)(RenderThread&, RenderCore&), RenderCore& core) {
     CallInFlight call{work, &core, {}};
     callInFlight_ = &call;
     markRelease(&callInFlight_);
+    awaitingUi_.store(true);
     QMetaObject::invokeMethod(this, "serveCallInFlight", Qt::BlockingQueuedConnection);
+    awaitingUi_.store(false);
     markAcquire(&callInFlight_);
     callInFlight_ = nullptr;
     if (call.failure) std::rethrow_exception(call.failure);

@@ -35,6 +35,11 @@ class RenderThread : public QThread, private RenderCore::Driver {
     // flight so that neither side waits for the other.
     void shutdown();
 
+    // Where the loop stands: stopped at its pause gate, or waiting for a
+    // synchronised call to be served on the UI thread.
+    bool standsAtGate() const { return atGate_.load(); }
+    bool awaitsUiThread() const { return awaitingUi_.load(); }
+
   signals:
     // A save request that wrote nothing (emitted on the render thread).
     void saveFailed(const QString& fileName, const QString& reason);
@@ -61,6 +66,7 @@ class RenderThread : public QThread, private RenderCore::Driver {
     std::atomic<bool> paused_{true};
     std::atomic<bool> stopRequested_{false};
     std::atomic<bool> terminatedMark_{false};
+    std::atomic<bool> atGate_{false}, awaitingUi_{false};
     bool started_ = false;
     mutable std::mutex gateMutex_;
     std::condition_variable gateOpened_;

@@ -1,5 +1,6 @@
 // Depth colouring: per-cell accumulators and the pixel shading derived from them.
 
+#include "render/depthSegment.h"
 #include "render/renderCore.h"
 
 #include <cmath>
@@ -31,13 +32,9 @@ void RenderCore::accumulate(int px, int py, double z) {
     // (the points-per-second read-out stays alive) but adds no colour.
     if (n >= 2) {
         PixelCell& c = pixelGrid_[std::size_t(px) * std::size_t(gridHeight_ + 1) + std::size_t(py)];
-        const long double zMin = zMin_.toExtended(), span = zMax_.toExtended() - zMin;
-        const auto threshold = [&](std::size_t i) {
-            return span * static_cast<long double>(i) / static_cast<long double>(n - 1) + zMin;
-        };
-        std::size_t i = 1;
-        while (i < n - 1 && threshold(i) < z)
-            ++i;
+        const long double zMin = ranges_.zMin.toExtended(), span = ranges_.zMax.toExtended() - zMin;
+        const auto threshold = [&](std::size_t k) { return stopDepth(zMin, span, k, n); };
+        const std::size_t i = depthSegment(n, z, threshold);
         const Real48 lo = Real48::fromExtended(threshold(i - 1));
         const Real48 hi = Real48::fromExtended(threshold(i));
         if (hi == lo) {

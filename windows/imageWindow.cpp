@@ -1,5 +1,6 @@
 #include "windows/imageWindow.h"
 
+#include "render/pictureFile.h"
 #include "windows/keyPreview.h"
 #include "windows/mainCommands.h"
 
@@ -41,6 +42,10 @@ QSize ImageWindow::pictureSize() const {
 
 void ImageWindow::setClientSize(int width, int height) {
     resize(std::clamp(width, 1, largestSide), std::clamp(height, 1, largestSide));
+}
+
+void ImageWindow::drawPicture(const PixelBuffer& picture) {
+    drawPicture(imageView(picture));
 }
 
 void ImageWindow::drawPicture(const QImage& picture) {

@@ -30,8 +30,10 @@ class ImageWindow : public QWidget, public PictureSink {
     static constexpr int largestSide = 4096;
 
     // PictureSink, on the UI thread while the render thread waits.
-    void drawPicture(const QImage& picture) override;
+    void drawPicture(const PixelBuffer& picture) override;
     void setPictureReady() override;
+    // The same for a picture in a QImage of Format_BGR888.
+    void drawPicture(const QImage& picture);
 
     const QImage& shownPicture() const { return shown_; }
     int copiesMade() const { return copiesMade_; }

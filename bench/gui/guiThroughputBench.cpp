@@ -176,7 +176,7 @@ void BM_GuiReadoutAgainstHeadless(benchmark::State& state) {
         const QSize size = image.pictureSize();
         HeadlessRenderer headless(size.width(), size.height());
 
-        const ThreadClock renderClock(QStringLiteral("gyrelune::Tattr"));
+        const ThreadClock renderClock(QStringLiteral("gyrelune::Rende"));
         if (!renderClock.found()) state.SkipWithError("render thread not found in /proc");
 
         std::vector<double> headlessRates, guiRates, headlessCpuRates, guiCpuRates, uiLoads;

@@ -6,6 +6,7 @@
 #include "app/mainWindow.h"
 #include "app/windowSet.h"
 #include "formula/widget/formulaLineEdit.h"
+#include "render/pictureFile.h"
 #include "render/renderThread.h"
 #include "windows/imageWindow.h"
 #include "windows/parameterWindow.h"
@@ -41,7 +42,8 @@ class HandOffProbe : public QObject, public PictureSink {
     }
     bool done() const { return paintMs >= 0; }
 
-    void drawPicture(const QImage& picture) override {
+    void drawPicture(const PixelBuffer& buffer) override {
+        const QImage picture = imageView(buffer);
         image_.drawPicture(picture);
         if (!clock_) return;
         if (handOffMs < 0 && activeValue() == awaited_) handOffMs = clock_->nsecsElapsed() / 1e6;
@@ -61,8 +63,8 @@ class HandOffProbe : public QObject, public PictureSink {
 
   private:
     Real48 activeValue() const {
-        const int slot = core_.formulaX().FindVariable("a");
-        return slot < 0 ? Real48() : core_.formulaX().variables()[std::size_t(slot)].value;
+        const int slot = core_.activeFormulaX().FindVariable("a");
+        return slot < 0 ? Real48() : core_.activeFormulaX().variables()[std::size_t(slot)].value;
     }
     static bool sameBytes(const QImage& a, const QImage& b) {
         if (a.size() != b.size()) return false;

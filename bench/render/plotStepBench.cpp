@@ -27,17 +27,18 @@ const char* const formulaTexts[3] = {"sin(x*y*4.36/pi)+y*0.453+0.45",
 
 void setUpDefault(RenderCore& core) {
     core.setUp(side, side);
-    Formula* pending[3] = {&core.pendingFormulaX, &core.pendingFormulaY, &core.pendingFormulaZ};
+    Formula* pending[3] = {&core.pendingSettings.formulaX, &core.pendingSettings.formulaY,
+                           &core.pendingSettings.formulaZ};
     for (int i = 0; i < 3; ++i) {
         bool error;
         pending[i]->text = formulaTexts[i];
         pending[i]->Compile(error);
     }
-    core.pendingZoom = Real48::fromExtended(zoomText);
-    core.pendingCentreX = Real48::fromExtended(centreXText);
-    core.pendingCentreY = Real48::fromExtended(centreYText);
-    core.pendingGain = defaultGain;
-    core.pendingBackground = 0;
+    core.pendingSettings.zoom = Real48::fromExtended(zoomText);
+    core.pendingSettings.centreX = Real48::fromExtended(centreXText);
+    core.pendingSettings.centreY = Real48::fromExtended(centreYText);
+    core.pendingSettings.gain = defaultGain;
+    core.pendingSettings.background = 0;
     core.applyPendingSettings();
 }
 
@@ -108,10 +109,10 @@ bool handLoopMatchesCore(int steps) {
         core.plotStep();
         hand.step();
     }
-    const QImage& p = core.picture();
+    const PixelBuffer& p = core.picture();
     const bool samePicture =
-        p.bytesPerLine() == hand.stride() &&
-        std::memcmp(p.constBits(), hand.picture().data(), hand.picture().size()) == 0;
+        p.stride() == hand.stride() &&
+        std::memcmp(p.bits(), hand.picture().data(), hand.picture().size()) == 0;
     return samePicture && core.pointCount() == hand.pointCount() &&
            core.orbitX() == hand.orbit()[0] && core.orbitZ() == hand.orbit()[2];
 }
@@ -147,10 +148,10 @@ BENCHMARK(BM_PlotStepMuparserPeer);
 
 // Copies every picture, as a window refreshing on every hand-off would.
 struct DiscardingSink : PictureSink {
-    QImage kept;
-    void drawPicture(const QImage& picture) override {
-        kept = picture.copy();
-        benchmark::DoNotOptimize(kept.constBits());
+    PixelBuffer kept;
+    void drawPicture(const PixelBuffer& picture) override {
+        kept = picture;
+        benchmark::DoNotOptimize(kept.bits());
     }
     void setPictureReady() override {}
 };

@@ -40,8 +40,8 @@ TEST_F(DocumentOpen, FillsTheWindowsAndDraws) {
     EXPECT_EQ(b->valueField().text(), "2.5");
     EXPECT_EQ(b->sliderPosition(), 250);
     EXPECT_EQ(session.parameters.findWindow("a")->valueField().text(), "0");
-    EXPECT_EQ(core.pendingFormulaZ.variables().at(1).value, Real48::fromExtended(2.5));
-    EXPECT_EQ(core.pendingColours, session.colourStops);
+    EXPECT_EQ(core.pendingSettings.formulaZ.variables().at(1).value, Real48::fromExtended(2.5));
+    EXPECT_EQ(core.pendingSettings.colours, session.colourStops);
     EXPECT_TRUE(core.restartRequested);
 }
 
@@ -95,7 +95,7 @@ TEST_F(DocumentOpen, AFailedReadAppliesWhatCameBeforeItAndDoesNotDraw) {
 TEST_F(DocumentOpen, AnEmptyColourListIsKeptAndDrawn) {
     open("x\ny\nz\n1\n0\n0\n0\n0\n0\n0\n");
     EXPECT_TRUE(session.colourStops.empty());
-    EXPECT_TRUE(core.pendingColours.empty());
+    EXPECT_TRUE(core.pendingSettings.colours.empty());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // Replays the document fuzzer's seeds and the inputs it found and keeps.
+#include "core/atrDocument.h"
 #include "coreTestSupport.h"
 #include "fuzz/core/documentFuzzCheck.h"
 
@@ -22,6 +23,12 @@ TEST(DocumentFuzzRegression, FoundInputsPassTheChecks) {
 
 TEST(DocumentFuzzRegression, AHugeCountInAShortFileStaysSmall) {
     const std::string bytes = "\n\n\n\n\n\n\n\n\n2000000000\n1\n2\n3\n0\n0\n0\n2000000000\na\n";
+    const ReadResult read = parseAtrDocument(bytes);
+    // Eight lines are left after the count: three stops begin within the file.
+    ASSERT_EQ(read.document.colourStops.size(), 3u);
+    EXPECT_LE(read.document.colourStops.capacity(), 3u);
+    EXPECT_EQ(read.document.colourStops[0], (ColorStop{1, 2, 3}));
+    EXPECT_TRUE(read.document.parameters.empty());
     checkDocumentBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 

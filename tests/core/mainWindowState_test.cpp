@@ -22,10 +22,10 @@ class DrawCommand : public ::testing::Test {
         session.rotation.angleField(row).field().text = text;
     }
     void setRanges(long double xMin, long double xMax, long double yMin, long double yMax) {
-        core.shownXMin = Real48::fromExtended(xMin);
-        core.shownXMax = Real48::fromExtended(xMax);
-        core.shownYMin = Real48::fromExtended(yMin);
-        core.shownYMax = Real48::fromExtended(yMax);
+        core.shownRanges.xMin = Real48::fromExtended(xMin);
+        core.shownRanges.xMax = Real48::fromExtended(xMax);
+        core.shownRanges.yMin = Real48::fromExtended(yMin);
+        core.shownRanges.yMax = Real48::fromExtended(yMax);
     }
 };
 
@@ -36,32 +36,32 @@ TEST_F(DrawCommand, FirstDrawStartsTheThreadAndHandsOverEveryFormula) {
     EXPECT_FALSE(services.threadSuspended());
     EXPECT_TRUE(services.pointsPerSecondTimerEnabled());
     EXPECT_TRUE(core.restartRequested);
-    EXPECT_EQ(core.pendingFormulaX.text, MainWindowDefaults::formulaX);
-    EXPECT_EQ(core.pendingFormulaZ.text, MainWindowDefaults::formulaZ);
-    EXPECT_EQ(core.pendingZoom, Real48::fromExtended(111.78418L));
-    EXPECT_EQ(core.pendingCentreY, Real48::fromExtended(-0.362L));
-    EXPECT_EQ(core.pendingGain, 1500);
-    EXPECT_EQ(core.pendingColours, defaultColourStops());
+    EXPECT_EQ(core.pendingSettings.formulaX.text, MainWindowDefaults::formulaX);
+    EXPECT_EQ(core.pendingSettings.formulaZ.text, MainWindowDefaults::formulaZ);
+    EXPECT_EQ(core.pendingSettings.zoom, Real48::fromExtended(111.78418L));
+    EXPECT_EQ(core.pendingSettings.centreY, Real48::fromExtended(-0.362L));
+    EXPECT_EQ(core.pendingSettings.gain, 1500);
+    EXPECT_EQ(core.pendingSettings.colours, defaultColourStops());
 }
 
 TEST_F(DrawCommand, RepeatedDrawHandsOverNothingAndRecompilesNothing) {
     session.draw(services);
-    core.pendingFormulaY.text = "untouched";
+    core.pendingSettings.formulaY.text = "untouched";
     int compiled = 0;
     for (int i = 4; i <= 7; ++i)
         field(i).field().onMarked = [&compiled](FormulaField::Marking) { ++compiled; };
     core.restartRequested = false;
     session.draw(services);
-    EXPECT_EQ(core.pendingFormulaY.text, "untouched");
+    EXPECT_EQ(core.pendingSettings.formulaY.text, "untouched");
     EXPECT_EQ(compiled, 0);
     EXPECT_TRUE(core.restartRequested);
 
     field(2).setText("y*0.5");
     field(5).setText("2*pi");
     session.draw(services);
-    EXPECT_EQ(core.pendingFormulaY.text, "y*0.5");
+    EXPECT_EQ(core.pendingSettings.formulaY.text, "y*0.5");
     EXPECT_EQ(compiled, 1);
-    EXPECT_EQ(core.pendingCentreX, Real48::fromExtended(2 * pi));
+    EXPECT_EQ(core.pendingSettings.centreX, Real48::fromExtended(2 * pi));
 }
 
 TEST_F(DrawCommand, GainIsRoundedToEvenAndNeverNegativeThroughDraw) {
@@ -70,11 +70,11 @@ TEST_F(DrawCommand, GainIsRoundedToEvenAndNeverNegativeThroughDraw) {
     for (const auto& [text, gain] : cases) {
         field(7).setText(text);
         session.draw(services);
-        EXPECT_EQ(core.pendingGain, gain) << text;
+        EXPECT_EQ(core.pendingSettings.gain, gain) << text;
     }
     field(7).setText("-5");
     session.centre(services);
-    EXPECT_EQ(core.pendingGain, -5);
+    EXPECT_EQ(core.pendingSettings.gain, -5);
     EXPECT_EQ(roundGain(1e30L), 2147483647);
     EXPECT_EQ(roundGain(-1e30L), -2147483647 - 1);
 }
@@ -87,7 +87,7 @@ TEST_F(DrawCommand, AngleTextsAreReadByTheirLeadingInteger) {
     for (const auto& [text, degrees] : cases) {
         putAngleText(1, text);
         session.draw(services);
-        EXPECT_EQ(core.pendingAngleY, Real48::fromExtended(degrees / 180 * pi)) << text;
+        EXPECT_EQ(core.pendingSettings.angleY, Real48::fromExtended(degrees / 180 * pi)) << text;
     }
 }
 
@@ -100,8 +100,8 @@ TEST_F(DrawCommand, WhileStoppedDrawHandsOverOnlyTheColours) {
     field(1).setText("x*x");
     session.colourStops.pop_back();
     session.draw(services);
-    EXPECT_EQ(core.pendingFormulaX.text, MainWindowDefaults::formulaX);
-    EXPECT_EQ(core.pendingColours.size(), 3u);
+    EXPECT_EQ(core.pendingSettings.formulaX.text, MainWindowDefaults::formulaX);
+    EXPECT_EQ(core.pendingSettings.colours.size(), 3u);
     EXPECT_TRUE(services.pointsPerSecondTimerEnabled());
     EXPECT_TRUE(core.restartRequested);
     EXPECT_EQ(session.state.stopOrContinue(services), "Stop");
@@ -120,7 +120,7 @@ TEST_F(DrawCommand, CentreFitsTheLargerExtentWithAMargin) {
     setRanges(-1, 3, 0, 1);
     core.restartRequested = false;
     session.centre(services);
-    EXPECT_EQ(core.pendingZoom, Real48::fromExtended(95));
+    EXPECT_EQ(core.pendingSettings.zoom, Real48::fromExtended(95));
     EXPECT_EQ(field(4).text(), "95.00000");
     EXPECT_EQ(field(5).text(), "1.000");
     EXPECT_EQ(field(6).text(), "0.500");
@@ -132,7 +132,7 @@ TEST_F(DrawCommand, CentreFitsTheLargerExtentWithAMargin) {
 TEST_F(DrawCommand, CentreOnEmptyRangesKeepsTheZoom) {
     session.draw(services);
     session.centre(services);
-    EXPECT_EQ(core.pendingZoom, Real48::fromExtended(111.78418L));
+    EXPECT_EQ(core.pendingSettings.zoom, Real48::fromExtended(111.78418L));
     EXPECT_EQ(field(4).text(), "111.78418");
     EXPECT_EQ(field(5).text(), "0.000");
     EXPECT_EQ(field(6).text(), "0.000");
@@ -143,7 +143,7 @@ TEST_F(DrawCommand, AnOverflowEndsCentreWithWhatWasDoneKept) {
     setRanges(1e-36L, 2e-36L, 0, 0);
     core.restartRequested = false;
     EXPECT_THROW(session.centre(services), FloatingPointOverflow);
-    EXPECT_EQ(core.pendingCentreX, Real48::fromExtended(1.5e-36L));
+    EXPECT_EQ(core.pendingSettings.centreX, Real48::fromExtended(1.5e-36L));
     EXPECT_FALSE(core.restartRequested);
 }
 
@@ -152,9 +152,9 @@ TEST_F(DrawCommand, ReadOutTexts) {
     EXPECT_EQ(session.state.pointsPerSecondCaption(120), "Attraktor Kép       pont/sec: -4880");
 
     EXPECT_FALSE(session.state.statusLineStale(core));
-    core.shownZMax = Real48::fromExtended(2.5);
+    core.shownRanges.zMax = Real48::fromExtended(2.5);
     ASSERT_TRUE(session.state.statusLineStale(core));
-    core.shownXMin = Real48::fromExtended(-1.0625);
+    core.shownRanges.xMin = Real48::fromExtended(-1.0625);
     EXPECT_EQ(session.state.updateStatusLine(core),
               "                 X tartomány: [-1.062 , 0.000]      Y tartomány: [0.000 , "
               "0.000]      Z tartomány: [0.000 , 2.500]");

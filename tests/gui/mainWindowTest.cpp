@@ -31,7 +31,7 @@ TEST_F(MainWindowTest, StopCentreAndSaveDoNothingBeforeTheFirstDraw) {
     main().centreButton->click();
     EXPECT_EQ(main().edit(MainField::zoom)->text(), "111.78418");
     EXPECT_EQ(main().edit(MainField::centreX)->text(), "0.290");
-    EXPECT_EQ(core().pendingCentreX, Real48());
+    EXPECT_EQ(core().pendingSettings.centreX, Real48());
     saveAnswer = "/tmp/never.jpg";
     main().savePictureAction->trigger();
     EXPECT_TRUE(saveRequests.isEmpty());
@@ -44,23 +44,23 @@ TEST_F(MainWindowTest, StopCentreAndSaveDoNothingBeforeTheFirstDraw) {
 TEST_F(MainWindowTest, FirstDrawHandsOverAllFormulasAndARepeatNone) {
     main().drawButton->click();
     EXPECT_TRUE(main().state().renderStarted);
-    EXPECT_EQ(core().pendingFormulaX.text, "sin(x*y*4.36/pi)+y*0.453+0.45");
-    EXPECT_EQ(core().pendingFormulaY.text, "1.795*cos(x)-1.5324*sin(x*1.65/pi)");
-    EXPECT_EQ(core().pendingFormulaZ.text, "1.93*cos(y*x)+0.49*sin(x)");
+    EXPECT_EQ(core().pendingSettings.formulaX.text, "sin(x*y*4.36/pi)+y*0.453+0.45");
+    EXPECT_EQ(core().pendingSettings.formulaY.text, "1.795*cos(x)-1.5324*sin(x*1.65/pi)");
+    EXPECT_EQ(core().pendingSettings.formulaZ.text, "1.93*cos(y*x)+0.49*sin(x)");
 
     // Unchanged texts are not handed over again.
-    for (Formula* formula :
-         {&core().pendingFormulaX, &core().pendingFormulaY, &core().pendingFormulaZ})
+    for (Formula* formula : {&core().pendingSettings.formulaX, &core().pendingSettings.formulaY,
+                             &core().pendingSettings.formulaZ})
         formula->text = "untouched";
     main().draw();
-    EXPECT_EQ(core().pendingFormulaX.text, "untouched");
-    EXPECT_EQ(core().pendingFormulaZ.text, "untouched");
+    EXPECT_EQ(core().pendingSettings.formulaX.text, "untouched");
+    EXPECT_EQ(core().pendingSettings.formulaZ.text, "untouched");
 
     // A changed one is.
     main().edit(MainField::formulaY)->setText("y*0.5");
     main().draw();
-    EXPECT_EQ(core().pendingFormulaY.text, "y*0.5");
-    EXPECT_EQ(core().pendingFormulaX.text, "untouched");
+    EXPECT_EQ(core().pendingSettings.formulaY.text, "y*0.5");
+    EXPECT_EQ(core().pendingSettings.formulaX.text, "untouched");
     EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -75,12 +75,12 @@ TEST_F(MainWindowTest, StopContinueAndDrawWhileStopped) {
 
     // Draw while stopped reads no field, enables pointsPerSecondTimer and leaves the request
     // waiting.
-    const Real48 zoomBefore = core().pendingZoom;
+    const Real48 zoomBefore = core().pendingSettings.zoom;
     main().edit(MainField::zoom)->setText("50");
     core().restartRequested.store(false);
     main().draw();
     EXPECT_EQ(main().stopButton->text(), "Folytat");
-    EXPECT_EQ(core().pendingZoom, zoomBefore);
+    EXPECT_EQ(core().pendingSettings.zoom, zoomBefore);
     EXPECT_TRUE(main().pointsPerSecondTimer->isActive());
     EXPECT_TRUE(core().restartRequested.load());
     EXPECT_TRUE(main().renderThread().isSuspended());
@@ -99,9 +99,9 @@ TEST_F(MainWindowTest, GainIsClampedByDrawButNotByCentre) {
     for (const auto& c : cases) {
         main().edit(MainField::gain)->setText(c.text);
         main().draw();
-        EXPECT_EQ(core().pendingGain, c.draw) << c.text;
+        EXPECT_EQ(core().pendingSettings.gain, c.draw) << c.text;
         main().centre();
-        EXPECT_EQ(core().pendingGain, c.centre) << c.text;
+        EXPECT_EQ(core().pendingSettings.gain, c.centre) << c.text;
     }
     EXPECT_TRUE(errors.isEmpty());
 }
@@ -117,9 +117,9 @@ TEST_F(MainWindowTest, AngleTextsAreReadAsLeadingIntegersOfDegrees) {
         rotation.fields[2].setText(c.text);
         main().draw();
         const Real48 expected = real(c.degrees / 180.0L * std::numbers::pi_v<long double>);
-        EXPECT_EQ(core().pendingAngleX, expected) << '"' << c.text << '"';
-        EXPECT_EQ(core().pendingAngleY, Real48()) << '"' << c.text << '"';
-        EXPECT_EQ(core().pendingAngleZ, expected) << '"' << c.text << '"';
+        EXPECT_EQ(core().pendingSettings.angleX, expected) << '"' << c.text << '"';
+        EXPECT_EQ(core().pendingSettings.angleY, Real48()) << '"' << c.text << '"';
+        EXPECT_EQ(core().pendingSettings.angleZ, expected) << '"' << c.text << '"';
     }
 }
 
@@ -128,7 +128,8 @@ TEST_F(MainWindowTest, CentreFitsThePublishedRange) {
     drawAndStop();
 
     // Nothing published yet: both centres 0, the zoom kept.
-    core().shownXMin = core().shownXMax = core().shownYMin = core().shownYMax = Real48();
+    core().shownRanges.xMin = core().shownRanges.xMax = core().shownRanges.yMin =
+        core().shownRanges.yMax = Real48();
     main().centreButton->click();
     EXPECT_EQ(main().edit(MainField::zoom)->text(), "111.78418");
     EXPECT_EQ(main().edit(MainField::centreX)->text(), "0.000");
@@ -136,10 +137,10 @@ TEST_F(MainWindowTest, CentreFitsThePublishedRange) {
     EXPECT_TRUE(core().restartRequested.load());
 
     // X from -1 to 3 and Y from 0 to 1 in 400 x 400: X limits.
-    core().shownXMin = real(-1);
-    core().shownXMax = real(3);
-    core().shownYMin = real(0);
-    core().shownYMax = real(1);
+    core().shownRanges.xMin = real(-1);
+    core().shownRanges.xMax = real(3);
+    core().shownRanges.yMin = real(0);
+    core().shownRanges.yMax = real(1);
     main().centre();
     EXPECT_EQ(main().edit(MainField::zoom)->text(), "95.00000");
     EXPECT_EQ(main().edit(MainField::centreX)->text(), "1.000");
@@ -151,12 +152,12 @@ TEST_F(MainWindowTest, AnErrorEndsTheCommandAndShowsTheErrorBox) {
     drawAndStop();
     core().restartRequested.store(false);
     // A zoom beyond the 6-byte range: the centres are written, the zoom is not.
-    core().shownXMin = real(0);
-    core().shownXMax = real(1e-37L);
-    core().shownYMin = core().shownYMax = real(0);
+    core().shownRanges.xMin = real(0);
+    core().shownRanges.xMax = real(1e-37L);
+    core().shownRanges.yMin = core().shownRanges.yMax = real(0);
     main().centre();
     ASSERT_EQ(errors, QStringList{"Floating point overflow"});
-    EXPECT_EQ(core().pendingCentreX, real(0.5e-37L));
+    EXPECT_EQ(core().pendingSettings.centreX, real(0.5e-37L));
     EXPECT_EQ(main().edit(MainField::zoom)->text(), "111.78418");
     EXPECT_FALSE(core().restartRequested.load());
 }

@@ -85,11 +85,11 @@ TEST_F(ReadoutTest, StatusLineFollowsThePublishedRanges) {
     main().refreshStatusLine();
     EXPECT_EQ(main().statusLine->text(), "");
 
-    core().shownXMin = real(-1.5L);
-    core().shownXMax = real(2.25L);
-    core().shownYMax = real(1);
-    core().shownZMin = real(-3);
-    core().shownZMax = real(0.125L);
+    core().shownRanges.xMin = real(-1.5L);
+    core().shownRanges.xMax = real(2.25L);
+    core().shownRanges.yMax = real(1);
+    core().shownRanges.zMin = real(-3);
+    core().shownRanges.zMax = real(0.125L);
     main().refreshStatusLine();
     const QString blanks17(17, ' ');
     EXPECT_EQ(main().statusLine->text(), blanks17 + "X tartomány: [-1.500 , 2.250]      "
@@ -100,7 +100,7 @@ TEST_F(ReadoutTest, StatusLineFollowsThePublishedRanges) {
     main().statusLine->setText("kept");
     main().refreshStatusLine();
     EXPECT_EQ(main().statusLine->text(), "kept");
-    core().shownYMin = real(-0.5L);
+    core().shownRanges.yMin = real(-0.5L);
     main().refreshStatusLine();
     EXPECT_TRUE(main().statusLine->text().contains("Y tartomány: [-0.500 , 1.000]"));
 }

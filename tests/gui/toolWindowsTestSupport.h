@@ -41,15 +41,16 @@ class FakeMainCommands : public MainCommands {
     // The parameter windows of the names that the three formulas use.
     void syncFormulas(const char* x, const char* y, const char* z) {
         const char* texts[3] = {x, y, z};
-        Formula* formulas[3] = {&core.pendingFormulaX, &core.pendingFormulaY,
-                                &core.pendingFormulaZ};
+        Formula* formulas[3] = {&core.pendingSettings.formulaX, &core.pendingSettings.formulaY,
+                                &core.pendingSettings.formulaZ};
         for (int i = 0; i < 3; ++i) {
             formulas[i]->text = texts[i];
             bool error;
             formulas[i]->Compile(error);
         }
-        parameters.syncParameterWindows(core.pendingFormulaX, core.pendingFormulaY,
-                                        core.pendingFormulaZ);
+        parameters.syncParameterWindows(core.pendingSettings.formulaX,
+                                        core.pendingSettings.formulaY,
+                                        core.pendingSettings.formulaZ);
     }
 
     QWidget window; // before the parameter windows, which it parents

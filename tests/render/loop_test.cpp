@@ -65,7 +65,7 @@ TEST_F(Loop, TwoDrawsBetweenPassesGiveOneRestartWithTheLaterSettings) {
         core.executePass(driver);
     EXPECT_EQ(driver.restarts, 1);
     EXPECT_EQ(core.zoom(), Real48::fromExtended(4));
-    EXPECT_EQ(core.formulaX().text, "x*0.25");
+    EXPECT_EQ(core.activeFormulaX().text, "x*0.25");
 }
 
 // A Draw served on the UI thread right after the take-over must not be lost.
@@ -86,10 +86,10 @@ TEST_F(Loop, RequestRaisedJustAfterTheTakeOverStaysStanding) {
 }
 
 struct KeepingSink : PictureSink {
-    QImage kept;
+    PixelBuffer kept;
     int ready = 0, failuresLeft = 0;
-    void drawPicture(const QImage& picture) override {
-        kept = picture.copy();
+    void drawPicture(const PixelBuffer& picture) override {
+        kept = picture;
         throw std::runtime_error("window gone");
     }
     void setPictureReady() override {
@@ -113,7 +113,7 @@ TEST_F(Loop, HandOffPublishesEvenWhenDrawingFailsAndIsRetriedAfterAFailure) {
     passUntilHandOff();
     EXPECT_EQ(sink.ready, 1);
     EXPECT_EQ(core.stepsSinceHandOff(), 0);
-    EXPECT_EQ(core.shownZMax, core.zMax());
+    EXPECT_EQ(core.shownRanges.zMax, core.ranges().zMax);
     EXPECT_TRUE(sink.kept == core.picture());
 
     sink.failuresLeft = 1;
@@ -128,10 +128,10 @@ TEST_F(Loop, FormulaTextUnchangedKeepsTheFormulaButTakesNewParameterValues) {
     Settings s;
     s.x = "x*a";
     drawNow(core, s);
-    core.pendingFormulaX.SetVariable("a", Real48::fromExtended(0.5));
+    core.pendingSettings.formulaX.SetVariable("a", Real48::fromExtended(0.5));
     core.applyPendingSettings();
-    ASSERT_EQ(core.formulaX().variables().size(), 2u);
-    EXPECT_EQ(core.formulaX().variables()[1].value, Real48::fromExtended(0.5));
+    ASSERT_EQ(core.activeFormulaX().variables().size(), 2u);
+    EXPECT_EQ(core.activeFormulaX().variables()[1].value, Real48::fromExtended(0.5));
     plotAt(core, 3, 0.5, 0.5);
     EXPECT_EQ(core.orbitX(), 1.5L);
 }
@@ -147,9 +147,9 @@ TEST_F(Loop, RunawayMapNeverStopsTheLoop) {
     EXPECT_EQ(driver.handOffs, 3);
     // Doubling overflows to 0, where the orbit stays.
     EXPECT_EQ(core.orbitX(), 0.0L);
-    EXPECT_EQ(core.xMax(), Real48::fromExtended(std::ldexp(1.0L, 126)));
-    EXPECT_EQ(core.xMin(), Real48());
-    EXPECT_EQ(core.shownXMax, core.xMax());
+    EXPECT_EQ(core.ranges().xMax, Real48::fromExtended(std::ldexp(1.0L, 126)));
+    EXPECT_EQ(core.ranges().xMin, Real48());
+    EXPECT_EQ(core.shownRanges.xMax, core.ranges().xMax);
 }
 
 TEST(RestartPoints, FollowTheGeneratorFromSeedZero) {
@@ -183,7 +183,7 @@ TEST_F(Loop, RotatedPointBeyondTheRangeRestartsTheOrbit) {
     plotAt(core, 1.6e38L, 1.6e38L, 0.5L); // Y' would be about 2.26e38
     EXPECT_EQ(core.orbitY(), 31 / 100.0L);
     EXPECT_EQ(core.stepsSinceHandOff(), 0);
-    EXPECT_EQ(core.xMax(), Real48());
+    EXPECT_EQ(core.ranges().xMax, Real48());
     core.plotStep();
     EXPECT_EQ(core.stepsSinceHandOff(), 1);
 
@@ -199,7 +199,8 @@ TEST_F(Loop, WidthOnlyResizeReachesEveryColumn) {
     core.applyPendingSettings();
     ASSERT_EQ(core.gridWidth(), 150);
     ASSERT_EQ(core.gridHeight(), 100);
-    EXPECT_EQ(core.picture().size(), QSize(150, 100));
+    EXPECT_EQ(core.picture().width(), 150);
+    EXPECT_EQ(core.picture().height(), 100);
     plotAt(core, -60, 0.5, 0);
     plotAt(core, -60, 0.5, 3);
     plotAt(core, 70, 0.25, 2); // column 145, beyond the old width
@@ -209,13 +210,13 @@ TEST_F(Loop, WidthOnlyResizeReachesEveryColumn) {
 
 TEST_F(Loop, ClientAreaUnderTwoPixelsTakesNoPointUntilARestartAtALargerSize) {
     drawNow(core, {});
-    for (QSize size : {QSize(1, 100), QSize(100, 1), QSize(0, 0)}) {
-        core.setClientSize(size.width(), size.height());
+    for (auto [width, height] : {std::pair(1, 100), std::pair(100, 1), std::pair(0, 0)}) {
+        core.setClientSize(width, height);
         core.applyPendingSettings();
         for (int x = -2; x <= 2; ++x)
             for (int y = -2; y <= 2; ++y)
                 plotAt(core, x / 4.0L, y / 4.0L, x);
-        EXPECT_EQ(core.pointCount(), 0) << size.width() << "x" << size.height();
+        EXPECT_EQ(core.pointCount(), 0) << width << "x" << height;
     }
     core.setClientSize(10, 10);
     core.applyPendingSettings();

@@ -1,5 +1,6 @@
 // Picture files, read back with real decoders.
 
+#include "render/pictureFile.h"
 #include "render/renderThread.h"
 #include "renderTestSupport.h"
 
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <jpeglib.h>
+#include <sys/stat.h>
 #include <vector>
 
 using namespace gyrelune;
@@ -111,6 +113,7 @@ class PictureFiles : public testing::Test {
         Settings s;
         s.background = packColour(40, 80, 120);
         drawNow(core, s, 64, 48);
+        core.setPictureWriter(pictureFileWriter());
         core.onSaveFailed = [this](const std::string& name, const std::string& reason) {
             failures.emplace_back(name, reason);
         };
@@ -166,17 +169,19 @@ TEST_F(PictureFiles, BmpIsUncompressed24BitAndExactAndReplacesAnOldFileWhole) {
     EXPECT_EQ(std::uint8_t(bytes[28]) | std::uint8_t(bytes[29]) << 8, 24);
     EXPECT_EQ(bytes.mid(30, 4), QByteArray(4, '\0'));
     const QImage read(dir.filePath("picture.bmp"));
-    ASSERT_EQ(read.size(), core.picture().size());
-    EXPECT_TRUE(read.convertToFormat(QImage::Format_BGR888) == core.picture());
+    ASSERT_EQ(read.size(), QSize(core.picture().width(), core.picture().height()));
+    EXPECT_TRUE(read.convertToFormat(QImage::Format_BGR888) == imageView(core.picture()));
     EXPECT_EQ(entries(), QStringList{"picture.bmp"});
 }
 
 TEST_F(PictureFiles, PngOnlyWhenAllowed) {
-    EXPECT_FALSE(core.writePicture(path("picture.png")).empty());
+    JpegEncoder encoder;
+    EXPECT_EQ(writePictureFile(core.picture(), path("picture.png"), false, encoder),
+              "a név nem \".jpg\" vagy \".bmp\" végű");
     EXPECT_TRUE(entries().isEmpty());
-    EXPECT_EQ(core.writePicture(path("picture.png"), true), "");
+    EXPECT_EQ(writePictureFile(core.picture(), path("picture.png"), true, encoder), "");
     EXPECT_TRUE(QImage(dir.filePath("picture.png")).convertToFormat(QImage::Format_BGR888) ==
-                core.picture());
+                imageView(core.picture()));
 }
 
 TEST_F(PictureFiles, NamesDecideTheFormatAndEveryRefusalIsReported) {
@@ -200,8 +205,20 @@ TEST_F(PictureFiles, UnwritableTargetsAreReportedAndLeaveNothingBehind) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("taken.bmp"));
     save(path("taken.bmp")); // a directory cannot be replaced by the file
     ASSERT_EQ(failures.size(), 2u);
+    EXPECT_EQ(failures[0].second, "nem hozható létre fájl mellette: No such file or directory");
     EXPECT_EQ(failures[1].first, path("taken.bmp"));
     EXPECT_EQ(entries(), QStringList{"taken.bmp"});
+}
+
+TEST_F(PictureFiles, AReplacedPictureKeepsItsPermissions) {
+    const std::string name = path("kept.bmp");
+    save(name);
+    ASSERT_EQ(::chmod(name.c_str(), 0640), 0);
+    save(name);
+    struct stat info;
+    ASSERT_EQ(::stat(name.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_TRUE(failures.empty());
 }
 
 TEST(RenderThreadSaving, ForwardsRefusedSavesAsASignal) {

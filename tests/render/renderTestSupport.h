@@ -26,18 +26,20 @@ inline void setFormula(Formula& f, const std::string& text) {
 
 // What a Draw writes, ending with the restart request.
 inline void writePending(RenderCore& core, const Settings& s) {
-    setFormula(core.pendingFormulaX, s.x);
-    setFormula(core.pendingFormulaY, s.y);
-    setFormula(core.pendingFormulaZ, s.z);
-    core.pendingZoom = Real48::fromExtended(s.zoom);
-    core.pendingCentreX = Real48::fromExtended(s.centreX);
-    core.pendingCentreY = Real48::fromExtended(s.centreY);
-    core.pendingGain = s.gain;
-    core.pendingAngleX = Real48::fromExtended(s.angleX);
-    core.pendingAngleY = Real48::fromExtended(s.angleY);
-    core.pendingAngleZ = Real48::fromExtended(s.angleZ);
-    core.pendingColours = s.stops;
-    core.pendingBackground = s.background;
+    RenderSettings pending;
+    setFormula(pending.formulaX, s.x);
+    setFormula(pending.formulaY, s.y);
+    setFormula(pending.formulaZ, s.z);
+    pending.zoom = Real48::fromExtended(s.zoom);
+    pending.centreX = Real48::fromExtended(s.centreX);
+    pending.centreY = Real48::fromExtended(s.centreY);
+    pending.gain = s.gain;
+    pending.angleX = Real48::fromExtended(s.angleX);
+    pending.angleY = Real48::fromExtended(s.angleY);
+    pending.angleZ = Real48::fromExtended(s.angleZ);
+    pending.colours = s.stops;
+    pending.background = s.background;
+    core.pendingSettings = std::move(pending);
     core.restartRequested = true;
 }
 
@@ -75,8 +77,8 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-inline Rgb pixelAt(const QImage& picture, int x, int y) {
-    const std::uint8_t* p = picture.constScanLine(y) + 3 * x;
+inline Rgb pixelAt(const PixelBuffer& picture, int x, int y) {
+    const std::uint8_t* p = picture.row(y) + 3 * x;
     return {p[2], p[1], p[0]};
 }
 

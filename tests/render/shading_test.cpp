@@ -96,7 +96,7 @@ TEST_F(Shading, GainZeroWritesNothingAndANegativeGainMirrorsThePositive) {
     Settings s;
     s.gain = 0;
     start(s);
-    const QImage blank = core.picture().copy();
+    const PixelBuffer blank = core.picture();
     for (int dx = 0; dx < 10; ++dx)
         plotted(dx, dx * 0.3L);
     EXPECT_TRUE(core.picture() == blank);
@@ -142,7 +142,7 @@ TEST_F(Shading, FewerThanTwoStopsCountThePointButAddNoColour) {
         Settings s;
         s.stops = stops;
         start(s);
-        const QImage blank = core.picture().copy();
+        const PixelBuffer blank = core.picture();
         for (int i = 0; i < 10; ++i)
             plotted(i, i);
         EXPECT_EQ(core.pointCount(), 12);

@@ -30,8 +30,15 @@ bool serveUntil(const std::function<bool()>& done, int ms = 10000) {
     }
     return true;
 }
-void serveFor(int ms) {
-    serveUntil([] { return false; }, ms);
+// Waits without serving anything.
+bool waitUntil(const std::function<bool()>& done, int ms = 10000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > ms) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
 }
 
 // Records what each hand-off sees; runs on the UI thread while the loop waits.
@@ -44,7 +51,7 @@ struct RecordingSink : PictureSink {
     RenderCore* core = nullptr;
     std::vector<HandOff> handOffs;
     int ready = 0;
-    void drawPicture(const QImage&) override {
+    void drawPicture(const PixelBuffer&) override {
         handOffs.push_back({std::this_thread::get_id(), core->stepsSinceHandOff(),
                             core->pointCount(), core->zoom()});
     }
@@ -86,7 +93,7 @@ TEST_F(RenderThreadTest, HandsOffEvery1000StepsOnTheUiThread) {
     // The first restart was taken over before the first hand-off.
     EXPECT_EQ(sink.handOffs.front().zoom, Real48::fromExtended(111.78418L));
     EXPECT_GT(sink.handOffs.back().points, sink.handOffs.front().points);
-    EXPECT_NE(thread.core().shownXMax, Real48());
+    EXPECT_NE(thread.core().shownRanges.xMax, Real48());
 }
 
 TEST_F(RenderThreadTest, RestartIsTakenOverOnlyThroughTheUiThread) {
@@ -96,7 +103,8 @@ TEST_F(RenderThreadTest, RestartIsTakenOverOnlyThroughTheUiThread) {
     s.x = "sin(x*y*4.36/pi)+y*0.453+0.45";
     s.zoom = 50;
     writePending(thread.core(), s);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200)); // nothing served
+    // Nothing served: the loop comes to wait for the UI thread and stays there.
+    ASSERT_TRUE(waitUntil([&] { return thread.awaitsUiThread(); }));
     EXPECT_TRUE(thread.core().restartRequested);
     const int before = sink.count();
     ASSERT_TRUE(serveUntil([&] {
@@ -110,10 +118,12 @@ TEST_F(RenderThreadTest, StopThenContinueKeepsTheOrbitCountersAndPicture) {
     ASSERT_TRUE(serveUntil([&] { return sink.count() >= 2; }));
     thread.suspendThread();
     EXPECT_TRUE(thread.isSuspended());
-    serveFor(50); // a call in flight completes, then the loop stops at its gate
+    // A call in flight completes, then the loop stops at its gate.
+    ASSERT_TRUE(serveUntil([&] { return thread.standsAtGate(); }));
     const std::int32_t frozen = thread.core().shownPointCount;
     const int handOffs = sink.count();
-    serveFor(150);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(thread.standsAtGate());
     EXPECT_EQ(thread.core().shownPointCount, frozen);
     EXPECT_EQ(sink.count(), handOffs);
 
@@ -130,9 +140,9 @@ TEST_F(RenderThreadTest, SaveRequestedWhileStoppedHappensAfterContinue) {
     start();
     ASSERT_TRUE(serveUntil([&] { return sink.count() >= 1; }));
     thread.suspendThread();
-    serveFor(50);
+    ASSERT_TRUE(serveUntil([&] { return thread.standsAtGate(); }));
     thread.core().requestSave(target.toStdString());
-    serveFor(100);
+    QCoreApplication::processEvents();
     EXPECT_FALSE(QFile::exists(target));
     thread.resumeThread();
     EXPECT_TRUE(serveUntil([&] { return QFile::exists(target); }));
@@ -140,8 +150,8 @@ TEST_F(RenderThreadTest, SaveRequestedWhileStoppedHappensAfterContinue) {
 
 TEST_F(RenderThreadTest, ShutdownServesASynchronisedCallInFlight) {
     start(42);
-    // Nothing served: the loop soon blocks in the restart it takes over at step 101.
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    // Nothing served: the loop blocks in the restart it takes over at step 101.
+    ASSERT_TRUE(waitUntil([&] { return thread.awaitsUiThread(); }));
     EXPECT_TRUE(thread.core().restartRequested);
     thread.shutdown();
     EXPECT_FALSE(thread.isRunning());
@@ -154,7 +164,7 @@ TEST_F(RenderThreadTest, ShutdownWhileSuspended) {
     start();
     ASSERT_TRUE(serveUntil([&] { return sink.count() >= 1; }));
     thread.suspendThread();
-    serveFor(20);
+    ASSERT_TRUE(serveUntil([&] { return thread.standsAtGate(); }));
     thread.shutdown();
     EXPECT_FALSE(thread.isRunning());
     thread.resumeThread(); // stays down

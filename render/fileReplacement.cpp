@@ -1,0 +1,120 @@
+#include "render/fileReplacement.h"
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace gyrelune {
+namespace {
+
+std::string resolvedTarget(const std::string& fileName) {
+    struct stat info;
+    if (::lstat(fileName.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return fileName;
+    char resolved[PATH_MAX];
+    return ::realpath(fileName.c_str(), resolved) ? std::string(resolved) : fileName;
+}
+
+// A short name of its own, so that a long target name cannot make it fail;
+// O_EXCL never reuses an existing file.
+int createBeside(const std::string& target, std::string& name) {
+    static std::atomic<unsigned> counter{0};
+    const std::size_t slash = target.rfind('/');
+    const std::string directory = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = directory + ".gyrelune-" + std::to_string(::getpid()) + "-" +
+               std::to_string(counter++) + ".tmp";
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+} // namespace
+
+FileReplacement::FileReplacement(const std::string& target) : target_(resolvedTarget(target)) {
+    struct stat existing;
+    const bool exists = ::stat(target_.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) {
+        fail(Stage::create, EISDIR);
+        return;
+    }
+    // A file that could not be truncated in place must not be replaced either.
+    if (exists && ::access(target_.c_str(), W_OK) != 0) {
+        fail(Stage::create, errno);
+        return;
+    }
+    descriptor_ = createBeside(target_, temporary_);
+    if (descriptor_ < 0) {
+        fail(Stage::create, errno);
+        return;
+    }
+    if (exists && ::fchmod(descriptor_, existing.st_mode & 07777) != 0) fail(Stage::create, errno);
+}
+
+FileReplacement::~FileReplacement() {
+    discard();
+}
+
+void FileReplacement::fail(Stage stage, int error) {
+    if (!failure_) failure_ = {stage, error};
+}
+
+void FileReplacement::discard() {
+    if (stream_)
+        std::fclose(stream_);
+    else if (descriptor_ >= 0)
+        ::close(descriptor_);
+    stream_ = nullptr;
+    descriptor_ = -1;
+    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+    temporary_.clear();
+}
+
+std::FILE* FileReplacement::stream() {
+    if (!stream_ && descriptor_ >= 0 && !failure_) {
+        stream_ = ::fdopen(descriptor_, "wb");
+        if (!stream_) fail(Stage::write, errno);
+    }
+    return failure_ ? nullptr : stream_;
+}
+
+bool FileReplacement::write(const std::string& bytes) {
+    if (failure_) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t wrote = ::write(descriptor_, bytes.data() + done, bytes.size() - done);
+        if (wrote < 0 && errno == EINTR) continue;
+        if (wrote <= 0) {
+            fail(Stage::write, wrote == 0 ? EIO : errno);
+            return false;
+        }
+        done += std::size_t(wrote);
+    }
+    return true;
+}
+
+FileReplacement::Failure FileReplacement::commit() {
+    if (failure_) {
+        discard();
+        return failure_;
+    }
+    errno = 0;
+    if (stream_ && (std::fflush(stream_) != 0 || std::ferror(stream_)))
+        fail(Stage::write, errno ? errno : EIO);
+    if (!failure_ && ::fsync(descriptor_) != 0) fail(Stage::write, errno);
+    const int closed = stream_ ? std::fclose(stream_) : ::close(descriptor_);
+    if (closed != 0) fail(Stage::write, errno);
+    stream_ = nullptr;
+    descriptor_ = -1;
+    if (!failure_ && ::rename(temporary_.c_str(), target_.c_str()) != 0)
+        fail(Stage::replace, errno);
+    if (!failure_) temporary_.clear(); // renamed: nothing left to remove
+    discard();
+    return failure_;
+}
+
+} // namespace gyrelune
