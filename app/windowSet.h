@@ -4,6 +4,7 @@
 // and about windows, and last the image window.
 
 #include <QPoint>
+#include <QString>
 #include <QSize>
 
 #include <memory>
@@ -27,6 +28,9 @@ class WindowSet {
 
     // Places the windows and shows the main and the image window.
     void show();
+    // Shows the windows, then opens the document named on the command line
+    // (empty: none) as "Megnyitás" would.
+    void start(const QString& document);
 
     MainWindow& main() { return *main_; }
     RotationWindow& rotation() { return *rotation_; }
