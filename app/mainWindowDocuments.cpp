@@ -3,10 +3,10 @@
 #include "app/mainWindow.h"
 
 #include "core/atrDocument.h"
-#include "windows/commandGuard.h"
 #include "core/documentOpen.h"
-#include "windows/fileDialogs.h"
 #include "render/renderThread.h"
+#include "windows/commandGuard.h"
+#include "windows/fileDialogs.h"
 
 #include <QFile>
 

@@ -1,15 +1,15 @@
 #include "app/windowSet.h"
 
-#include "windows/rotationWindow.h"
+#include "app/documentDrops.h"
+#include "app/mainWindow.h"
+#include "render/renderThread.h"
+#include "windows/aboutWindow.h"
 #include "windows/colourWindow.h"
+#include "windows/helpWindow.h"
+#include "windows/imageWindow.h"
 #include "windows/parameterWindow.h"
 #include "windows/resolutionDialog.h"
-#include "windows/helpWindow.h"
-#include "windows/aboutWindow.h"
-#include "windows/imageWindow.h"
-#include "app/mainWindow.h"
-#include "app/documentDrops.h"
-#include "render/renderThread.h"
+#include "windows/rotationWindow.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

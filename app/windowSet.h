@@ -4,8 +4,8 @@
 // and about windows, and last the image window.
 
 #include <QPoint>
-#include <QString>
 #include <QSize>
+#include <QString>
 
 #include <memory>
 

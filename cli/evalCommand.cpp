@@ -1,7 +1,7 @@
 // gyrelune-cli eval: one formula, evaluated once.
 #include "cli/commands.h"
-#include "formula/formulaField.h"
 #include "formula/formula.h"
+#include "formula/formulaField.h"
 
 #include <QCommandLineParser>
 

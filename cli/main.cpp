@@ -52,8 +52,8 @@ int run(const QStringList& arguments) {
         return rest.first() == QLatin1String(c.name);
     });
     if (command == commands.end())
-        return badUsage(program, QStringLiteral("unknown command '%1' (see --help)").arg(rest.first()),
-                        usage);
+        return badUsage(
+            program, QStringLiteral("unknown command '%1' (see --help)").arg(rest.first()), usage);
     return command->run(QStringList{arguments.first()} + rest.mid(1));
 }
 

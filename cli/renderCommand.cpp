@@ -2,8 +2,8 @@
 #include "cli/commands.h"
 
 #include "core/atrDocument.h"
-#include "render/directDriver.h"
 #include "core/headlessSession.h"
+#include "render/directDriver.h"
 #include "render/renderCore.h"
 
 #include <QCommandLineParser>
@@ -82,7 +82,8 @@ struct RenderParser {
                             QStringLiteral("G")};
     QCommandLineOption progress{
         QStringLiteral("progress"),
-        QStringLiteral("Show a progress bar on standard error (the default when it is a terminal).")};
+        QStringLiteral(
+            "Show a progress bar on standard error (the default when it is a terminal).")};
     QCommandLineOption quiet{{QStringLiteral("q"), QStringLiteral("quiet")},
                              QStringLiteral("Show no progress bar.")};
     QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
@@ -114,10 +115,11 @@ QString readOptions(const RenderParser& p, RenderOptions& options) {
     if (p.parser.isSet(p.gain)) options.gain = p.parser.value(p.gain).toStdString();
     if (p.parser.isSet(p.progress) && p.parser.isSet(p.quiet))
         return QStringLiteral("--progress and --quiet exclude each other");
-    options.progress = p.parser.isSet(p.progress) ||
-                       (!p.parser.isSet(p.quiet) && ::isatty(STDERR_FILENO));
+    options.progress =
+        p.parser.isSet(p.progress) || (!p.parser.isSet(p.quiet) && ::isatty(STDERR_FILENO));
     if (p.parser.isSet(p.output)) options.output = localName(p.parser.value(p.output));
-    if (p.parser.isSet(p.output) && options.output.empty()) return QStringLiteral("-o needs a file name");
+    if (p.parser.isSet(p.output) && options.output.empty())
+        return QStringLiteral("-o needs a file name");
     if (options.output.empty()) return QStringLiteral("no output file given (-o OUT)");
     if (!knownPictureExtension(options.output))
         return QStringLiteral("the output name must end in \".jpg\", \".bmp\" or \".png\"");
@@ -186,8 +188,8 @@ int renderCommand(const QStringList& arguments) {
     progress.update(options.steps);
 
     if (const std::string reason = core.writePicture(options.output, true); !reason.empty())
-        return failure(command, QString::fromStdString("cannot write '" + options.output +
-                                                       "': " + reason));
+        return failure(command,
+                       QString::fromStdString("cannot write '" + options.output + "': " + reason));
     return exitDone;
 }
 

@@ -28,9 +28,10 @@
 namespace gyrelune::test {
 namespace {
 
-const char* const document = "a*sin(y)+z\r\ncos(x)\r\nx*0.5\r\n80\r\n0.1\r\n-0.2\r\n10\r\n20\r\n30\r\n"
-                             "2\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n"
-                             "1\r\na\r\n0\r\n3\r\n1.5\r\n";
+const char* const document =
+    "a*sin(y)+z\r\ncos(x)\r\nx*0.5\r\n80\r\n0.1\r\n-0.2\r\n10\r\n20\r\n30\r\n"
+    "2\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n"
+    "1\r\na\r\n0\r\n3\r\n1.5\r\n";
 
 class DocumentsFromOutside : public ::testing::Test {
   protected:
@@ -62,12 +63,14 @@ class DocumentsFromOutside : public ::testing::Test {
         const RenderCore& core = main().renderCore();
         parts << QString::fromStdString(core.pendingFormulaX.text);
         for (const Variable& v : core.pendingFormulaX.variables())
-            parts << QString::fromStdString(v.name) << QString::number(double(v.value.toExtended()));
+            parts << QString::fromStdString(v.name)
+                  << QString::number(double(v.value.toExtended()));
         parts << QString::number(main().state().renderStarted);
         return parts.join(QLatin1Char('|'));
     }
     QString openedByMenu(const QString& name) {
-        previousOpen = setOpenFileDialog([name](QWidget*, const FileDialogRequest&) { return name; });
+        previousOpen =
+            setOpenFileDialog([name](QWidget*, const FileDialogRequest&) { return name; });
         main().openAction->trigger();
         return opened();
     }
@@ -79,6 +82,7 @@ class DocumentsFromOutside : public ::testing::Test {
         for (const QString& file : files)
             urls << QUrl::fromLocalFile(file);
         data.setUrls(urls);
+        data.setText(files.join(QLatin1Char('\n'))); // as file managers send it too
         const QPointF at(widget.width() / 2.0, widget.height() / 2.0);
         std::unique_ptr<QDropEvent> event;
         if (type == QEvent::DragEnter)
@@ -112,7 +116,8 @@ TEST_F(DocumentsFromOutside, ADocumentNamedOnTheCommandLineOpensAsMegnyitasDoes)
     const QString started = opened();
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join(';').toStdString();
     EXPECT_TRUE(started.startsWith("Gyrelune 1.0b    " + path("doc.atr") + "|a*sin(y)+z|"));
-    EXPECT_TRUE(started.endsWith("|1,2,3|4,5,6|591879|a*sin(y)+z|a|1.5|y|0|z|0|1")) << started.toStdString();
+    EXPECT_TRUE(started.endsWith("|1,2,3|4,5,6|591879|a*sin(y)+z|a|1.5|y|0|z|0|1"))
+        << started.toStdString();
     EXPECT_TRUE(main().parameterList().findWindow("a"));
 
     main().edit(MainField::formulaX)->setText("x");
@@ -147,12 +152,15 @@ TEST_F(DocumentsFromOutside, AnAtrDroppedOnEitherWindowOpensItAndOtherFilesAreRe
         main().edit(MainField::formulaX)->setText("x");
         EXPECT_TRUE(drag(*target, QEvent::DragEnter, {path("doc.atr")}));
         EXPECT_TRUE(drag(*target, QEvent::Drop, {path("doc.atr")}));
-        EXPECT_EQ(opened().toStdString(), byMenu.toStdString()) << target->windowTitle().toStdString();
+        EXPECT_EQ(opened().toStdString(), byMenu.toStdString())
+            << target->windowTitle().toStdString();
     }
     // A formula field takes an .atr drop for its window rather than as text.
     main().edit(MainField::formulaX)->setText("x");
     EXPECT_TRUE(drag(main(), QEvent::DragEnter, {path("DOC.ATR")}));
-    EXPECT_TRUE(drag(*main().edit(MainField::formulaY), QEvent::Drop, {path("doc.atr")}));
+    FormulaLineEdit& field = *main().edit(MainField::formulaY);
+    EXPECT_TRUE(drag(field, QEvent::DragEnter, {path("doc.atr")}));
+    EXPECT_TRUE(drag(field, QEvent::Drop, {path("doc.atr")}));
     EXPECT_EQ(opened().toStdString(), byMenu.toStdString());
     EXPECT_TRUE(errors.messages.isEmpty());
 }
