@@ -15,6 +15,9 @@ StartCommandLine::StartCommandLine()
         QStringLiteral("Explore three-dimensional strange attractors. FILE.atr, if given, is\n"
                        "opened as \"Megnyitás\" would open it, and drawn.\n\n"
                        "Exit status: 0 when the program was closed, 2 for a bad command line."));
+    // Qt's own options are single-dash words (-reverse, -platformtheme): read
+    // as bundles of letters they would hold -v or -h.
+    parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOption(help_);
     parser_.addOption(version_);
     parser_.addPositionalArgument(QStringLiteral("FILE.atr"),

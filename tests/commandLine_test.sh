@@ -30,6 +30,8 @@ expect 0 '^Usage: gyrelune \[options\] \[FILE.atr\]' '^$' headless "$gui" --help
 expect 0 '^Gyrelune 1\.0b$' '^$' headless "$gui" -v
 expect 2 '^$' "Unknown option 'frobnicate'" env QT_QPA_PLATFORM=offscreen "$gui" --frobnicate
 expect 2 '^$' 'More than one document' env QT_QPA_PLATFORM=offscreen "$gui" a.atr b.atr
+# Qt's own options pass; -reverse is not -r -e -v -e ...
+expect 2 '^$' "Unknown option 'frobnicate'" "$gui" -platform offscreen -reverse --frobnicate
 
 expect 0 '^Usage: gyrelune-cli ' '^$' "$cli" --help
 expect 0 '^gyrelune-cli 1\.0b$' '^$' "$cli" --version
