@@ -1,20 +1,33 @@
 // Gyrelune: an interactive explorer of three-dimensional strange attractors.
 
+#include "app/startCommandLine.h"
 #include "app/windowSet.h"
 
 #include <QApplication>
 #include <QIcon>
 
+#include <clocale>
+
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gyrelune"));
-    QApplication::setDesktopFileName(QStringLiteral("gyrelune"));
+    QApplication::setApplicationVersion(QStringLiteral(GYRELUNE_VERSION));
+    if (gyrelune::answerHelpOrVersion(argc, argv)) return gyrelune::exitDone;
+
+    QApplication application(argc, argv);
+    // Qt takes the user's locale for the C library too; formulas and documents
+    // read numbers with a "." whatever the locale says.
+    std::setlocale(LC_NUMERIC, "C");
+    gyrelune::StartCommandLine commandLine;
+    if (!commandLine.parse(QApplication::arguments()))
+        return gyrelune::reportBadUsage(commandLine.errorText());
+
+    QApplication::setDesktopFileName(QStringLiteral("io.github.gyrelune.Gyrelune"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/gyrelune.png")));
     // The main window ends the program, whichever window is open.
     QApplication::setQuitOnLastWindowClosed(false);
     gyrelune::installHungarianTranslation();
 
     gyrelune::WindowSet windows;
-    windows.show();
+    windows.start(commandLine.document());
     return QApplication::exec();
 }

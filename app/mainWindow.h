@@ -57,6 +57,9 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     void showAbout();
     // Documents (mainWindowDocuments.cpp): "Megnyitás", "Mentés", "Mentés másként".
     void openDocument();
+    // Opens a named document as "Megnyitás" does once its dialog has answered:
+    // read, then Draw. The command line and dropped files come this way.
+    void openDocumentNamed(const QString& fileName);
     void saveDocument();
     void saveDocumentAs();
     // Throws InOutError; a failed write leaves the file as it was.

@@ -35,14 +35,23 @@ void MainWindow::openDocument() {
     const QString name = askOpenFileName(this, documentDialog(QString()));
     repaint();
     if (!name.isEmpty()) {
-        bool opened = false;
-        runCommand(this, [this, &name, &opened] {
-            loadDocument(name);
-            opened = true;
-        });
-        // A failed open keeps what it read so far and does not draw.
-        if (!opened) return;
+        openDocumentNamed(name);
+        return;
     }
+    // A cancelled open still redraws.
+    state_->pictureReady = true;
+    draw();
+}
+
+void MainWindow::openDocumentNamed(const QString& fileName) {
+    if (closed_) return;
+    bool opened = false;
+    runCommand(this, [this, &fileName, &opened] {
+        loadDocument(fileName);
+        opened = true;
+    });
+    // A failed open keeps what it read so far and does not draw.
+    if (!opened) return;
     state_->pictureReady = true;
     draw();
 }

@@ -1,5 +1,6 @@
 #include "app/windowSet.h"
 
+#include "app/documentDrops.h"
 #include "app/mainWindow.h"
 #include "render/renderThread.h"
 #include "windows/aboutWindow.h"
@@ -35,6 +36,9 @@ WindowSet::WindowSet() {
     image_ = std::make_unique<ImageWindow>(*main_);
     resolution_->setImageWindow(*image_);
     main_->setWindows({resolution_, help_.get(), about_.get(), image_.get()});
+    const OpenDocument open = [main](const QString& name) { main->openDocumentNamed(name); };
+    acceptDocumentDrops(*main_, open);
+    acceptDocumentDrops(*image_, open);
 }
 
 WindowSet::~WindowSet() {
@@ -60,6 +64,11 @@ void WindowSet::show() {
     image_->resize(imageOuterSize - frame);
     image_->move(imagePosition);
     image_->show();
+}
+
+void WindowSet::start(const QString& document) {
+    show();
+    if (!document.isEmpty()) main_->openDocumentNamed(document);
 }
 
 void installHungarianTranslation() {

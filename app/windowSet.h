@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QSize>
+#include <QString>
 
 #include <memory>
 
@@ -27,6 +28,9 @@ class WindowSet {
 
     // Places the windows and shows the main and the image window.
     void show();
+    // Shows the windows, then opens the document named on the command line
+    // (empty: none) as "Megnyitás" would.
+    void start(const QString& document);
 
     MainWindow& main() { return *main_; }
     RotationWindow& rotation() { return *rotation_; }

@@ -1,9 +1,40 @@
 #pragma once
-// The headless companion's commands; each returns the process exit status.
+// The headless companion's commands. A command is one entry of the table in
+// commandTable.cpp and a file of its own that parses its options with its own
+// QCommandLineParser and returns the process exit status.
+
+#include <QString>
+#include <QStringList>
+
+#include <span>
+
+class QCommandLineParser;
 
 namespace gyrelune::cli {
 
-int evalCommand(int argc, char** argv);   // argv[0] is "eval"
-int renderCommand(int argc, char** argv); // argv[0] is "render"
+// Exit statuses: the command was done, it failed, or the command line was bad.
+enum ExitStatus { exitDone = 0, exitFailed = 1, exitBadUsage = 2 };
+
+struct Command {
+    const char* name;
+    const char* summary; // one line of gyrelune-cli --help
+    // arguments[0] is the program; the command's own arguments follow.
+    int (*run)(const QStringList& arguments);
+};
+
+std::span<const Command> commandTable();
+
+int evalCommand(const QStringList& arguments);
+int renderCommand(const QStringList& arguments);
+
+// ---- Shared by the commands (commandLine.cpp).
+
+// The parser's help with its first line replaced by "Usage: " + usage.
+QString helpText(const QCommandLineParser& parser, const QString& usage);
+void printText(const QString& text, bool toStandardError = false);
+// "gyrelune-cli COMMAND: message" and the usage line; returns exitBadUsage.
+int badUsage(const QString& command, const QString& message, const QString& usage);
+// "gyrelune-cli COMMAND: message"; returns exitFailed.
+int failure(const QString& command, const QString& message);
 
 } // namespace gyrelune::cli

@@ -1,40 +1,78 @@
+// gyrelune-cli eval: one formula, evaluated once.
 #include "cli/commands.h"
 #include "formula/formula.h"
 #include "formula/formulaField.h"
+
+#include <QCommandLineParser>
 
 #include <cstdio>
 #include <string>
 
 namespace gyrelune::cli {
 
-int evalCommand(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "gyrelune-cli eval: missing FORMULA\n");
-        return 2;
+namespace {
+
+const QString command = QStringLiteral("gyrelune-cli eval");
+const QString usage = QStringLiteral("gyrelune-cli eval [--] FORMULA [NAME=VALUE ...]");
+
+void describe(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Compiles FORMULA, sets each NAME to VALUE (a number or a formula such as\n"
+                       "2*pi, stored as a 6-byte real), evaluates once and prints\n"
+                       "  value=V code=C error=E\n"
+                       "(C: evaluation code 0..4; E: 1 if FORMULA is malformed).\n"
+                       "A FORMULA that begins with '-' goes after '--'."));
+    parser.addPositionalArgument(QStringLiteral("FORMULA"), QStringLiteral("The formula."));
+    parser.addPositionalArgument(QStringLiteral("NAME=VALUE"),
+                                 QStringLiteral("A variable and its value."),
+                                 QStringLiteral("[NAME=VALUE ...]"));
+    // NAME=VALUE pairs after the formula are never options.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+}
+
+} // namespace
+
+int evalCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    describe(parser);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    parser.addOption(help);
+    if (!parser.parse(arguments)) {
+        QString message = parser.errorText();
+        if (!parser.unknownOptionNames().isEmpty())
+            message += QStringLiteral(" (a FORMULA that begins with '-' goes after '--')");
+        return badUsage(command, message, usage);
     }
+    if (parser.isSet(help)) {
+        printText(helpText(parser, usage));
+        return exitDone;
+    }
+    const QStringList values = parser.positionalArguments();
+    if (values.isEmpty()) return badUsage(command, QStringLiteral("missing FORMULA"), usage);
+
     Formula formula;
-    formula.text = argv[1];
+    formula.text = values.first().toStdString();
     bool error;
     formula.Compile(error);
-    for (int i = 2; i < argc; ++i) {
-        const std::string arg = argv[i];
+    for (const QString& value : values.mid(1)) {
+        const std::string arg = value.toStdString();
         const auto eq = arg.find('=');
-        if (eq == std::string::npos || eq == 0 || eq + 1 == arg.size()) {
-            std::fprintf(stderr, "gyrelune-cli eval: expected NAME=VALUE, got '%s'\n", argv[i]);
-            return 2;
-        }
+        if (eq == std::string::npos || eq == 0 || eq + 1 == arg.size())
+            return badUsage(command, QStringLiteral("expected NAME=VALUE, got '%1'").arg(value),
+                            usage);
         FormulaField valueField(arg.substr(eq + 1));
-        if (valueField.CompileAndMark()) {
-            std::fprintf(stderr, "gyrelune-cli eval: '%s' is not a well-formed value\n",
-                         arg.substr(eq + 1).c_str());
-            return 2;
-        }
+        if (valueField.CompileAndMark())
+            return badUsage(command,
+                            QStringLiteral("'%1' is not a well-formed value")
+                                .arg(QString::fromStdString(arg.substr(eq + 1))),
+                            usage);
         formula.SetVariable(arg.substr(0, eq), valueField.value());
     }
     std::int32_t code;
     const long double value = formula.Evaluate(code);
     std::printf("value=%.17g code=%d error=%d\n", double(value), int(code), error ? 1 : 0);
-    return 0;
+    return exitDone;
 }
 
 } // namespace gyrelune::cli

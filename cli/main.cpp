@@ -1,35 +1,70 @@
+// gyrelune-cli: Gyrelune without windows.
 #include "cli/commands.h"
 
-#include <cstdio>
-#include <cstring>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 
+#include <algorithm>
+
+namespace gyrelune::cli {
 namespace {
 
-const char* const usage =
-    "Usage: gyrelune-cli COMMAND ...\n"
-    "\n"
-    "Commands:\n"
-    "  eval FORMULA [NAME=VALUE ...]\n"
-    "      Compiles FORMULA, sets each NAME to VALUE (a number or a formula such as\n"
-    "      2*pi, stored as a 6-byte real), evaluates once and prints\n"
-    "      value=V code=C error=E  (C: evaluation code 0..4; E: 1 if FORMULA is malformed).\n"
-    "\n"
-    "  render [DOC.atr] [--size WxH] [--steps N] [--gain G] [--progress] -o OUT\n"
-    "      Opens DOC (or the default attractor), draws it at W x H (default 600x600)\n"
-    "      for N steps (default 1000000) with gain G (default 1500) and writes the\n"
-    "      picture to OUT (.jpg, .bmp or .png).\n"
-    "\n"
-    "  --help   shows this text.\n";
+const QString program = QStringLiteral("gyrelune-cli");
+const QString usage = QStringLiteral("gyrelune-cli [--help] [--version] COMMAND [ARGUMENTS...]");
+
+QString description() {
+    QString text = QStringLiteral("Gyrelune's headless companion.\n\nCommands:\n");
+    for (const Command& command : commandTable())
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(QString::fromLatin1(command.name).leftJustified(8), command.summary);
+    text += QStringLiteral("'gyrelune-cli COMMAND --help' describes each one.\n\n"
+                           "Exit status: 0 done, 1 failed, 2 bad command line.");
+    return text;
+}
+
+int run(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(description());
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the program's version."));
+    parser.addOptions({help, version});
+    parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("The command to run."));
+    // Everything after the command is the command's own.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    if (!parser.parse(arguments)) return badUsage(program, parser.errorText(), usage);
+    if (parser.isSet(help)) {
+        printText(helpText(parser, usage));
+        return exitDone;
+    }
+    if (parser.isSet(version)) {
+        printText(program + QLatin1Char(' ') + QCoreApplication::applicationVersion() + '\n');
+        return exitDone;
+    }
+    const QStringList rest = parser.positionalArguments();
+    if (rest.isEmpty()) {
+        printText(helpText(parser, usage), true);
+        return exitBadUsage;
+    }
+    const auto commands = commandTable();
+    const auto command = std::find_if(commands.begin(), commands.end(), [&](const Command& c) {
+        return rest.first() == QLatin1String(c.name);
+    });
+    if (command == commands.end())
+        return badUsage(
+            program, QStringLiteral("unknown command '%1' (see --help)").arg(rest.first()), usage);
+    return command->run(QStringList{arguments.first()} + rest.mid(1));
+}
 
 } // namespace
+} // namespace gyrelune::cli
 
 int main(int argc, char** argv) {
-    if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
-        std::fputs(usage, argc < 2 ? stderr : stdout);
-        return argc < 2 ? 2 : 0;
-    }
-    if (!std::strcmp(argv[1], "eval")) return gyrelune::cli::evalCommand(argc - 1, argv + 1);
-    if (!std::strcmp(argv[1], "render")) return gyrelune::cli::renderCommand(argc - 1, argv + 1);
-    std::fprintf(stderr, "gyrelune-cli: unknown command '%s' (see --help)\n", argv[1]);
-    return 2;
+    QCoreApplication::setApplicationName(QStringLiteral("gyrelune-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(GYRELUNE_VERSION));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return gyrelune::cli::run(arguments);
 }

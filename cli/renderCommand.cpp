@@ -7,6 +7,9 @@
 #include "render/pictureFile.h"
 #include "render/renderCore.h"
 
+#include <QCommandLineParser>
+#include <QFile>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +24,10 @@ namespace {
 constexpr int maximumSide = 16384;
 constexpr long long maximumArea = 16LL * 1024 * 1024;
 
+const QString command = QStringLiteral("gyrelune-cli render");
+const QString usage = QStringLiteral("gyrelune-cli render [DOC.atr] [--size WxH] [--steps N] "
+                                     "[--gain G] [--progress | --quiet] -o OUT");
+
 struct RenderOptions {
     std::string document; // empty: the program's defaults
     int width = 600, height = 600;
@@ -29,14 +36,6 @@ struct RenderOptions {
     bool progress = false;
     std::string output;
 };
-
-int usageError(const std::string& message) {
-    std::fprintf(stderr, "gyrelune-cli render: %s\n", message.c_str());
-    std::fputs("usage: gyrelune-cli render [DOC.atr] [--size WxH] [--steps N] [--gain G] "
-               "[--progress] -o OUT\n",
-               stderr);
-    return 2;
-}
 
 bool parseCount(const char* text, unsigned long long& value) {
     if (!*text || std::strchr(text, '-')) return false;
@@ -59,39 +58,66 @@ bool parseSize(const std::string& text, int& width, int& height) {
     return true;
 }
 
-// Returns an error message, empty when the options are sound.
-std::string parseOptions(int argc, char** argv, RenderOptions& options) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const auto value = [&](std::string& out) {
-            if (i + 1 >= argc) return false;
-            out = argv[++i];
-            return true;
-        };
-        std::string text;
-        if (arg == "--size") {
-            if (!value(text) || !parseSize(text, options.width, options.height))
-                return "--size needs WxH, each side 1 to 16384 and at most 16777216 pixels";
-        } else if (arg == "--steps") {
-            if (!value(text) || !parseCount(text.c_str(), options.steps))
-                return "--steps needs a non-negative whole number";
-        } else if (arg == "--gain") {
-            if (!value(options.gain)) return "--gain needs a value";
-        } else if (arg == "--progress") {
-            options.progress = true;
-        } else if (arg == "-o") {
-            if (!value(options.output) || options.output.empty()) return "-o needs a file name";
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return "unknown option '" + arg + "'";
-        } else if (options.document.empty()) {
-            options.document = arg;
-        } else {
-            return "more than one document given";
-        }
+std::string localName(const QString& name) {
+    return QFile::encodeName(name).toStdString();
+}
+
+struct RenderParser {
+    QCommandLineParser parser;
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help.")};
+    QCommandLineOption size{QStringLiteral("size"),
+                            QStringLiteral("The picture's size in pixels (default 600x600)."),
+                            QStringLiteral("WxH")};
+    QCommandLineOption steps{QStringLiteral("steps"),
+                             QStringLiteral("How many steps to draw (default 1000000)."),
+                             QStringLiteral("N")};
+    QCommandLineOption gain{QStringLiteral("gain"),
+                            QStringLiteral("The gain, a number or formula (default 1500)."),
+                            QStringLiteral("G")};
+    QCommandLineOption progress{
+        QStringLiteral("progress"),
+        QStringLiteral(
+            "Show a progress bar on standard error (the default when it is a terminal).")};
+    QCommandLineOption quiet{{QStringLiteral("q"), QStringLiteral("quiet")},
+                             QStringLiteral("Show no progress bar.")};
+    QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
+                              QStringLiteral("The picture file: .jpg, .bmp or .png."),
+                              QStringLiteral("OUT")};
+
+    RenderParser() {
+        parser.setApplicationDescription(
+            QStringLiteral("Opens DOC (or the default attractor), draws it at W x H for N steps\n"
+                           "with gain G and writes the picture to OUT."));
+        parser.addOptions({help, size, steps, gain, progress, quiet, output});
+        parser.addPositionalArgument(QStringLiteral("DOC.atr"),
+                                     QStringLiteral("The attractor document to draw."),
+                                     QStringLiteral("[DOC.atr]"));
     }
-    if (options.output.empty()) return "no output file given (-o OUT)";
+};
+
+// Returns an error message, empty when the options are sound.
+QString readOptions(const RenderParser& p, RenderOptions& options) {
+    const QStringList documents = p.parser.positionalArguments();
+    if (documents.size() > 1) return QStringLiteral("more than one document given");
+    if (!documents.isEmpty()) options.document = localName(documents.first());
+    if (p.parser.isSet(p.size) &&
+        !parseSize(p.parser.value(p.size).toStdString(), options.width, options.height))
+        return QStringLiteral("--size needs WxH, each side 1 to 16384 and at most 16777216 pixels");
+    if (p.parser.isSet(p.steps) &&
+        !parseCount(p.parser.value(p.steps).toStdString().c_str(), options.steps))
+        return QStringLiteral("--steps needs a non-negative whole number");
+    if (p.parser.isSet(p.gain)) options.gain = p.parser.value(p.gain).toStdString();
+    if (p.parser.isSet(p.progress) && p.parser.isSet(p.quiet))
+        return QStringLiteral("--progress and --quiet exclude each other");
+    options.progress =
+        p.parser.isSet(p.progress) || (!p.parser.isSet(p.quiet) && ::isatty(STDERR_FILENO));
+    if (p.parser.isSet(p.output)) options.output = localName(p.parser.value(p.output));
+    if (p.parser.isSet(p.output) && options.output.empty())
+        return QStringLiteral("-o needs a file name");
+    if (options.output.empty()) return QStringLiteral("no output file given (-o OUT)");
     if (pictureFormatOf(options.output, true) == PictureFormat::none)
-        return "the output name must end in \".jpg\", \".bmp\" or \".png\"";
+        return QStringLiteral("the output name must end in \".jpg\", \".bmp\" or \".png\"");
     return {};
 }
 
@@ -118,10 +144,16 @@ class ProgressBar {
 
 } // namespace
 
-int renderCommand(int argc, char** argv) {
+int renderCommand(const QStringList& arguments) {
+    RenderParser parser;
+    if (!parser.parser.parse(arguments)) return badUsage(command, parser.parser.errorText(), usage);
+    if (parser.parser.isSet(parser.help)) {
+        printText(helpText(parser.parser, usage));
+        return exitDone;
+    }
     RenderOptions options;
-    if (const std::string error = parseOptions(argc, argv, options); !error.empty())
-        return usageError(error);
+    if (const QString error = readOptions(parser, options); !error.isEmpty())
+        return badUsage(command, error, usage);
 
     RenderCore core;
     DirectDrawServices services(core, options.width, options.height);
@@ -130,17 +162,19 @@ int renderCommand(int argc, char** argv) {
         if (!options.document.empty()) {
             read = readAtrDocument(options.document);
             if (read.stage == ReadStage::nothing)
-                return usageError("cannot read '" + options.document + "': " + read.error);
+                return failure(command, QString::fromStdString("cannot read '" + options.document +
+                                                               "': " + read.error));
         }
         startHeadlessDrawing(options.document.empty() ? nullptr : &read, options.gain, services);
-    } catch (const std::exception& failure) {
-        return usageError("cannot draw '" + options.document + "': " + failure.what());
+    } catch (const std::exception& error) {
+        return failure(command, QString::fromStdString("cannot draw '" + options.document +
+                                                       "': " + error.what()));
     }
 
     // The restart is taken over at once rather than after the first 100 steps.
     core.applyPendingSettings();
     DirectDriver driver;
-    ProgressBar progress(options.progress || ::isatty(STDERR_FILENO), options.steps);
+    ProgressBar progress(options.progress, options.steps);
     constexpr unsigned long long progressEvery = 65536;
     for (unsigned long long step = 0; step < options.steps; ++step) {
         core.executePass(driver);
@@ -150,12 +184,10 @@ int renderCommand(int argc, char** argv) {
 
     JpegEncoder encoder;
     if (const std::string reason = writePictureFile(core.picture(), options.output, true, encoder);
-        !reason.empty()) {
-        std::fprintf(stderr, "gyrelune-cli render: cannot write '%s': %s\n", options.output.c_str(),
-                     reason.c_str());
-        return 2;
-    }
-    return 0;
+        !reason.empty())
+        return failure(command,
+                       QString::fromStdString("cannot write '" + options.output + "': " + reason));
+    return exitDone;
 }
 
 } // namespace gyrelune::cli

@@ -3,7 +3,10 @@
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n libjpeg-dev
           libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev xvfb xauth x11-utils xdotool
-          imagemagick)
+          imagemagick
+          # desktop integration checks and the Debian package
+          desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
+          dpkg-dev fakeroot file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

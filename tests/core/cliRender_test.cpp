@@ -23,23 +23,25 @@ class CliRender : public ::testing::Test {
     bool exists(const std::string& name) { return std::filesystem::exists(dir.file(name)); }
 };
 
-TEST_F(CliRender, BadArgumentsExitWithTwoAndWriteNothing) {
+TEST_F(CliRender, BadArgumentsExitWithTwoAndFailuresWithOneAndWriteNothing) {
     const std::string out = " -o " + dir.file("out.png");
-    EXPECT_EQ(render(dir.file("missing.atr") + out), 2);
-    EXPECT_NE(errors().find("File not found"), std::string::npos);
     EXPECT_EQ(render("--size 0x10" + out), 2);
     EXPECT_EQ(render("--size 10" + out), 2);
     EXPECT_EQ(render("--size 100000x100000" + out), 2);
     EXPECT_EQ(render("--steps -5" + out), 2);
     EXPECT_EQ(render("--steps many" + out), 2);
+    EXPECT_EQ(render("--progress --quiet" + out), 2);
     EXPECT_EQ(render("--frobnicate" + out), 2);
+    EXPECT_NE(errors().find("'frobnicate'"), std::string::npos);
     EXPECT_EQ(render("--size 8x8"), 2);
     EXPECT_EQ(render("--size 8x8 -o " + dir.file("out.gif")), 2);
     EXPECT_NE(errors().find(".jpg"), std::string::npos);
-    EXPECT_EQ(render("--size 8x8 --steps 10 -o " + dir.file("no/dir/out.png")), 2);
 
+    EXPECT_EQ(render(dir.file("missing.atr") + out), 1);
+    EXPECT_NE(errors().find("File not found"), std::string::npos);
+    EXPECT_EQ(render("--size 8x8 --steps 10 -o " + dir.file("no/dir/out.png")), 1);
     test::writeBytes(dir.file("negative.atr"), "x\ny\nz\n1\n0\n0\n0\n0\n0\n-1\n");
-    EXPECT_EQ(render(dir.file("negative.atr") + out), 2);
+    EXPECT_EQ(render(dir.file("negative.atr") + out), 1);
     EXPECT_NE(errors().find("Range check error"), std::string::npos);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }

@@ -29,7 +29,7 @@ expect_usage_error() { # args...
 
 expect_output "value=6 code=0 error=0" "x*2" x=3
 expect_output "value=0.4499999999998181 code=0 error=0" "sin(x*y*4.36/pi)+y*0.453+0.45"
-expect_output "value=-6 code=0 error=0" "-x*y" x=2 y=3
+expect_output "value=-6 code=0 error=0" -- "-x*y" x=2 y=3
 expect_output "value=0 code=2 error=0" "1/x"
 expect_output "value=7 code=2 error=0" "sqrt(0-1)+1/0+7"
 expect_output "value=0 code=3 error=0" "sqrt(x)" x=-1
@@ -40,6 +40,7 @@ expect_output "value=1 code=0 error=0" "x" x=0.5+0.5
 expect_output "value=3 code=0 error=0" "x+y" y=2 x=1 unknown=5
 
 expect_usage_error
+expect_usage_error "-x*y" x=2
 expect_usage_error "x" x
 expect_usage_error "x" =3
 expect_usage_error "x" x=

@@ -1,0 +1,21 @@
+#include "cli/commands.h"
+
+#include <array>
+
+namespace gyrelune::cli {
+
+namespace {
+
+constexpr std::array commands{
+    Command{"eval", "Evaluate a formula once and print its value.", evalCommand},
+    Command{"render", "Draw a document (or the default attractor) into a picture file.",
+            renderCommand},
+};
+
+} // namespace
+
+std::span<const Command> commandTable() {
+    return commands;
+}
+
+} // namespace gyrelune::cli
