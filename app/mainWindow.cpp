@@ -25,7 +25,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     createControls();
     createMenu();
     initialise();
-    keyPreview_ = new KeyPreview(this, [this](int key) { handleKey(key); });
+    previewKeys(this, [this](int key) { handleKey(key); });
 }
 
 MainWindow::~MainWindow() {
@@ -37,7 +37,15 @@ void MainWindow::initialise() {
     pointsPerSecondTimer->stop();
     thread_ = std::make_unique<RenderThread>();
     connect(thread_.get(), &RenderThread::saveFailed, this, &MainWindow::showSaveFailure);
-    parameterList_ = std::make_unique<ParameterList>([this] { return newParameterWindow(); });
+    parameterList_ = std::make_unique<ParameterList>(
+        [this] { return newParameterWindow(); },
+        [](std::unique_ptr<AbstractParameterWindow> window) {
+            // Freed once back in the event loop, after the handler that retired it.
+            if (auto* object = dynamic_cast<QObject*>(window.get())) {
+                object->deleteLater();
+                (void)window.release();
+            }
+        });
     // Takes the used texts, then compiles and marks the seven fields.
     state_ = std::make_unique<MainWindowState>(wiring());
     state_->pictureReady = true;

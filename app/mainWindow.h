@@ -19,7 +19,6 @@ class QTimer;
 
 namespace gyrelune {
 
-class KeyPreview;
 class RenderThread;
 class ResolutionDialog;
 class HelpWindow;
@@ -134,7 +133,6 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     std::unique_ptr<MainWindowState> state_;
     Windows windows_;
     ToolWindows tools_;
-    KeyPreview* keyPreview_ = nullptr;
     bool closed_ = false;
 
     // Stand-ins while the rotation and colour windows are not plugged in.

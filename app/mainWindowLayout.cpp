@@ -5,8 +5,9 @@
 #include "formula/widget/formulaLineEdit.h"
 #include "windows/toolControls.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -17,26 +18,40 @@ namespace gyrelune {
 namespace {
 
 // "X " "new" ":=": the coordinate with "new" set small beside it.
-void formulaLabel(QWidget* parent, const QString& coordinate, int top) {
-    QLabel* name = createLabel(parent, coordinate, 8, top, 16);
-    QLabel* sub = createLabel(parent, QStringLiteral("new"), 8 + name->width(), top + 8, 9);
-    createLabel(parent, QStringLiteral(":="), sub->x() + sub->width() + 2, top + 1, 14);
+QLayout* formulaLabel(QWidget* parent, const QString& coordinate) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(createLabel(parent, coordinate, 16), 0, Qt::AlignTop);
+    row->addWidget(createLabel(parent, QStringLiteral("new"), 9), 0, Qt::AlignBottom);
+    row->addSpacing(2);
+    row->addWidget(createLabel(parent, QStringLiteral(":="), 14), 0, Qt::AlignVCenter);
+    row->addStretch();
+    return row;
 }
 
-QPushButton* button(QWidget* parent, const QString& text, const QString& hint, int left, int top) {
+QPushButton* button(QWidget* parent, const QString& text, const QString& hint) {
     auto* result = new QPushButton(text, parent);
     result->setToolTip(hint);
-    result->setGeometry(left, top, 75, 27);
+    fitButton(result, {text}, 75);
     return result;
+}
+
+// A status line with ranges as wide as a figure usually has.
+QString widestStatusLine() {
+    const QString axis = QStringLiteral("%1 tartomány: [-10.000 , 10.000]");
+    return QString(17, QLatin1Char(' ')) + axis.arg(QLatin1Char('X')) + QString(6, ' ') +
+           axis.arg(QLatin1Char('Y')) + QString(6, ' ') + axis.arg(QLatin1Char('Z'));
 }
 
 } // namespace
 
 void MainWindow::createControls() {
     auto* client = new QWidget(this);
-    client->setFixedSize(571, 148);
+    client->setMinimumSize(571, 148);
     setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize); // single border: not resizable
+    // Single border: the window takes the size its texts need, and keeps it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    removeMaximiseButton(this, true);
 
     const char* const texts[7] = {MainWindowDefaults::formulaX, MainWindowDefaults::formulaY,
                                   MainWindowDefaults::formulaZ, MainWindowDefaults::zoom,
@@ -47,22 +62,32 @@ void MainWindow::createControls() {
         edits_[i]->setText(QString::fromLatin1(texts[i]));
         fields_[i] = std::make_unique<FormulaLineEditField>(*edits_[i]);
     }
+    auto* grid = new QGridLayout(client);
+    grid->setContentsMargins(8, 8, 8, 2);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    grid->setColumnStretch(1, 1);
 
     // Formulas on the left, one row each.
-    formulaLabel(client, QStringLiteral("X "), 8);
-    formulaLabel(client, QStringLiteral("Y"), 38);
-    formulaLabel(client, QStringLiteral("Z"), 68);
-    for (int row = 0; row < 3; ++row)
-        edits_[std::size_t(row)]->setGeometry(64, 8 + 30 * row, 320, 24);
+    const QString coordinates[3] = {QStringLiteral("X "), QStringLiteral("Y"), QStringLiteral("Z")};
+    for (int row = 0; row < 3; ++row) {
+        FormulaLineEdit* formula = edits_[std::size_t(row)];
+        fitLineEdit(formula, {QString::fromLatin1(texts[row])}, 320);
+        grid->addLayout(formulaLabel(client, coordinates[row]), row, 0);
+        grid->addWidget(formula, row, 1);
+    }
 
     // View settings on the right.
-    createLabel(client, QStringLiteral("Nagyítás"), 396, 12);
-    createLabel(client, QStringLiteral("Közép X"), 396, 42);
-    createLabel(client, QStringLiteral("Y"), 450, 72);
-    createLabel(client, QStringLiteral("Fényerő:"), 396, 102);
-    for (int row = 0; row < 4; ++row)
-        edits_[std::size_t(MainField::zoom) + std::size_t(row)]->setGeometry(466, 8 + 30 * row, 97,
-                                                                             24);
+    const QString names[4] = {QStringLiteral("Nagyítás"), QStringLiteral("Közép X"),
+                              QStringLiteral("Y"), QStringLiteral("Fényerő:")};
+    for (int row = 0; row < 4; ++row) {
+        FormulaLineEdit* number = edits_[std::size_t(MainField::zoom) + std::size_t(row)];
+        // Centre writes the zoom with five decimals and the centres with three.
+        fitLineEdit(number, {QStringLiteral("-1000.00000")}, 97);
+        const Qt::Alignment align = row == 2 ? Qt::AlignRight : Qt::AlignLeft;
+        grid->addWidget(createLabel(client, names[row]), row, 2, align | Qt::AlignVCenter);
+        grid->addWidget(number, row, 3);
+    }
     edit(MainField::zoom)->setToolTip(QStringLiteral("Nagyítási szorzó"));
     edit(MainField::centreX)->setToolTip(QStringLiteral("A kép közepén ábrázolt X érték"));
     edit(MainField::centreY)->setToolTip(QStringLiteral("a kép közepén ábrázolt Y érték"));
@@ -71,21 +96,27 @@ void MainWindow::createControls() {
             QStringLiteral("Milyen szinten győzze meg magát egy pont attraktorságáról :)"));
 
     drawButton = button(client, QStringLiteral("Rajzol"),
-                        QStringLiteral("adatok bevitele, rajzolás elindítása"), 64, 97);
+                        QStringLiteral("adatok bevitele, rajzolás elindítása"));
     centreButton = button(client, QStringLiteral("Középre"),
-                          QStringLiteral("A kép közepére hozza az attraktort"), 146, 97);
-    stopButton =
-        button(client, QStringLiteral("Stop"), QStringLiteral("rajzolás leáll/újraindít"), 228, 97);
+                          QStringLiteral("A kép közepére hozza az attraktort"));
+    stopButton = button(client, QStringLiteral("Stop"), QStringLiteral("rajzolás leáll/újraindít"));
+    fitButton(stopButton, {QStringLiteral("Stop"), QStringLiteral("Folytat")}, 75);
     rotateButton = button(client, QStringLiteral("Forgat"),
-                          QStringLiteral("Attraktor forgató ablak előhívása"), 310, 97);
+                          QStringLiteral("Attraktor forgató ablak előhívása"));
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {drawButton, centreButton, stopButton, rotateButton})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    grid->addLayout(buttons, 3, 1);
     connect(drawButton, &QPushButton::clicked, this, [this] { draw(); });
     connect(centreButton, &QPushButton::clicked, this, [this] { centre(); });
     connect(stopButton, &QPushButton::clicked, this, [this] { toggleStop(); });
     connect(rotateButton, &QPushButton::clicked, this, [this] { showRotationWindow(); });
 
     // The status line: read-only, borderless, in the window's colour.
-    statusLine = createNameLabel(client, 8, 129, 553, 10);
-    statusLine->resize(553, 17);
+    statusLine = createNameLabel(client, 10);
+    fitLineEdit(statusLine, {widestStatusLine()}, 553);
+    grid->addWidget(statusLine, 4, 0, 1, 4);
 
     pointsPerSecondTimer = new QTimer(this);
     pointsPerSecondTimer->setInterval(1000);

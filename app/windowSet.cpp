@@ -1,6 +1,7 @@
 #include "app/windowSet.h"
 
 #include "app/documentDrops.h"
+#include "app/framePlacement.h"
 #include "app/mainWindow.h"
 #include "render/renderThread.h"
 #include "windows/aboutWindow.h"
@@ -12,7 +13,6 @@
 #include "windows/rotationWindow.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -52,18 +52,12 @@ WindowSet::~WindowSet() {
 }
 
 void WindowSet::show() {
-    main_->move(mainPosition);
-    main_->show();
-    // The image window's outer size counts its frame, which the main window's
-    // shows once the window manager has framed it (it is exposed by then).
-    QElapsedTimer waited;
-    waited.start();
-    while (!main_->windowHandle()->isExposed() && waited.elapsed() < 500)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    const QSize frame = main_->frameGeometry().size() - main_->size();
-    image_->resize(imageOuterSize - frame);
-    image_->move(imagePosition);
-    image_->show();
+    auto* mainPlacement = new FramePlacement(main_.get(), mainPosition);
+    mainPlacement->show({});
+    // Until the image window's own frame is known, the main window's is the best guess.
+    const QMargins mainFrame = main_->windowHandle()->frameMargins();
+    auto* imagePlacement = new FramePlacement(image_.get(), imagePosition, imageOuterSize);
+    imagePlacement->show(mainFrame);
 }
 
 void WindowSet::start(const QString& document) {

@@ -16,7 +16,8 @@ std::vector<std::string> collectParameterNames(const Formula& formulaX, const Fo
     return names;
 }
 
-ParameterList::ParameterList(WindowFactory factory) : factory_(std::move(factory)) {}
+ParameterList::ParameterList(WindowFactory factory, WindowRelease release)
+    : factory_(std::move(factory)), release_(std::move(release)) {}
 
 ParameterList::~ParameterList() = default;
 
@@ -27,6 +28,19 @@ AbstractParameterWindow& ParameterList::newWindow(const std::string& name) {
     window.setParamName(name);
     window.updateCaption();
     return window;
+}
+
+void ParameterList::retire(AbstractParameterWindow* window) {
+    window->hideWindow();
+    const auto owned = std::find_if(windows_.begin(), windows_.end(),
+                                    [window](const auto& w) { return w.get() == window; });
+    if (owned == windows_.end()) return;
+    std::unique_ptr<AbstractParameterWindow> released = std::move(*owned);
+    windows_.erase(owned);
+    if (release_)
+        release_(std::move(released));
+    else
+        retired_.push_back(std::move(released));
 }
 
 void ParameterList::syncParameterWindows(const Formula& formulaX, const Formula& formulaY,
@@ -42,7 +56,7 @@ void ParameterList::syncParameterWindows(const Formula& formulaX, const Formula&
     for (std::size_t i = 0; i < length && i < entries_.size(); ++i) {
         ParameterEntry& entry = entries_[i];
         if (!entry.live || inUse(entry.window->paramName())) continue;
-        entry.window->hideWindow();
+        retire(entry.window);
         if (i + 1 == entries_.size()) {
             entries_.pop_back();
             while (!entries_.empty() && !entries_.back().live)
@@ -78,7 +92,7 @@ void ParameterList::applyParameterValues(Formula& formulaX, Formula& formulaY, F
 
 void ParameterList::clearParameterWindows() {
     for (const ParameterEntry& entry : entries_)
-        if (entry.live) entry.window->hideWindow();
+        if (entry.live) retire(entry.window);
     entries_.clear();
 }
 

@@ -24,7 +24,12 @@ class ParameterList {
     // Creates a new window (hidden, not activated); the list runs its initialise.
     using WindowFactory = std::function<std::unique_ptr<AbstractParameterWindow>()>;
 
-    explicit ParameterList(WindowFactory factory);
+    // Takes a retired window. A window may still be running the handler that
+    // led to its retirement, so one with handlers of its own frees itself once
+    // that has returned. By default the list keeps retired windows until it goes.
+    using WindowRelease = std::function<void(std::unique_ptr<AbstractParameterWindow>)>;
+
+    explicit ParameterList(WindowFactory factory, WindowRelease release = {});
     ~ParameterList();
     ParameterList(const ParameterList&) = delete;
     ParameterList& operator=(const ParameterList&) = delete;
@@ -55,12 +60,14 @@ class ParameterList {
 
   private:
     AbstractParameterWindow& newWindow(const std::string& name);
+    // Closes the window and lets go of it.
+    void retire(AbstractParameterWindow* window);
 
     WindowFactory factory_;
+    WindowRelease release_;
     std::vector<ParameterEntry> entries_;
-    // Every window made, retired ones included: a retired window may still be
-    // running the handler that led to its retirement, so it lives on, hidden.
-    std::vector<std::unique_ptr<AbstractParameterWindow>> windows_;
+    std::vector<std::unique_ptr<AbstractParameterWindow>> windows_; // the live ones
+    std::vector<std::unique_ptr<AbstractParameterWindow>> retired_; // without a release
 };
 
 // The parameter names of three formulas: every variable other than x, y, z,

@@ -39,8 +39,16 @@ void AngleTextWatch::tick(const std::array<std::string, 3>& texts, bool pictureR
 }
 
 RotationModel::RotationModel() {
-    for (int row = 0; row < 3; ++row)
-        rows_[std::size_t(row)].field.onChanged = [this, row] { fieldChanged(row); };
+    for (int row = 0; row < 3; ++row) {
+        PlainEditField& field = plainFields_[std::size_t(row)];
+        field.onChanged = [this, row] { angleTextChanged(row); };
+        rows_[std::size_t(row)].field = &field;
+    }
+}
+
+RotationModel::RotationModel(const std::array<EditField*, 3>& fields) {
+    for (std::size_t row = 0; row < 3; ++row)
+        rows_[row].field = fields[row];
 }
 
 void RotationModel::setSliderPosition(int row, int position) {
@@ -49,15 +57,16 @@ void RotationModel::setSliderPosition(int row, int position) {
     Row& r = rows_[std::size_t(row)];
     if (r.slider == position) return;
     r.slider = position;
-    r.field.setText(angleSliderText(position));
+    if (onSliderMoved) onSliderMoved(row, position);
+    r.field->setText(angleSliderText(position));
 }
 
 std::array<std::string, 3> RotationModel::angleTexts() {
-    return {rows_[0].field.text(), rows_[1].field.text(), rows_[2].field.text()};
+    return {rows_[0].field->text(), rows_[1].field->text(), rows_[2].field->text()};
 }
 
-void RotationModel::fieldChanged(int row) {
-    if (const auto angle = angleSliderTarget(rows_[std::size_t(row)].field.field()))
+void RotationModel::angleTextChanged(int row) {
+    if (const auto angle = angleSliderTarget(rows_[std::size_t(row)].field->field()))
         setSliderPosition(row, *angle);
 }
 

@@ -38,28 +38,35 @@ class AngleTextWatch {
               const std::function<void()>& draw);
 };
 
-// The three rows of the rotation window without widgets: a field and a slider
-// each, moving one another as in the window.
+// The three rows of the rotation window: a field and a slider each, moving one
+// another. The rows use plain fields of their own, or the fields of a window
+// whose widgets then only show the model: the window reports typed texts by
+// angleTextChanged and moves its sliders when onSliderMoved says so.
 class RotationModel {
   public:
     RotationModel();
+    explicit RotationModel(const std::array<EditField*, 3>& fields);
     RotationModel(const RotationModel&) = delete;
     RotationModel& operator=(const RotationModel&) = delete;
 
-    EditField& angleField(int row) { return rows_[std::size_t(row)].field; } // 0: X, 1: Y, 2: Z
+    EditField& angleField(int row) { return *rows_[std::size_t(row)].field; } // 0: X, 1: Y, 2: Z
     int sliderPosition(int row) const { return rows_[std::size_t(row)].slider; }
     // Moves slider row (clamped to 0..359); an actual move rewrites the field.
     void setSliderPosition(int row, int position);
+    // The text of field row changed: an accepted angle moves the slider.
+    void angleTextChanged(int row);
     std::array<std::string, 3> angleTexts();
 
+    std::function<void(int row, int position)> onSliderMoved;
     AngleTextWatch watch;
 
   private:
     struct Row {
-        PlainEditField field{"0"};
+        EditField* field = nullptr;
         int slider = 0;
     };
-    void fieldChanged(int row);
+    std::array<PlainEditField, 3> plainFields_{PlainEditField("0"), PlainEditField("0"),
+                                               PlainEditField("0")};
     std::array<Row, 3> rows_;
 };
 

@@ -1,12 +1,9 @@
 #include "windows/aboutWindow.h"
 
-#include "windows/readOnlyText.h"
+#include "windows/toolControls.h"
 
-#include <QFontMetrics>
-#include <QPlainTextEdit>
-#include <QTextDocument>
-
-#include <algorithm>
+#include <QLabel>
+#include <QVBoxLayout>
 
 namespace gyrelune {
 
@@ -25,31 +22,14 @@ QStringList AboutWindow::aboutLines() {
 
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Mamgról"));
-    setFixedSize(217, 114);
-    aboutText = createReadOnlyText(this, aboutLines());
-    aboutText->setLineWrapMode(QPlainTextEdit::NoWrap);
-    aboutText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    aboutText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    aboutText->document()->setDocumentMargin(2);
-    aboutText->setGeometry(8, 8, 201, 113);
-    fitFont();
-}
-
-// The small fixed window holds all eight lines, each unbroken, in whatever
-// font the system offers: the largest pixel size up to 12 that fits.
-void AboutWindow::fitFont() {
-    const QStringList lines = aboutLines();
-    const int room = aboutText->width() - 2 * int(aboutText->document()->documentMargin()) - 2;
-    QFont font = aboutText->font();
-    for (int pixels = 12; pixels >= 7; --pixels) {
-        font.setPixelSize(pixels);
-        const QFontMetrics metrics(font);
-        int widest = 0;
-        for (const QString& line : lines)
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        if (widest <= room && metrics.lineSpacing() * int(lines.size()) <= height() - 8) break;
-    }
-    aboutText->setFont(font);
+    QWidget* client = createFixedClient(this, QSize(217, 114));
+    aboutText = new QLabel(aboutLines().join(QLatin1Char('\n')), client);
+    aboutText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    aboutText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(10, 10, 8, 8);
+    layout->addWidget(aboutText);
+    this->layout()->activate();
 }
 
 } // namespace gyrelune

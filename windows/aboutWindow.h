@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QWidget>
 
-class QPlainTextEdit;
+class QLabel;
 
 namespace gyrelune {
 
@@ -15,10 +15,7 @@ class AboutWindow : public QWidget {
 
     static QStringList aboutLines();
 
-    QPlainTextEdit* aboutText = nullptr;
-
-  private:
-    void fitFont();
+    QLabel* aboutText = nullptr; // in the font of every other window
 };
 
 } // namespace gyrelune

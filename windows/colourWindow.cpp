@@ -5,7 +5,10 @@
 #include "windows/toolControls.h"
 
 #include <QColorDialog>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace gyrelune {
 
@@ -17,16 +20,26 @@ std::optional<QColor> runColourDialog(QWidget* parent, QColor initial) {
     return chosen;
 }
 
-PictureBox* createSwatch(QWidget* parent, int left, const QString& hint) {
+PictureBox* createSwatch(QWidget* parent, const QString& hint) {
     auto* swatch = new PictureBox(parent);
-    swatch->setGeometry(left, 16, 41, 25);
+    swatch->setFixedSize(41, 25);
     swatch->setToolTip(hint);
     return swatch;
 }
 
-QPushButton* createButton(QWidget* parent, const QString& text, int left, int width) {
+// A swatch under its name.
+QLayout* labelled(QWidget* parent, const QString& name, PictureBox* swatch) {
+    auto* column = new QVBoxLayout;
+    column->setSpacing(0);
+    column->addWidget(createLabel(parent, name, 13));
+    column->addWidget(swatch);
+    return column;
+}
+
+QPushButton* createButton(QWidget* parent, const QString& text, int least) {
     auto* button = new QPushButton(text, parent);
-    button->setGeometry(left, 8, width, 33);
+    fitButton(button, {text}, least);
+    button->setMinimumHeight(33);
     return button;
 }
 
@@ -36,37 +49,58 @@ ColourWindow::ColourWindow(MainCommands& main, QWidget* parent)
     : QWidget(parent, Qt::Tool), main_(main), colourStops_(defaultColourStops()),
       colourDialog_(runColourDialog) {
     setWindowTitle(QStringLiteral("Színek"));
-    setFixedSize(clientWidth, clientHeight);
-    move(initialLeft, initialTop);
     createControls();
+    move(initialLeft, initialTop);
+    layout()->activate();
     repaintSwatches();
 }
 
 void ColourWindow::createControls() {
-    createLabel(this, QStringLiteral("Háttér"), 8, 0, 13);
-    backgroundSwatch = createSwatch(this, 8, QStringLiteral("Háttér színe"));
-    createLabel(this, QStringLiteral("Zmin"), 72, 0, 13);
-    zMinSwatch = createSwatch(this, 72, QStringLiteral("Zminimum színe"));
-    createLabel(this, QStringLiteral("Zmax"), 136, 0, 13);
-    zMaxSwatch = createSwatch(this, 136, QStringLiteral("Zmaximum színe"));
+    QWidget* client = createFixedClient(this, QSize(clientWidth, clientHeight));
+    backgroundSwatch = createSwatch(client, QStringLiteral("Háttér színe"));
+    zMinSwatch = createSwatch(client, QStringLiteral("Zminimum színe"));
+    zMaxSwatch = createSwatch(client, QStringLiteral("Zmaximum színe"));
     backgroundSwatch->onDoubleClick = [this] { chooseBackgroundColour(); };
     zMinSwatch->onDoubleClick = [this] { chooseZMinColour(); };
     zMaxSwatch->onDoubleClick = [this] { chooseZMaxColour(); };
 
-    addStopButton = createButton(this, QStringLiteral("Új"), 192, 33);
+    addStopButton = createButton(client, QStringLiteral("Új"), 33);
     addStopButton->setToolTip(QStringLiteral("Új köztes szín felvétele"));
-    dropStopButton = createButton(this, QStringLiteral("Eldob"), 232, 33);
+    dropStopButton = createButton(client, QStringLiteral("Eldob"), 33);
     dropStopButton->setToolTip(QStringLiteral("Utolsó köztes elem elhagyása"));
-    okButton = createButton(this, QStringLiteral("OK"), 280, 41);
+    okButton = createButton(client, QStringLiteral("OK"), 41);
     connect(addStopButton, &QPushButton::clicked, this, [this] { addStop(); });
     connect(okButton, &QPushButton::clicked, this, [this] { applyColours(); });
     connect(dropStopButton, &QPushButton::clicked, this, [this] { dropStop(); });
 
-    createBevel(this, 8, 48, 313, 33);
-    gradientStrip = new PictureBox(this);
-    gradientStrip->setGeometry(16, 56, 297, 17);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(0);
+    top->addLayout(labelled(client, QStringLiteral("Háttér"), backgroundSwatch));
+    top->addSpacing(23);
+    top->addLayout(labelled(client, QStringLiteral("Zmin"), zMinSwatch));
+    top->addSpacing(23);
+    top->addLayout(labelled(client, QStringLiteral("Zmax"), zMaxSwatch));
+    top->addStretch();
+    top->addSpacing(15);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(7);
+    for (QPushButton* button : {addStopButton, dropStopButton, okButton})
+        buttons->addWidget(button, 0, Qt::AlignBottom);
+    top->addLayout(buttons);
+
+    gradientStrip = new PictureBox(client);
+    gradientStrip->setFixedSize(297, 17);
     // Its hint is never shown, so it only names the strip.
     gradientStrip->setAccessibleName(QStringLiteral("Színek a Z teljes tartományán"));
+    auto* strip = new QHBoxLayout;
+    strip->setContentsMargins(7, 7, 7, 7);
+    strip->addWidget(gradientStrip, 0, Qt::AlignCenter);
+
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(8, 0, 8, 8);
+    column->setSpacing(7);
+    column->addLayout(top);
+    column->addWidget(createBevel(client, strip));
 }
 
 std::int32_t ColourWindow::colourAtDepth(Real48 z) const {

@@ -1,6 +1,7 @@
 #include "windows/commandGuard.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace gyrelune {
@@ -8,7 +9,7 @@ namespace gyrelune {
 namespace {
 
 void messageBox(QWidget* parent, const QString& message) {
-    QMessageBox::critical(parent, QApplication::applicationDisplayName(), message);
+    createErrorBox(parent, message)->exec();
 }
 
 ErrorPresenter& presenter() {
@@ -17,6 +18,22 @@ ErrorPresenter& presenter() {
 }
 
 } // namespace
+
+std::unique_ptr<QMessageBox> createErrorBox(QWidget* parent, const QString& message) {
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Critical, QApplication::applicationDisplayName(),
+                                      message, QMessageBox::Ok, parent);
+    // The box is as wide as its message, and the window manager cuts a caption
+    // wider than the box: keep room for the caption beside the title bar's buttons.
+    QFont titleFont = box->font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int room = metrics.horizontalAdvance(box->windowTitle()) + 8 * metrics.height();
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    return box;
+}
 
 void showError(QWidget* parent, const QString& message) {
     presenter()(parent, message);

@@ -6,11 +6,16 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 #include <new>
 
+class QMessageBox;
 class QWidget;
 
 namespace gyrelune {
+
+// The standard error box, wide enough for its caption.
+std::unique_ptr<QMessageBox> createErrorBox(QWidget* parent, const QString& message);
 
 // Shows the standard error box ("Floating point overflow" and the like).
 void showError(QWidget* parent, const QString& message);

@@ -1,7 +1,9 @@
 #include "windows/fileDialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QRegularExpression>
+#include <QStyle>
 
 #include <utility>
 
@@ -17,7 +19,9 @@ QString suffixOfFilter(const QString& filter) {
 }
 
 QString runDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+    NameOnlyIconProvider icons; // outlives the dialog
     QFileDialog dialog(parent);
+    keepListingsResponsive(dialog, icons);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);
@@ -55,6 +59,39 @@ FileDialog& currentOpen() {
 }
 
 } // namespace
+
+QIcon NameOnlyIconProvider::icon(IconType type) const {
+    const QStyle* style = QApplication::style();
+    switch (type) {
+    case Folder:
+        return style->standardIcon(QStyle::SP_DirIcon);
+    case Drive:
+        return style->standardIcon(QStyle::SP_DriveHDIcon);
+    case Computer:
+        return style->standardIcon(QStyle::SP_ComputerIcon);
+    case Trashcan:
+        return style->standardIcon(QStyle::SP_TrashIcon);
+    default:
+        return style->standardIcon(QStyle::SP_FileIcon);
+    }
+}
+
+QIcon NameOnlyIconProvider::icon(const QFileInfo& info) const {
+    return icon(info.isDir() ? Folder : File);
+}
+
+QString NameOnlyIconProvider::type(const QFileInfo& info) const {
+    if (info.isDir()) return QStringLiteral("Mappa");
+    const QString suffix = info.suffix();
+    return suffix.isEmpty() ? QStringLiteral("Fájl") : suffix.toUpper() + QStringLiteral(" fájl");
+}
+
+void keepListingsResponsive(QFileDialog& dialog, NameOnlyIconProvider& icons) {
+    // A native dialog would list with its own provider.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    icons.setOptions(QAbstractFileIconProvider::DontUseCustomDirectoryIcons);
+    dialog.setIconProvider(&icons);
+}
 
 QString askSaveFileName(QWidget* parent, const FileDialogRequest& request) {
     return currentSave()(parent, request);

@@ -2,8 +2,9 @@
 
 #include "windows/readOnlyText.h"
 
+#include <QFontDatabase>
 #include <QPlainTextEdit>
-#include <QScrollBar>
+#include <QVBoxLayout>
 
 namespace gyrelune {
 
@@ -34,11 +35,11 @@ const char* const helpTextLines[] = {
     "",
     "Elfogadott függvények műveletek:",
     "",
-    "+ - * /      négy alapművelet",
+    "+ - * /    négy alapművelet",
     "sin cos    trigonometrikus függvények",
-    "ch sh       sinus és cos hiperbolicus",
+    "ch sh      sinus és cos hiperbolicus",
     "sqr sqrt   négyzet négyzetgyök",
-    "lg           10-es alapú logaritmus",
+    "lg         10-es alapú logaritmus",
     "abs int    abszolút érték, egész rész",
     "",
     "Ha valami nem művelet, nem függvény és nem x y z, akkor azt paraméterként értelmezi a program",
@@ -94,8 +95,8 @@ const char* const helpTextLines[] = {
     "",
     "Billentyűk:",
     "",
-    "CTRL:    intervallum méretének felezése",
-    "SHIFT:   intervallum méretének dupplázása",
+    "SHIFT:      intervallum méretének felezése (a csúszkán)",
+    "BACKSPACE:  intervallum méretének dupplázása (a csúszkán)",
     "",
     "Forgat:",
     "",
@@ -110,8 +111,8 @@ const char* const helpTextLines[] = {
     "",
     "Billentyűparancsok:",
     "",
-    "ENTER: rajzolást újraindítása friss adatokkal",
-    "ALT: kép középre helyezése, és újra rajzolás",
+    "ENTER:  rajzolást újraindítása friss adatokkal",
+    "ALT:    kép középre helyezése, és újra rajzolás",
     "",
 };
 
@@ -126,16 +127,20 @@ QStringList HelpWindow::helpLines() {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Használati útmutató"));
-    resize(570, 562);
     helpText = createReadOnlyText(this, helpLines());
     helpText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    helpText->setGeometry(8, 0, 561, 561);
-}
-
-void HelpWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    // The text follows the window; at the starting size it stands at 8, 0, 561 x 561.
-    helpText->setGeometry(8, 0, width() - 9, height() - 1);
+    // The tables line their second column up by blanks.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFont shown = helpText->font();
+    if (shown.pointSizeF() > 0)
+        font.setPointSizeF(shown.pointSizeF());
+    else
+        font.setPixelSize(shown.pixelSize());
+    helpText->setFont(font);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 0, 1, 1);
+    layout->addWidget(helpText);
+    resize(570, 562);
 }
 
 } // namespace gyrelune

@@ -16,9 +16,6 @@ class HelpWindow : public QWidget {
     static QStringList helpLines();
 
     QPlainTextEdit* helpText = nullptr;
-
-  protected:
-    void resizeEvent(QResizeEvent* event) override;
 };
 
 } // namespace gyrelune

@@ -18,9 +18,10 @@ ImageWindow::ImageWindow(MainCommands& main, QWidget* parent)
     : QWidget(parent, Qt::Window), main_(main) {
     setWindowTitle(QStringLiteral("Attraktor Kép"));
     setMouseTracking(true);
+    setMinimumSize(smallestSide, smallestSide);
     setMaximumSize(largestSide, largestSide);
     createContextMenu();
-    keyPreview_ = new KeyPreview(this, [this](int key) { handleKey(key); });
+    previewKeys(this, [this](int key) { handleKey(key); });
 }
 
 void ImageWindow::createContextMenu() {
@@ -41,7 +42,16 @@ QSize ImageWindow::pictureSize() const {
 }
 
 void ImageWindow::setClientSize(int width, int height) {
-    resize(std::clamp(width, 1, largestSide), std::clamp(height, 1, largestSide));
+    resize(std::clamp(width, smallestSide, largestSide),
+           std::clamp(height, smallestSide, largestSide));
+}
+
+void ImageWindow::setPictureSize(int width, int height) {
+    const qreal ratio = devicePixelRatioF();
+    const auto side = [ratio](int pixels) {
+        return std::clamp(qRound(pixels / ratio), smallestSide, int(largestSide / ratio));
+    };
+    resize(side(width), side(height));
 }
 
 void ImageWindow::drawPicture(const PixelBuffer& picture) {

@@ -13,7 +13,6 @@ class QMenu;
 
 namespace gyrelune {
 
-class KeyPreview;
 class MainCommands;
 
 class ImageWindow : public QWidget, public PictureSink {
@@ -23,9 +22,14 @@ class ImageWindow : public QWidget, public PictureSink {
 
     // The picture size that matches the client area: client size x device pixel ratio.
     QSize pictureSize() const;
-    // Sets the client size (the resolution dialog), kept within 1..largestSide;
-    // each change restarts the drawing.
+    // Sets the client size, kept within smallestSide..largestSide; each change
+    // restarts the drawing.
     void setClientSize(int width, int height);
+    // Sets the picture size in device pixels (the resolution dialog): the
+    // nearest client size the screen's pixel ratio allows, within the limits.
+    void setPictureSize(int width, int height);
+    // A window smaller than this can hardly be grabbed and resized again.
+    static constexpr int smallestSide = 32;
     // Beyond this the picture and its accumulators would take gigabytes.
     static constexpr int largestSide = 4096;
 
@@ -64,7 +68,6 @@ class ImageWindow : public QWidget, public PictureSink {
 
     MainCommands& main_;
     QMenu* contextMenu_ = nullptr;
-    KeyPreview* keyPreview_ = nullptr;
     int lastMouseX_ = 0, lastMouseY_ = 0;
     QImage shown_;
     QElapsedTimer sinceCopy_;

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QWidget>
+
+#include <map>
 
 namespace gyrelune {
 
@@ -24,32 +27,64 @@ int virtualKeyCode(const QKeyEvent& event) {
     }
 }
 
-KeyPreview::KeyPreview(QWidget* window, Handler handler)
-    : QObject(window), window_(window), handler_(std::move(handler)) {
-    qApp->installEventFilter(this);
-}
+namespace {
 
-KeyPreview::~KeyPreview() {
-    if (qApp) qApp->removeEventFilter(this);
-}
+class ApplicationKeyFilter : public QObject {
+  public:
+    static ApplicationKeyFilter& instance() {
+        static QPointer<ApplicationKeyFilter> filter;
+        if (!filter) {
+            filter = new ApplicationKeyFilter(qApp);
+            qApp->installEventFilter(filter);
+        }
+        return *filter;
+    }
+
+    void watch(QWidget* window, KeyHandler handler) {
+        handlers_[window] = std::move(handler);
+        connect(window, &QObject::destroyed, this, [this, window] { handlers_.erase(window); });
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    using QObject::QObject;
+    bool isPropagation(const QEvent* event, QWidget* receiver) const;
+
+    std::map<const QWidget*, KeyHandler> handlers_;
+    const QEvent* lastEvent_ = nullptr;
+    QPointer<QWidget> lastReceiver_;
+};
 
 // An ignored key press travels from its receiver up through the parents and
 // passes this filter once per widget; only the first delivery counts.
-bool KeyPreview::isPropagation(const QEvent* event, QWidget* receiver) const {
+bool ApplicationKeyFilter::isPropagation(const QEvent* event, QWidget* receiver) const {
     return event == lastEvent_ && lastReceiver_ && receiver != lastReceiver_ &&
            receiver->isAncestorOf(lastReceiver_);
 }
 
-bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
+bool ApplicationKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
     auto* receiver = static_cast<QWidget*>(watched);
-    if (receiver->window() != window_) return false;
+    const auto found = handlers_.find(receiver->window());
+    if (found == handlers_.end()) return false;
     const bool again = isPropagation(event, receiver);
     lastEvent_ = event;
     lastReceiver_ = receiver;
     if (again) return false;
-    if (const int key = virtualKeyCode(*static_cast<QKeyEvent*>(event))) handler_(key);
+    if (const int key = virtualKeyCode(*static_cast<QKeyEvent*>(event))) {
+        // The handler may close or free windows, this one's entry included.
+        const KeyHandler handler = found->second;
+        handler(key);
+    }
     return false;
+}
+
+} // namespace
+
+void previewKeys(QWidget* window, KeyHandler handler) {
+    ApplicationKeyFilter::instance().watch(window, std::move(handler));
 }
 
 } // namespace gyrelune

@@ -1,11 +1,9 @@
 #pragma once
 // Key preview: a window sees every key press before the focused control does,
-// and the key still reaches the control afterwards.
+// and the key still reaches the control afterwards. One filter on the
+// application serves every window.
 
 #include "core/virtualKeys.h"
-
-#include <QObject>
-#include <QPointer>
 
 #include <functional>
 
@@ -17,25 +15,9 @@ namespace gyrelune {
 // The virtual key code of a key event; 0 for keys outside the list above.
 int virtualKeyCode(const QKeyEvent& event);
 
-class KeyPreview : public QObject {
-    Q_OBJECT
-  public:
-    using Handler = std::function<void(int virtualKey)>;
-
-    // Watches key presses for every widget of the window; lives as long as the window.
-    KeyPreview(QWidget* window, Handler handler);
-    ~KeyPreview() override;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    bool isPropagation(const QEvent* event, QWidget* receiver) const;
-
-    QWidget* window_;
-    Handler handler_;
-    const QEvent* lastEvent_ = nullptr;
-    QPointer<QWidget> lastReceiver_;
-};
+using KeyHandler = std::function<void(int virtualKey)>;
+// From now until the window goes, the handler sees the virtual key code of
+// each key pressed in any of the window's widgets, once per press.
+void previewKeys(QWidget* window, KeyHandler handler);
 
 } // namespace gyrelune

@@ -5,6 +5,7 @@
 #include "windows/mainCommands.h"
 #include "windows/toolControls.h"
 
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -12,10 +13,13 @@ namespace gyrelune {
 
 namespace {
 
-FormulaLineEdit* createField(QWidget* parent, const char* text, int left, int top, int width) {
+// The widest text a field usually shows: a value written with five decimals.
+const QString widestValue = QStringLiteral("-0.50000");
+
+FormulaLineEdit* createField(QWidget* parent, const char* text, int least) {
     auto* field = new FormulaLineEdit(parent);
     field->setText(QString::fromLatin1(text));
-    field->setGeometry(left, top, width, 22);
+    fitLineEdit(field, {widestValue}, least);
     return field;
 }
 
@@ -24,28 +28,40 @@ FormulaLineEdit* createField(QWidget* parent, const char* text, int left, int to
 ParameterWindow::ParameterWindow(MainCommands& main)
     : QWidget(main.mainWindow(), Qt::Tool), main_(main) {
     createControls();
-    setFixedSize(clientWidth, clientHeight);
     move(initialLeft, initialTop);
-    keyPreview_ = new KeyPreview(this, [this](int key) { handleKey(key); });
+    // Hidden windows are stacked by their heights, so the size is settled now.
+    layout()->activate();
+    previewKeys(this, [this](int key) { handleKey(key); });
 }
 
 void ParameterWindow::createControls() {
-    createBevel(this, 8, 8, 129, 42);   // Bevel2: name and value
-    createBevel(this, 144, 8, 337, 41); // Bevel1: minimum, slider, maximum
-    nameLabel = createNameLabel(this, 16, 16, 49, 16);
-    valueEdit = createField(this, initialValueText, 72, 16, 57);
-    minimumEdit = createField(this, initialMinimumText, 152, 16, 49);
+    QWidget* client = createFixedClient(this, QSize(clientWidth, clientHeight));
+    nameLabel = createNameLabel(client, 16);
+    valueEdit = createField(client, initialValueText, 57);
+    minimumEdit = createField(client, initialMinimumText, 49);
     value_ = std::make_unique<FormulaLineEditField>(*valueEdit);
     minimum_ = std::make_unique<FormulaLineEditField>(*minimumEdit);
-
-    slider = new KeySlider(parameterSliderMaximum, this);
-    slider->setGeometry(208, 16, 217, 25);
+    slider = new KeySlider(parameterSliderMaximum, client);
+    slider->setMinimumWidth(217);
     slider->setValue(initialSliderPosition);
-    connect(slider, &QSlider::valueChanged, this, [this] { applySliderMove(); });
-    slider->onKeyDown = [this](int key) { return handleSliderKey(key); };
-    maximumEdit = createField(this, initialMaximumText, 432, 16, 41);
+    maximumEdit = createField(client, initialMaximumText, 41);
     maximum_ = std::make_unique<FormulaLineEditField>(*maximumEdit);
 
+    auto* nameAndValue = new QHBoxLayout; // name and value
+    nameAndValue->addWidget(nameLabel);
+    nameAndValue->addWidget(valueEdit);
+    auto* interval = new QHBoxLayout; // minimum, slider, maximum
+    interval->addWidget(minimumEdit);
+    interval->addWidget(slider, 1);
+    interval->addWidget(maximumEdit);
+    auto* row = new QHBoxLayout(client);
+    row->setContentsMargins(8, 8, 4, 6);
+    row->setSpacing(7);
+    row->addWidget(createBevel(client, nameAndValue));
+    row->addWidget(createBevel(client, interval), 1);
+
+    connect(slider, &QSlider::valueChanged, this, [this] { applySliderMove(); });
+    slider->onKeyDown = [this](int key) { return handleSliderKey(key); };
     connect(minimumEdit, &QLineEdit::textChanged, this,
             [this] { runCommand(this, [this] { minimumChanged(); }); });
     connect(maximumEdit, &QLineEdit::textChanged, this,
@@ -70,6 +86,9 @@ void ParameterWindow::showCaption(const std::string& caption, const std::string&
     setWindowTitle(QString::fromStdString(caption));
     nameLabel->setText(QString::fromStdString(label));
     nameLabel->setCursorPosition(0);
+    // A long name widens the window rather than being cut.
+    fitLineEdit(nameLabel, {nameLabel->text()}, 49);
+    layout()->activate();
 }
 
 // The program closes a window only when it retires it; the user's close

@@ -16,7 +16,6 @@ class QTimer;
 
 namespace gyrelune {
 
-class KeyPreview;
 class MainCommands;
 class KeySlider;
 
@@ -65,7 +64,6 @@ class ParameterWindow : public QWidget, public AbstractParameterWindow {
 
     MainCommands& main_;
     std::unique_ptr<FormulaLineEditField> minimum_, maximum_, value_;
-    KeyPreview* keyPreview_ = nullptr;
 };
 
 } // namespace gyrelune

@@ -1,5 +1,6 @@
 #pragma once
-// ResolutionDialog, the resolution dialog: sets the image window's client size exactly.
+// ResolutionDialog, the resolution dialog: sets the size of the picture, which is
+// the image window's client size in device pixels.
 
 #include <QWidget>
 
@@ -18,15 +19,16 @@ class ResolutionDialog : public QWidget {
     // The image window is made after this dialog.
     void setImageWindow(ImageWindow& imageWindow) { imageWindow_ = &imageWindow; }
 
-    // The "Felbontás" command: the fields take the image window's client size, then show.
+    // The "Felbontás" command: the fields take the picture's size, then show.
     void showForImageWindow();
 
-    QLineEdit* widthEdit = nullptr;  // width in pixels
-    QLineEdit* heightEdit = nullptr; // height in pixels
+    QLineEdit* widthEdit = nullptr;  // picture width in device pixels
+    QLineEdit* heightEdit = nullptr; // picture height in device pixels
     QPushButton* okButton = nullptr;
 
   private:
     void applySize();
+    void showPictureSize();
 
     ImageWindow* imageWindow_ = nullptr;
     QLabel* widthLabel = nullptr;

@@ -4,59 +4,67 @@
 #include "windows/keyPreview.h"
 #include "windows/toolControls.h"
 
+#include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace gyrelune {
 
 RotationWindow::RotationWindow(MainCommands& main, QWidget* parent)
     : QWidget(parent, Qt::Tool), main_(main) {
     setWindowTitle(QStringLiteral("Tengely körűli elforgatások"));
-    setFixedSize(clientWidth, clientHeight);
-    move(initialLeft, initialTop);
-    createBevel(this, 8, 8, 281, 105);
+    QWidget* client = createFixedClient(this, QSize(clientWidth, clientHeight));
+    auto* rows = new QGridLayout;
+    rows->setContentsMargins(8, 8, 8, 8);
+    rows->setColumnStretch(1, 1);
     for (int row = 0; row < 3; ++row)
-        createRow(row);
+        createRow(client, rows, row);
+    auto* frame = new QVBoxLayout(client);
+    frame->setContentsMargins(8, 8, 8, 9);
+    frame->addWidget(createBevel(client, rows));
     // Tab passes over the X slider.
     angleSliders[0]->setFocusPolicy(Qt::ClickFocus);
+    move(initialLeft, initialTop);
+    layout()->activate();
+
+    model_ = std::make_unique<RotationModel>(
+        std::array<EditField*, 3>{fields_[0].get(), fields_[1].get(), fields_[2].get()});
+    model_->onSliderMoved = [this](int row, int position) {
+        angleSliders[std::size_t(row)]->setValue(position);
+    };
+    for (int row = 0; row < 3; ++row) {
+        const std::size_t i = std::size_t(row);
+        connect(angleSliders[i], &QSlider::valueChanged, this,
+                [this, row](int position) { model_->setSliderPosition(row, position); });
+        // A text that does not compile leaves the slider where it is.
+        connect(angleEdits[i], &QLineEdit::textChanged, this,
+                [this, row] { runCommand(this, [this, row] { model_->angleTextChanged(row); }); });
+    }
 
     pollTimer = new QTimer(this);
     pollTimer->setInterval(50);
     connect(pollTimer, &QTimer::timeout, this, [this] { pollForRedraw(); });
     pollTimer->start();
-    keyPreview_ = new KeyPreview(this, [this](int key) { handleKey(key); });
+    previewKeys(this, [this](int key) { handleKey(key); });
 }
 
-void RotationWindow::createRow(int row) {
+void RotationWindow::createRow(QWidget* parent, QGridLayout* rows, int row) {
     const std::size_t i = std::size_t(row);
-    const int top = 16 + 32 * row;
     static const char* const names[3] = {"X", "Y", "Z"};
-    createLabel(this, QString::fromLatin1(names[i]), 16, top + 3, 13);
+    rows->addWidget(createLabel(parent, QString::fromLatin1(names[i]), 13), row, 0);
 
-    angleSliders[i] = new KeySlider(angleSliderMaximum, this);
-    angleSliders[i]->setGeometry(32, top, 193, 22);
-    connect(angleSliders[i], &QSlider::valueChanged, this, [this, row] { showSliderAngle(row); });
+    angleSliders[i] = new KeySlider(angleSliderMaximum, parent);
+    angleSliders[i]->setMinimumWidth(193);
     angleSliders[i]->onKeyDown = [this](int key) { return handleSliderKey(key); };
+    rows->addWidget(angleSliders[i], row, 1);
 
-    angleEdits[i] = new FormulaLineEdit(this);
+    angleEdits[i] = new FormulaLineEdit(parent);
     angleEdits[i]->setText(QStringLiteral("0"));
-    angleEdits[i]->setGeometry(232, top, 41, 22);
+    fitLineEdit(angleEdits[i], {QStringLiteral("359.5")}, 41);
+    rows->addWidget(angleEdits[i], row, 2);
     fields_[i] = std::make_unique<FormulaLineEditField>(*angleEdits[i]);
-    connect(angleEdits[i], &QLineEdit::textChanged, this, [this, row] { moveSliderToText(row); });
-}
-
-void RotationWindow::showSliderAngle(int row) {
-    const std::size_t i = std::size_t(row);
-    angleEdits[i]->setText(QString::fromStdString(angleSliderText(angleSliders[i]->value())));
-}
-
-void RotationWindow::moveSliderToText(int row) {
-    const std::size_t i = std::size_t(row);
-    // A text that does not compile leaves the slider where it is.
-    runCommand(this, [this, i] {
-        if (const auto angle = angleSliderTarget(fields_[i]->field()))
-            angleSliders[i]->setValue(*angle);
-    });
 }
 
 bool RotationWindow::handleSliderKey(int key) {
@@ -70,9 +78,7 @@ void RotationWindow::handleKey(int key) {
 }
 
 void RotationWindow::pollForRedraw() {
-    const std::array<std::string, 3> texts{fields_[0]->text(), fields_[1]->text(),
-                                           fields_[2]->text()};
-    watch_.tick(texts, main_.pictureReady(), [this] { main_.draw(); });
+    model_->watch.tick(model_->angleTexts(), main_.pictureReady(), [this] { main_.draw(); });
 }
 
 } // namespace gyrelune

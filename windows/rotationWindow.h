@@ -1,7 +1,8 @@
 #pragma once
 // RotationWindow, the rotation window: three angles in whole degrees, each a slider
 // from 0 to 359 paired with a formula field. While rotationActive, a changed
-// angle text redraws at the next 50 ms tick.
+// angle text redraws at the next 50 ms tick. The behaviour is RotationModel's;
+// the widgets show it.
 
 #include "core/rotationAngle.h"
 #include "windows/formulaLineEditField.h"
@@ -12,11 +13,11 @@
 #include <array>
 #include <memory>
 
+class QGridLayout;
 class QTimer;
 
 namespace gyrelune {
 
-class KeyPreview;
 class KeySlider;
 
 class RotationWindow : public QWidget, public AbstractRotationWindow {
@@ -27,15 +28,13 @@ class RotationWindow : public QWidget, public AbstractRotationWindow {
 
     // ---- AbstractRotationWindow.
     EditField& angleField(int axis) override { return *fields_[std::size_t(axis)]; }
-    void setRotationActive(bool active) override { watch_.rotationActive = active; }
+    void setRotationActive(bool active) override { model_->watch.rotationActive = active; }
     QWidget* widget() override { return this; }
 
-    bool rotationActive() const { return watch_.rotationActive; }
-    const std::array<std::string, 3>& lastAngleText() const { return watch_.lastAngleText; }
+    bool rotationActive() const { return model_->watch.rotationActive; }
+    const std::array<std::string, 3>& lastAngleText() const { return model_->watch.lastAngleText; }
 
     // ---- Handlers; row 0 is X, 1 is Y, 2 is Z.
-    void showSliderAngle(int row);
-    void moveSliderToText(int row);
     bool handleSliderKey(int key);
     void handleKey(int key);
     void pollForRedraw();
@@ -51,12 +50,11 @@ class RotationWindow : public QWidget, public AbstractRotationWindow {
     static constexpr int initialTop = 241;
 
   private:
-    void createRow(int row);
+    void createRow(QWidget* parent, QGridLayout* rows, int row);
 
     MainCommands& main_;
     std::array<std::unique_ptr<FormulaLineEditField>, 3> fields_;
-    AngleTextWatch watch_;
-    KeyPreview* keyPreview_ = nullptr;
+    std::unique_ptr<RotationModel> model_;
 };
 
 } // namespace gyrelune

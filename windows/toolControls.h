@@ -1,9 +1,12 @@
 #pragma once
 // Small controls the windows share: a slider whose window sees its keys
-// first, a picture box (swatch or strip), a bevel frame and a fixed label.
+// first, a picture box (swatch or strip), a bevel frame, labels, and the
+// fixed-size window that takes the size of its layout.
 
 #include <QImage>
+#include <QSize>
 #include <QSlider>
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
@@ -11,7 +14,9 @@
 
 class QFrame;
 class QLabel;
+class QLayout;
 class QLineEdit;
+class QPushButton;
 
 namespace gyrelune {
 
@@ -52,11 +57,24 @@ class PictureBox : public QWidget {
 QColor toQColor(std::int32_t colour);
 std::int32_t fromQColor(const QColor& colour);
 
-// A lowered frame drawn behind the controls it groups.
-QFrame* createBevel(QWidget* parent, int left, int top, int width, int height);
+// A lowered frame that groups the controls of the layout it is given.
+QFrame* createBevel(QWidget* parent, QLayout* controls);
 // A label sized to its text; pixelSize 0 keeps the window's font.
-QLabel* createLabel(QWidget* parent, const QString& text, int left, int top, int pixelSize = 0);
+QLabel* createLabel(QWidget* parent, const QString& text, int pixelSize = 0);
 // A read-only line without a frame, in the window's own colour (name labels, the status line).
-QLineEdit* createNameLabel(QWidget* parent, int left, int top, int width, int pixelSize);
+QLineEdit* createNameLabel(QWidget* parent, int pixelSize);
+
+// The width a line edit needs to show each of these texts whole, at least `least`.
+int lineEditWidthFor(const QLineEdit* edit, const QStringList& texts, int least = 0);
+// Gives a line edit (a button) the width that shows each text whole.
+void fitLineEdit(QLineEdit* edit, const QStringList& texts, int least = 0);
+void fitButton(QPushButton* button, const QStringList& texts, int least = 0);
+
+// A window that cannot be resized: its controls go into the returned client,
+// whose layout decides the window's size at the current font; `least` is the
+// smallest client size. The window offers no maximise button.
+QWidget* createFixedClient(QWidget* window, QSize least);
+// Title, close (and minimise) buttons only: what a window of fixed size can offer.
+void removeMaximiseButton(QWidget* window, bool minimisable = false);
 
 } // namespace gyrelune

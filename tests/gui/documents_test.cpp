@@ -16,7 +16,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <csignal>
 #include <memory>
@@ -169,7 +171,7 @@ TEST_F(DocumentTest, OpeningReplacesColoursAndParameterWindowsAndKeepsTheGain) {
     colours().colourStops().insert(colours().colourStops().begin() + 1, {1, 1, 1});
     main().edit(MainField::gain)->setText("777");
     main().showParameterWindows();
-    ParameterWindow* oldA = parameterWindow("a");
+    const QPointer<ParameterWindow> oldA = parameterWindow("a");
 
     QByteArray document = "q*x\r\ny\r\nz\r\n100\r\n0\r\n0\r\n10\r\n20\r\n30\r\n"
                           "2\r\n10\r\n20\r\n30\r\n40\r\n50\r\n60\r\n1\r\n2\r\n3\r\n"
@@ -186,7 +188,8 @@ TEST_F(DocumentTest, OpeningReplacesColoursAndParameterWindowsAndKeepsTheGain) {
     EXPECT_EQ(rotation().angleSliders[2]->value(), 30);
 
     // The old windows are gone, the unused stored one closed by the Draw.
-    EXPECT_FALSE(oldA->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(oldA.isNull());
     EXPECT_EQ(parameterWindow("a"), nullptr);
     EXPECT_EQ(parameterWindow("unused"), nullptr);
     ParameterWindow* q = parameterWindow("q");
@@ -205,6 +208,26 @@ TEST_F(DocumentTest, OpeningReplacesColoursAndParameterWindowsAndKeepsTheGain) {
     EXPECT_EQ(q->valueEdit->text(), "0");
     EXPECT_EQ(q->minimumEdit->text(), "-2");
     EXPECT_EQ(main().parameterList().liveCount(), 1u);
+}
+
+TEST_F(DocumentTest, RetiredParameterWindowsAreFreedOnceTheirHandlerHasReturned) {
+    QByteArray document = QByteArray(defaultDocument).replace("1.93*cos(y*x)", "a*b");
+    document.chop(3); // no parameters
+    write(file("two.atr"), document + "2\r\na\r\n-2\r\n2\r\n0\r\nb\r\n-2\r\n2\r\n1\r\n");
+    for (int i = 0; i < 5; ++i)
+        open(file("two.atr"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(main().findChildren<ParameterWindow*>().size(), 2);
+
+    // Enter in a's value field draws, and the Draw retires a.
+    const QPointer<ParameterWindow> a = parameterWindow("a");
+    ASSERT_FALSE(a.isNull());
+    main().edit(MainField::formulaZ)->setText("b");
+    QTest::keyClick(a->valueEdit, Qt::Key_Return);
+    EXPECT_EQ(parameterWindow("a"), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(a.isNull());
+    EXPECT_EQ(main().findChildren<ParameterWindow*>().size(), 1);
 }
 
 TEST_F(DocumentTest, ANewParameterTakesAFreedSlotInTheColumnAndTheDocument) {
@@ -226,7 +249,7 @@ TEST_F(DocumentTest, ANewParameterTakesAFreedSlotInTheColumnAndTheDocument) {
     main().edit(MainField::formulaX)->setText("a*x");
     main().draw();
     EXPECT_EQ(main().parameterList().entries().size(), 2u);
-    EXPECT_FALSE(c->isVisible());
+    EXPECT_EQ(parameterWindow("c"), nullptr);
 }
 
 TEST_F(DocumentTest, SaveOverwritesTheOpenedDocumentAndAsksForANameBeforeOne) {
