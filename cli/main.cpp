@@ -19,6 +19,16 @@ const char* const usage =
     "      for N steps (default 1000000) with gain G (default 1500) and writes the\n"
     "      picture to OUT (.jpg, .bmp or .png).\n"
     "\n"
+    "  search [DOC.atr] [--param NAME=MIN:MAX ...] [--count K] [--seed S] [--time SECONDS]\n"
+    "         [--jobs J] [--size WxH] -o DIR\n"
+    "      Draws parameter sets of DOC's formulas (or the default ones) uniformly in\n"
+    "      their intervals (DOC's, else -2 to 2, else as given) and keeps the first K\n"
+    "      (default 10) whose orbits are strange attractors: DIR/attractor-001.atr ...\n"
+    "      with their view fitted to W x H (default 600x600), a thumbnail PNG beside\n"
+    "      each, contact-sheet.png and summary.csv. Seed S (default 1) fixes the\n"
+    "      results; SECONDS (default 60) bounds the search; J threads (default: all\n"
+    "      cores). Ctrl-C keeps what was found.\n"
+    "\n"
     "  --help   shows this text.\n";
 
 } // namespace
@@ -30,6 +40,7 @@ int main(int argc, char** argv) {
     }
     if (!std::strcmp(argv[1], "eval")) return gyrelune::cli::evalCommand(argc - 1, argv + 1);
     if (!std::strcmp(argv[1], "render")) return gyrelune::cli::renderCommand(argc - 1, argv + 1);
+    if (!std::strcmp(argv[1], "search")) return gyrelune::cli::searchCommand(argc - 1, argv + 1);
     std::fprintf(stderr, "gyrelune-cli: unknown command '%s' (see --help)\n", argv[1]);
     return 2;
 }
