@@ -1,5 +1,6 @@
 #include "app/mainWindow.h"
 
+#include "app/attractorSearchCommand.h"
 #include "windows/resolutionDialog.h"
 #include "windows/helpWindow.h"
 #include "windows/aboutWindow.h"
@@ -26,6 +27,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     createMenu();
     initialise();
     keyPreview_ = new KeyPreview(this, [this](int key) { handleKey(key); });
+    attractorSearch_ = std::make_unique<AttractorSearchCommand>(*this);
 }
 
 MainWindow::~MainWindow() {

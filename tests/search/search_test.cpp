@@ -16,7 +16,8 @@ SearchSettings defaultAttractorSearch(unsigned jobs) {
     settings.wanted = 3;
     settings.seed = 7;
     settings.jobs = jobs;
-    settings.classifier.confirmationSteps = 5000;
+    settings.classifier.confirmationSteps = 5000; // fewer points: a smaller picture
+    settings.classifier.fillColumns = settings.classifier.fillRows = 160;
     return settings;
 }
 
