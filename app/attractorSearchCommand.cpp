@@ -38,8 +38,8 @@ AttractorSearchCommand::AttractorSearchCommand(MainWindow& main) : main_(main) {
     showMessage = [this](const QString& text) {
         QMessageBox::information(&main_, QApplication::applicationDisplayName(), text);
     };
-    action_ = toolsMenu(main)->addAction(QStringLiteral("Attraktor keresése"), this,
-                                         [this] { start(); });
+    action_ =
+        toolsMenu(main)->addAction(QStringLiteral("Attraktor keresése"), this, [this] { start(); });
 }
 
 AttractorSearchCommand::~AttractorSearchCommand() {
@@ -75,7 +75,8 @@ void AttractorSearchCommand::start() {
     bool found = false;
     runCommand(&main_, [&] { found = prepare(settings); });
     if (!found) {
-        if (settings.parameters.empty()) showMessage(QStringLiteral("A képletekben nincs paraméter."));
+        if (settings.parameters.empty())
+            showMessage(QStringLiteral("A képletekben nincs paraméter."));
         return;
     }
     const std::string key = searchKey(settings);
@@ -95,7 +96,8 @@ void AttractorSearchCommand::start() {
     running_ = true;
     worker_ = std::thread([this] {
         const SearchOutcome outcome = runSearch(settings_, &stop_);
-        QMetaObject::invokeMethod(this, [this, outcome] { finished(outcome); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, outcome] { finished(outcome); }, Qt::QueuedConnection);
     });
 }
 

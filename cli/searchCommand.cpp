@@ -3,8 +3,8 @@
 #include "cli/commands.h"
 #include "cli/searchOutput.h"
 
-#include "core/headlessSession.h"
 #include "core/documentOpen.h"
+#include "core/headlessSession.h"
 #include "core/rotationAngle.h"
 #include "formula/formulaField.h"
 #include "search/attractorSearch.h"
@@ -56,7 +56,8 @@ bool parseSize(const QString& text, int& width, int& height) {
     bool wide = false, high = false;
     if (sides.size() != 2) return false;
     const long long w = sides[0].toLongLong(&wide), h = sides[1].toLongLong(&high);
-    if (!wide || !high || w < 1 || h < 1 || w > 16384 || h > 16384 || w * h > 16777216) return false;
+    if (!wide || !high || w < 1 || h < 1 || w > 16384 || h > 16384 || w * h > 16777216)
+        return false;
     width = int(w);
     height = int(h);
     return true;
@@ -81,7 +82,8 @@ std::string readNumbers(const QCommandLineParser& parser, SearchOptions& options
     }
     if (parser.isSet(QStringLiteral("jobs"))) {
         options.jobs = parser.value(QStringLiteral("jobs")).toUInt(&ok);
-        if (!ok || options.jobs < 1 || options.jobs > 256) return "--jobs needs a number from 1 to 256";
+        if (!ok || options.jobs < 1 || options.jobs > 256)
+            return "--jobs needs a number from 1 to 256";
     }
     if (parser.isSet(QStringLiteral("size")) &&
         !parseSize(parser.value(QStringLiteral("size")), options.width, options.height))
@@ -91,14 +93,15 @@ std::string readNumbers(const QCommandLineParser& parser, SearchOptions& options
 
 std::string parseOptions(int argc, char** argv, SearchOptions& options, bool& help) {
     QCommandLineParser parser;
-    parser.addOptions({{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("help")},
-                       {QStringLiteral("param"), QStringLiteral("interval"), QStringLiteral("NAME=MIN:MAX")},
-                       {QStringLiteral("count"), QStringLiteral("results"), QStringLiteral("K")},
-                       {QStringLiteral("seed"), QStringLiteral("seed"), QStringLiteral("S")},
-                       {QStringLiteral("time"), QStringLiteral("budget"), QStringLiteral("SECONDS")},
-                       {QStringLiteral("jobs"), QStringLiteral("threads"), QStringLiteral("J")},
-                       {QStringLiteral("size"), QStringLiteral("picture"), QStringLiteral("WxH")},
-                       {QStringLiteral("o"), QStringLiteral("output"), QStringLiteral("DIR")}});
+    parser.addOptions(
+        {{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("help")},
+         {QStringLiteral("param"), QStringLiteral("interval"), QStringLiteral("NAME=MIN:MAX")},
+         {QStringLiteral("count"), QStringLiteral("results"), QStringLiteral("K")},
+         {QStringLiteral("seed"), QStringLiteral("seed"), QStringLiteral("S")},
+         {QStringLiteral("time"), QStringLiteral("budget"), QStringLiteral("SECONDS")},
+         {QStringLiteral("jobs"), QStringLiteral("threads"), QStringLiteral("J")},
+         {QStringLiteral("size"), QStringLiteral("picture"), QStringLiteral("WxH")},
+         {QStringLiteral("o"), QStringLiteral("output"), QStringLiteral("DIR")}});
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -153,7 +156,9 @@ std::string formulaParameters(const AtrDocument& base, std::vector<SearchParamet
         bool error = false;
         formulas[i].text = base.texts[std::size_t(i)];
         formulas[i].Compile(error);
-        if (error) return std::string("the ") + axes[i] + " new formula '" + formulas[i].text + "' is malformed";
+        if (error)
+            return std::string("the ") + axes[i] + " new formula '" + formulas[i].text +
+                   "' is malformed";
     }
     for (const std::string& name : collectParameterNames(formulas[0], formulas[1], formulas[2])) {
         SearchParameter parameter{name, AbstractParameterWindow::initialMinimumText,
@@ -194,7 +199,8 @@ std::string searchRanges(const std::vector<SearchParameter>& parameters,
                          std::vector<ParameterRange>& ranges) {
     for (const SearchParameter& p : parameters) {
         ParameterRange range{p.name, {}, {}};
-        if (!intervalValue(p.minimumText, range.minimum) || !intervalValue(p.maximumText, range.maximum))
+        if (!intervalValue(p.minimumText, range.minimum) ||
+            !intervalValue(p.maximumText, range.maximum))
             return "the interval of '" + p.name + "' (" + p.minimumText + " to " + p.maximumText +
                    ") is not a pair of numbers";
         if (range.minimum.toDouble() > range.maximum.toDouble())
@@ -212,7 +218,8 @@ std::string prepareOutput(const std::string& target, std::string& temporary) {
     const fs::path path = fs::absolute(fs::path(target).lexically_normal(), error);
     if (fs::exists(path, error) && (!fs::is_directory(path, error) || !fs::is_empty(path, error)))
         return "'" + target + "' already exists and is not an empty directory";
-    std::string pattern = (path.parent_path() / ("." + path.filename().string() + "-XXXXXX")).string();
+    std::string pattern =
+        (path.parent_path() / ("." + path.filename().string() + "-XXXXXX")).string();
     if (!::mkdtemp(pattern.data()))
         return "cannot write into '" + path.parent_path().string() + "': " + std::strerror(errno);
     temporary = pattern;
@@ -300,7 +307,8 @@ std::string writeOutput(const OutputSettings& output, const SearchOutcome& outco
                         const std::string& temporary) {
     try {
         const std::vector<QImage> thumbnails = writeResults(output, outcome.results, temporary);
-        if (!contactSheet(thumbnails, outcome.results).save(QString::fromStdString(temporary + "/contact-sheet.png")))
+        if (!contactSheet(thumbnails, outcome.results)
+                 .save(QString::fromStdString(temporary + "/contact-sheet.png")))
             return "cannot write the contact sheet";
         if (!writeText(temporary + "/summary.csv", summaryCsv(output, outcome.results)))
             return "cannot write the summary";

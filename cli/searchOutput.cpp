@@ -18,7 +18,7 @@ namespace gyrelune::cli {
 namespace {
 
 constexpr int thumbnailSteps = 200000;
-constexpr int thumbnailSide = 160;     // the longer side
+constexpr int thumbnailSide = 160; // the longer side
 constexpr int sheetColumns = 5;
 constexpr int labelHeight = 20;
 
@@ -101,8 +101,8 @@ std::vector<QImage> writeResults(const OutputSettings& settings,
     const auto work = [&] {
         for (std::size_t i; (i = next++) < results.size();) {
             try {
-                thumbnails[i] = writeResult(settings, results[i],
-                                            directory + "/" + resultName(i + 1, ""));
+                thumbnails[i] =
+                    writeResult(settings, results[i], directory + "/" + resultName(i + 1, ""));
             } catch (...) {
                 std::lock_guard lock(failureMutex);
                 failure = std::current_exception();
@@ -118,7 +118,8 @@ std::vector<QImage> writeResults(const OutputSettings& settings,
     return thumbnails;
 }
 
-QImage contactSheet(const std::vector<QImage>& thumbnails, const std::vector<SearchResult>& results) {
+QImage contactSheet(const std::vector<QImage>& thumbnails,
+                    const std::vector<SearchResult>& results) {
     int cellWidth = 1, cellHeight = 1;
     for (const QImage& thumbnail : thumbnails) {
         cellWidth = std::max(cellWidth, thumbnail.width());

@@ -34,7 +34,8 @@ std::vector<QImage> writeResults(const OutputSettings& settings,
                                  const std::string& directory);
 
 // A grid of the thumbnails, each labelled with its number and exponent.
-QImage contactSheet(const std::vector<QImage>& thumbnails, const std::vector<SearchResult>& results);
+QImage contactSheet(const std::vector<QImage>& thumbnails,
+                    const std::vector<SearchResult>& results);
 
 // file, exponent, fill, one column per parameter, candidate.
 std::string summaryCsv(const OutputSettings& settings, const std::vector<SearchResult>& results);

@@ -55,8 +55,7 @@ void work(SearchState& state) {
         drawCandidate(settings.parameters, settings.seed, index, result.valueTexts, result.values);
         for (std::size_t i = 0; i < settings.parameters.size(); ++i)
             map.setParameter(settings.parameters[i].name, result.values[i]);
-        const Classification classification =
-            classifier.classify(map, settings.start, &state.halt);
+        const Classification classification = classifier.classify(map, settings.start, &state.halt);
         if (classification.verdict == Verdict::interrupted) break;
         result.exponent = classification.exponent;
         result.fill = classification.fill;
@@ -83,23 +82,30 @@ SearchOutcome collect(const SearchState& state, std::uint64_t prefix) {
         ++outcome.verdicts[std::size_t(state.done[std::size_t(i)] - 1)];
     for (const SearchResult& result : state.accepted)
         if (result.candidate - settings.firstCandidate < prefix) outcome.results.push_back(result);
-    std::sort(outcome.results.begin(), outcome.results.end(),
-              [](const SearchResult& a, const SearchResult& b) { return a.candidate < b.candidate; });
+    std::sort(
+        outcome.results.begin(), outcome.results.end(),
+        [](const SearchResult& a, const SearchResult& b) { return a.candidate < b.candidate; });
     if (outcome.results.size() > settings.wanted) outcome.results.resize(settings.wanted);
     std::sort(outcome.results.begin(), outcome.results.end(), ranksBefore);
     return outcome;
 }
 
 // Why the search ends now, or false to go on; called with the mutex held.
-bool shouldEnd(const SearchState& state, std::uint64_t prefix, std::size_t accepted,
-               double seconds, const std::atomic<bool>* stop, SearchEnd& end) {
+bool shouldEnd(const SearchState& state, std::uint64_t prefix, std::size_t accepted, double seconds,
+               const std::atomic<bool>* stop, SearchEnd& end) {
     const SearchSettings& settings = state.settings;
-    if (accepted >= settings.wanted) end = SearchEnd::enough;
-    else if (prefix >= settings.candidateLimit) end = SearchEnd::limitReached;
-    else if (stop && stop->load()) end = SearchEnd::stopped;
-    else if (seconds >= settings.timeBudgetSeconds) end = SearchEnd::timeUp;
-    else if (state.working == 0) end = SearchEnd::limitReached;
-    else return false;
+    if (accepted >= settings.wanted)
+        end = SearchEnd::enough;
+    else if (prefix >= settings.candidateLimit)
+        end = SearchEnd::limitReached;
+    else if (stop && stop->load())
+        end = SearchEnd::stopped;
+    else if (seconds >= settings.timeBudgetSeconds)
+        end = SearchEnd::timeUp;
+    else if (state.working == 0)
+        end = SearchEnd::limitReached;
+    else
+        return false;
     return true;
 }
 
@@ -112,8 +118,10 @@ void drawCandidate(const std::vector<ParameterRange>& parameters, std::uint64_t 
     texts.clear();
     values.clear();
     for (const ParameterRange& parameter : parameters) {
-        const long double low = std::min(parameter.minimum.toDouble(), parameter.maximum.toDouble());
-        const long double high = std::max(parameter.minimum.toDouble(), parameter.maximum.toDouble());
+        const long double low =
+            std::min(parameter.minimum.toDouble(), parameter.maximum.toDouble());
+        const long double high =
+            std::max(parameter.minimum.toDouble(), parameter.maximum.toDouble());
         const long double drawn = low + (high - low) * random.uniform();
         texts.push_back(RealToText(5, Real48::fromExtended(drawn)));
         // The value as the parameter window's value field reads the text.

@@ -8,8 +8,8 @@
 // text's value as the window's value field reads it, so a result renders as
 // the search saw it.
 
-#include "search/orbitClassifier.h"
 #include "formula/real48.h"
+#include "search/orbitClassifier.h"
 
 #include <array>
 #include <atomic>

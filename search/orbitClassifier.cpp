@@ -45,9 +45,9 @@ bool stretchStep(OrbitMap& map, OrbitPoint& main, OrbitOffset& offset, double se
 } // namespace
 
 const char* verdictName(Verdict verdict) {
-    static const char* const names[verdictCount] = {
-        "accepted", "evaluation failed", "escaped", "settled", "not chaotic", "too thin",
-        "interrupted"};
+    static const char* const names[verdictCount] = {"accepted",   "evaluation failed", "escaped",
+                                                    "settled",    "not chaotic",       "too thin",
+                                                    "interrupted"};
     return names[std::size_t(verdict)];
 }
 
@@ -73,8 +73,8 @@ bool OrbitClassifier::settledOnCycle(const OrbitPoint& point) const {
     return false;
 }
 
-std::optional<Verdict> OrbitClassifier::advance(OrbitMap& map, Walk& walk, int step,
-                                               bool measuring, const std::atomic<bool>* halt) {
+std::optional<Verdict> OrbitClassifier::advance(OrbitMap& map, Walk& walk, int step, bool measuring,
+                                                const std::atomic<bool>* halt) {
     if (halt && step % haltPollSteps == 0 && halt->load(std::memory_order_relaxed))
         return Verdict::interrupted;
     std::int32_t code = 0;
@@ -83,7 +83,8 @@ std::optional<Verdict> OrbitClassifier::advance(OrbitMap& map, Walk& walk, int s
                                                  walk.logStretch, code)
                                    : map.step(walk.point, code);
     if (code != 0) return Verdict::evaluationFailed;
-    if (!stepped || !(largestMagnitude(walk.point) <= settings_.escapeBound)) return Verdict::escaped;
+    if (!stepped || !(largestMagnitude(walk.point) <= settings_.escapeBound))
+        return Verdict::escaped;
     const std::size_t period = recent_.size();
     if (step % period == 0 && recentCount_ >= period && settledOnCycle(walk.point))
         return Verdict::settled;

@@ -66,7 +66,8 @@ class OrbitClassifier {
     explicit OrbitClassifier(const ClassifierSettings& settings);
 
     // halt is polled every few hundred steps; when raised the verdict is interrupted.
-    Classification classify(OrbitMap& map, OrbitPoint start, const std::atomic<bool>* halt = nullptr);
+    Classification classify(OrbitMap& map, OrbitPoint start,
+                            const std::atomic<bool>* halt = nullptr);
 
   private:
     struct Walk {

@@ -63,7 +63,7 @@ double median(std::vector<double> values) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::uint64_t candidates = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 3000;
+    const std::uint64_t candidates = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 200;
     constexpr int repetitions = 3;
     std::printf("load average before: %s\n", loadAverage().c_str());
     const double reference = referenceStepsPerSecond();

@@ -69,9 +69,11 @@ TEST_F(CliSearch, BadInputExitsWithTwoAndWritesNothing) {
 // each document, drawn as render draws it, lights at least 2 % of its pixels.
 TEST_F(CliSearch, SameSeedSameDocumentsAndEveryDocumentIsVisible) {
     const std::string doc = dir.file("abc.atr");
-    ASSERT_EQ(run("search", doc + intervals + "--count 2 --seed 5 --jobs 1 -o " + dir.file("one")), 0)
+    ASSERT_EQ(run("search", doc + intervals + "--count 2 --seed 5 --jobs 1 -o " + dir.file("one")),
+              0)
         << errors();
-    ASSERT_EQ(run("search", doc + intervals + "--count 2 --seed 5 --jobs 2 -o " + dir.file("two")), 0)
+    ASSERT_EQ(run("search", doc + intervals + "--count 2 --seed 5 --jobs 2 -o " + dir.file("two")),
+              0)
         << errors();
     for (const char* name : {"attractor-001.atr", "attractor-002.atr", "summary.csv"})
         EXPECT_EQ(test::readBytes(dir.file(std::string("one/") + name)),
@@ -83,7 +85,8 @@ TEST_F(CliSearch, SameSeedSameDocumentsAndEveryDocumentIsVisible) {
 
     for (const char* name : {"attractor-001", "attractor-002"}) {
         const std::string picture = dir.file(std::string(name) + ".bmp");
-        ASSERT_EQ(run("render", dir.file(std::string("one/") + name + ".atr") + " -o " + picture), 0);
+        ASSERT_EQ(run("render", dir.file(std::string("one/") + name + ".atr") + " -o " + picture),
+                  0);
         EXPECT_GE(litShare(picture), 0.02) << name;
     }
 }

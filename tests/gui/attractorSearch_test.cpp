@@ -5,9 +5,9 @@
 #include "app/attractorSearchCommand.h"
 #include "app/mainWindow.h"
 #include "app/windowSet.h"
+#include "formula/realToText.h"
 #include "formula/widget/formulaLineEdit.h"
 #include "windows/parameterWindow.h"
-#include "formula/realToText.h"
 #include "windows/toolControls.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 // Lyapunov exponents against published values, and the orbits the search rejects.
-#include "search/orbitClassifier.h"
 #include "render/renderCore.h"
+#include "search/orbitClassifier.h"
 
 #include <gtest/gtest.h>
 
@@ -45,8 +45,9 @@ TEST(OrbitClassifier, RejectsWhatRunsAwaySettlesOrFails) {
     const Classification henon = classifier.classify(henonMap, {0, 0, 0});
     EXPECT_EQ(henon.verdict, Verdict::tooThin);
     EXPECT_NEAR(henon.exponent, 0.419, 0.05);
-    OrbitMap defaultMap = compiled("sin(x*y*4.36/pi)+y*0.453+0.45",
-                                   "1.795*cos(x)-1.5324*sin(x*1.65/pi)", "1.93*cos(y*x)+0.49*sin(x)");
+    OrbitMap defaultMap =
+        compiled("sin(x*y*4.36/pi)+y*0.453+0.45", "1.795*cos(x)-1.5324*sin(x*1.65/pi)",
+                 "1.93*cos(y*x)+0.49*sin(x)");
     const Classification drawn = classifier.classify(defaultMap, {1, 1, 1});
     EXPECT_EQ(drawn.verdict, Verdict::accepted);
     EXPECT_GT(drawn.fill, 0.05);
@@ -54,9 +55,8 @@ TEST(OrbitClassifier, RejectsWhatRunsAwaySettlesOrFails) {
 
 // The search's main orbit is the renderer's orbit, bit for bit.
 TEST(OrbitMap, WalksTheRenderersOrbit) {
-    const std::array<std::string, 3> texts = {"sin(x*y*a/pi)+y*b+c",
-                                              "1.795*cos(x)-1.5324*sin(x*1.65/pi)",
-                                              "1.93*cos(y*x)+0.49*sin(x)"};
+    const std::array<std::string, 3> texts = {
+        "sin(x*y*a/pi)+y*b+c", "1.795*cos(x)-1.5324*sin(x*1.65/pi)", "1.93*cos(y*x)+0.49*sin(x)"};
     OrbitMap map;
     ASSERT_TRUE(map.compile(texts));
     RenderCore core;
