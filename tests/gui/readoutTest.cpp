@@ -68,7 +68,7 @@ TEST_F(ReadoutTest, StartsWithTheDefaultsAndNothingDrawn) {
     EXPECT_EQ(menuTexts(main().menuBar()),
               QStringList({"Fájl:", "Megnyitás", "Mentés", "Mentés másként", "Kép mentése",
                            "Bezárás", "Eszközök:", "Színek", "Paraméterek", "Felbontás",
-                           "Súgó:", "használat", "a készítőről"}));
+                           "Attraktor keresése", "Súgó:", "használat", "a készítőről"}));
 }
 
 TEST_F(ReadoutTest, PointsPerSecondCaption) {
@@ -93,8 +93,8 @@ TEST_F(ReadoutTest, StatusLineFollowsThePublishedRanges) {
     main().refreshStatusLine();
     const QString blanks17(17, ' ');
     EXPECT_EQ(main().statusLine->text(), blanks17 + "X tartomány: [-1.500 , 2.250]      "
-                                               "Y tartomány: [0.000 , 1.000]      "
-                                               "Z tartomány: [-3.000 , 0.125]");
+                                                    "Y tartomány: [0.000 , 1.000]      "
+                                                    "Z tartomány: [-3.000 , 0.125]");
 
     // Unchanged ranges leave the line alone; one changed value refreshes it.
     main().statusLine->setText("kept");
