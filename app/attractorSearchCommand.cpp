@@ -109,6 +109,10 @@ void AttractorSearchCommand::finished(const SearchOutcome& outcome) {
         return;
     }
     nextCandidate_ = outcome.results.front().candidate + 1;
+    // Formulas edited meanwhile have other parameters: the result is dropped.
+    const MainField fields[3] = {MainField::formulaX, MainField::formulaY, MainField::formulaZ};
+    for (std::size_t i = 0; i < 3; ++i)
+        if (main_.edit(fields[i])->text().toStdString() != settings_.formulas[i]) return;
     runCommand(&main_, [&] { apply(outcome.results.front()); });
 }
 

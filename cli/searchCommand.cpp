@@ -276,12 +276,13 @@ SearchSettings searchSettings(const SearchOptions& options, const AtrDocument& b
 }
 
 SearchOutcome searchWithProgress(const SearchSettings& settings) {
-    const auto previous = std::signal(SIGINT, interruptSearch);
+    // Left in place while the results are written, which takes seconds: a
+    // second Ctrl-C must not leave them half-written.
+    std::signal(SIGINT, interruptSearch);
     SearchProgressBar bar(::isatty(STDERR_FILENO), settings.wanted, settings.timeBudgetSeconds);
     SearchOutcome outcome =
         runSearch(settings, &interrupted, [&bar](const SearchProgress& p) { bar.update(p); });
     bar.finish();
-    std::signal(SIGINT, previous);
     return outcome;
 }
 
