@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -55,6 +56,14 @@ std::string loadAverage() {
     return one + " " + five + " " + fifteen;
 }
 
+// CPU time of the whole process: on a shared machine it shows whether a second
+// thread costs extra work, whatever the wall clock does.
+double processSeconds() {
+    timespec now;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -67,20 +76,27 @@ int main(int argc, char** argv) {
     constexpr int repetitions = 3;
     std::printf("load average before: %s\n", loadAverage().c_str());
     const double reference = referenceStepsPerSecond();
-    std::vector<double> rates[2];
+    std::vector<double> rates[2], cpuPerCandidate[2];
     SearchOutcome last;
     for (int r = 0; r < repetitions; ++r)
         for (unsigned jobs = 1; jobs <= 2; ++jobs) {
+            const double cpuBefore = processSeconds();
             last = runSearch(benchSettings(jobs, candidates));
             rates[jobs - 1].push_back(double(last.examined) / last.seconds);
+            cpuPerCandidate[jobs - 1].push_back((processSeconds() - cpuBefore) /
+                                                double(last.examined));
         }
     const double one = median(rates[0]), two = median(rates[1]);
+    const double cpuOne = median(cpuPerCandidate[0]), cpuTwo = median(cpuPerCandidate[1]);
     std::printf("reference loop: %.0f map steps/s (one thread)\n", reference);
     std::printf("1 thread:  %.1f candidates/s (a candidate costs %.0f reference steps)\n", one,
                 reference / one);
     std::printf("2 threads: %.1f candidates/s\n", two);
     std::printf("2 threads / 1 thread: %.2f (target at least 1.8 on an idle two-core machine)\n",
                 two / one);
+    std::printf("CPU time per candidate: %.2f ms with 1 thread, %.2f ms with 2 (ratio %.3f: "
+                "the work a second thread adds)\n",
+                cpuOne * 1e3, cpuTwo * 1e3, cpuTwo / cpuOne);
     std::printf("over %llu candidates:", (unsigned long long)last.examined);
     for (int v = 0; v < verdictCount - 1; ++v)
         std::printf(" %s %.1f %%%s", verdictName(Verdict(v)),
