@@ -1,5 +1,6 @@
 #include "app/mainWindow.h"
 
+#include "app/attractorSearchCommand.h"
 #include "formula/widget/formulaLineEdit.h"
 #include "render/renderThread.h"
 #include "windows/aboutWindow.h"
@@ -26,6 +27,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     createMenu();
     initialise();
     previewKeys(this, [this](int key) { handleKey(key); });
+    attractorSearch_ = std::make_unique<AttractorSearchCommand>(*this);
 }
 
 MainWindow::~MainWindow() {

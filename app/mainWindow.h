@@ -19,6 +19,7 @@ class QTimer;
 
 namespace gyrelune {
 
+class AttractorSearchCommand;
 class RenderThread;
 class ResolutionDialog;
 class HelpWindow;
@@ -81,6 +82,8 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     // The render thread; ended in order by stopForClosing or the destructor.
     RenderThread& renderThread() { return *thread_; }
     const MainWindowState& state() const { return *state_; }
+    // "Eszközök" > "Attraktor keresése".
+    AttractorSearchCommand& attractorSearch() { return *attractorSearch_; }
 
     // ---- Controls.
     FormulaLineEdit* edit(MainField field) const { return edits_[std::size_t(field)]; }
@@ -140,6 +143,8 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
                                                  PlainEditField("0")};
     ColourStops defaultStops_ = defaultColourStops();
     std::int32_t defaultBackground_ = 0;
+    // Last, so that its threads end before anything they were started from goes.
+    std::unique_ptr<AttractorSearchCommand> attractorSearch_;
 };
 
 } // namespace gyrelune

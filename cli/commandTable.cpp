@@ -10,6 +10,7 @@ constexpr std::array commands{
     Command{"eval", "Evaluate a formula once and print its value.", evalCommand},
     Command{"render", "Draw a document (or the default attractor) into a picture file.",
             renderCommand},
+    Command{"search", "Find parameter sets that give strange attractors.", searchCommand},
 };
 
 } // namespace

@@ -26,6 +26,7 @@ std::span<const Command> commandTable();
 
 int evalCommand(const QStringList& arguments);
 int renderCommand(const QStringList& arguments);
+int searchCommand(const QStringList& arguments);
 
 // ---- Shared by the commands (commandLine.cpp).
 

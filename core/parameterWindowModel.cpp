@@ -26,6 +26,21 @@ void AbstractParameterWindow::placeSlider() {
         setSliderPosition(*position);
 }
 
+void AbstractParameterWindow::setValueText(const std::string& text) {
+    valueField().setText(text);
+    // While not activated the slider's move leaves the text unquantised.
+    const bool wasActivated = activated_;
+    activated_ = false;
+    try {
+        placeSlider();
+    } catch (...) {
+        activated_ = wasActivated;
+        throw;
+    }
+    activated_ = wasActivated;
+    lastPosition_ = sliderPosition();
+}
+
 void AbstractParameterWindow::sliderChanged() {
     if (!activated_) return;
     const Real48 minimum = minimumField().field().value();

@@ -51,6 +51,9 @@ class AbstractParameterWindow {
     void updateCaption();
     // Value -> slider; a not yet activated window keeps its value text.
     void placeSlider();
+    // A value given from outside (the attractor search): the text as it is,
+    // the slider at its place, and no redraw asked for by the slider's move.
+    void setValueText(const std::string& text);
     // Slider -> value text; nothing while not activated.
     void sliderChanged();
     // A text change of the minimum or maximum field.

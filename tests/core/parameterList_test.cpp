@@ -130,6 +130,13 @@ TEST_F(Parameters, ALoadedWindowKeepsItsValueTextUntilActivated) {
     w.activate();
     w.placeSlider();
     EXPECT_EQ(w.valueField().text(), "1");
+    // A value set from outside keeps its digits, moves the slider, and the
+    // move asks for no second redraw.
+    w.setValueText("2.12345");
+    EXPECT_EQ(w.valueField().text(), "2.12345");
+    EXPECT_EQ(w.sliderPosition(), 708);
+    EXPECT_FALSE(w.pollSlider(true));
+    EXPECT_TRUE(w.activated());
 }
 
 TEST_F(Parameters, ShiftHalvesAndBackspaceDoublesAboutTheValue) {

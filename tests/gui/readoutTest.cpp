@@ -69,7 +69,7 @@ TEST_F(ReadoutTest, StartsWithTheDefaultsAndNothingDrawn) {
     EXPECT_EQ(menuTexts(main().menuBar()),
               QStringList({"Fájl:", "Megnyitás", "Mentés", "Mentés másként", "Kép mentése",
                            "Bezárás", "Eszközök:", "Színek", "Paraméterek", "Felbontás",
-                           "Súgó:", "használat", "a készítőről"}));
+                           "Attraktor keresése", "Súgó:", "használat", "a készítőről"}));
 }
 
 TEST_F(ReadoutTest, PointsPerSecondCaption) {

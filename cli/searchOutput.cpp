@@ -1,0 +1,166 @@
+// Documents fitted as Centre fits them, and pictures drawn by the render core.
+#include "cli/searchOutput.h"
+
+#include "core/documentOpen.h"
+#include "core/headlessSession.h"
+#include "render/directDriver.h"
+#include "render/pictureFile.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace gyrelune::cli {
+namespace {
+
+constexpr int thumbnailSteps = 200000;
+constexpr int thumbnailSide = 160; // the longer side
+constexpr int sheetColumns = 5;
+constexpr int labelHeight = 20;
+
+AtrDocument resultDocument(const OutputSettings& settings, const SearchResult& result) {
+    AtrDocument document = settings.base;
+    document.hasParameterPart = true;
+    document.parameters.clear();
+    for (std::size_t i = 0; i < settings.parameters.size(); ++i) {
+        const SearchParameter& p = settings.parameters[i];
+        document.parameters.push_back({p.name, p.minimumText, p.maximumText, result.valueTexts[i]});
+    }
+    return document;
+}
+
+void runSteps(RenderCore& core, int steps) {
+    core.applyPendingSettings();
+    DirectDriver driver;
+    for (int i = 0; i < steps; ++i)
+        core.executePass(driver);
+}
+
+AtrDocument savedDocument(HeadlessSession& session, const RenderCore& core) {
+    const RenderSettings& pending = core.pendingSettings;
+    return documentToSave(session.wiring(), pending.colours, pending.background);
+}
+
+// The document opened and drawn, Centre at the picture size, the document
+// saved; then Centre at the thumbnail's size and the thumbnail drawn.
+QImage writeResult(const OutputSettings& settings, const SearchResult& result,
+                   const std::string& stem) {
+    RandomGenerator random;
+    RenderCore core(random);
+    DirectDrawServices services(core, settings.width, settings.height);
+    HeadlessSession session;
+    session.open({resultDocument(settings, result), ReadStage::complete, {}}, {}, services);
+    runSteps(core, settings.fitSteps);
+    session.centre(services);
+    writeAtrDocument(stem + ".atr", savedDocument(session, core));
+
+    const int longer = std::max(settings.width, settings.height);
+    DirectDrawServices thumbnail(core, std::max(1, settings.width * thumbnailSide / longer),
+                                 std::max(1, settings.height * thumbnailSide / longer));
+    session.centre(thumbnail);
+    runSteps(core, thumbnailSteps);
+    JpegEncoder encoder;
+    if (const std::string reason = writePictureFile(core.picture(), stem + ".png", true, encoder);
+        !reason.empty())
+        throw std::runtime_error(stem + ".png: " + reason);
+    return imageView(core.picture()).copy();
+}
+
+// Quoted when it holds a comma, a quote or a line break.
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+} // namespace
+
+std::string resultName(std::size_t number, const char* ending) {
+    char name[64];
+    std::snprintf(name, sizeof name, "attractor-%03zu%s", number, ending);
+    return name;
+}
+
+std::vector<QImage> writeResults(const OutputSettings& settings,
+                                 const std::vector<SearchResult>& results,
+                                 const std::string& directory) {
+    std::vector<QImage> thumbnails(results.size());
+    std::atomic<std::size_t> next{0};
+    std::mutex failureMutex;
+    std::exception_ptr failure;
+    const auto work = [&] {
+        for (std::size_t i; (i = next++) < results.size();) {
+            try {
+                thumbnails[i] =
+                    writeResult(settings, results[i], directory + "/" + resultName(i + 1, ""));
+            } catch (...) {
+                std::lock_guard lock(failureMutex);
+                failure = std::current_exception();
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (unsigned i = 0; i < std::max(settings.jobs, 1u); ++i)
+        threads.emplace_back(work);
+    for (std::thread& thread : threads)
+        thread.join();
+    if (failure) std::rethrow_exception(failure);
+    return thumbnails;
+}
+
+QImage contactSheet(const std::vector<QImage>& thumbnails,
+                    const std::vector<SearchResult>& results) {
+    int cellWidth = 1, cellHeight = 1;
+    for (const QImage& thumbnail : thumbnails) {
+        cellWidth = std::max(cellWidth, thumbnail.width());
+        cellHeight = std::max(cellHeight, thumbnail.height());
+    }
+    const int count = int(thumbnails.size());
+    const int columns = std::clamp(count, 1, sheetColumns);
+    const int rows = std::max(1, (count + columns - 1) / columns);
+    constexpr int gap = 4;
+    QImage sheet(columns * (cellWidth + gap) + gap, rows * (cellHeight + labelHeight + gap) + gap,
+                 QImage::Format_RGB888);
+    sheet.fill(QColor(48, 48, 48));
+    QPainter painter(&sheet);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(13);
+    painter.setFont(font);
+    for (int i = 0; i < count; ++i) {
+        const int left = gap + (i % columns) * (cellWidth + gap);
+        const int top = gap + (i / columns) * (cellHeight + labelHeight + gap);
+        painter.drawImage(left, top, thumbnails[std::size_t(i)]);
+        const QString label = QStringLiteral("%1   λ = %2")
+                                  .arg(i + 1, 3, 10, QLatin1Char('0'))
+                                  .arg(results[std::size_t(i)].exponent, 0, 'f', 3);
+        painter.drawText(QRect(left, top + cellHeight, cellWidth, labelHeight), Qt::AlignCenter,
+                         label);
+    }
+    return sheet;
+}
+
+std::string summaryCsv(const OutputSettings& settings, const std::vector<SearchResult>& results) {
+    std::string csv = "file,exponent,fill";
+    for (const SearchParameter& parameter : settings.parameters)
+        csv += "," + csvField(parameter.name);
+    csv += ",candidate\n";
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        char numbers[64];
+        std::snprintf(numbers, sizeof numbers, ",%.4f,%.4f", results[i].exponent, results[i].fill);
+        csv += resultName(i + 1, ".atr") + numbers;
+        for (const std::string& value : results[i].valueTexts)
+            csv += "," + value;
+        csv += "," + std::to_string(results[i].candidate) + "\n";
+    }
+    return csv;
+}
+
+} // namespace gyrelune::cli

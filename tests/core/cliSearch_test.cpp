@@ -1,0 +1,95 @@
+#include "coreTestSupport.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+namespace gyrelune {
+namespace {
+
+// The default attractor with its constants 4.36, 0.453 and 0.45 made parameters.
+const char* const parameterDocument =
+    "sin(x*y*a/pi)+y*b+c\r\n1.795*cos(x)-1.5324*sin(x*1.65/pi)\r\n1.93*cos(y*x)+0.49*sin(x)\r\n"
+    "111.78418\r\n0.290\r\n-0.362\r\n0\r\n0\r\n0\r\n"
+    "2\r\n255\r\n255\r\n0\r\n0\r\n128\r\n255\r\n0\r\n0\r\n0\r\n0\r\n";
+
+class CliSearch : public ::testing::Test {
+  protected:
+    void SetUp() override { test::writeBytes(dir.file("abc.atr"), parameterDocument); }
+
+    int run(const std::string& command, const std::string& arguments) {
+        const std::string line = std::string(GYRELUNE_CLI) + " " + command + " " + arguments +
+                                 " >" + dir.file("stdout.txt") + " 2>" + dir.file("stderr.txt");
+        const int status = std::system(line.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string errors() { return test::readBytes(dir.file("stderr.txt")); }
+    std::size_t entries() {
+        return std::size_t(std::distance(std::filesystem::directory_iterator(dir.path()), {}));
+    }
+    // Pixels inside the frame that differ from the background, over all pixels.
+    static double litShare(const std::string& fileName) {
+        const QImage picture(QString::fromStdString(fileName));
+        const QRgb background = picture.pixel(1, 1);
+        long lit = 0;
+        for (int y = 1; y < picture.height() - 1; ++y)
+            for (int x = 1; x < picture.width() - 1; ++x)
+                lit += picture.pixel(x, y) != background;
+        return double(lit) / double(picture.width() * picture.height());
+    }
+
+    test::ScratchDirectory dir;
+    const std::string intervals = " --param a=3:6 --param b=0:1 --param c=0:1 ";
+};
+
+TEST_F(CliSearch, BadInputExitsWithTwoAndWritesNothing) {
+    const std::size_t before = entries();
+    const std::string out = " -o " + dir.file("out");
+    const std::string doc = dir.file("abc.atr");
+    EXPECT_EQ(run("search", out), 2); // the default formulas have no parameters
+    EXPECT_NE(errors().find("no parameters"), std::string::npos);
+    EXPECT_EQ(run("search", doc + " --param q=0:1" + out), 2);
+    EXPECT_NE(errors().find("unknown parameter 'q'"), std::string::npos);
+    EXPECT_EQ(run("search", doc + " --param a=2:1" + out), 2);
+    EXPECT_NE(errors().find("above its maximum"), std::string::npos);
+    EXPECT_EQ(run("search", doc + " --param a=1+:2" + out), 2);
+    EXPECT_EQ(run("search", doc + " --count 0" + out), 2);
+    EXPECT_EQ(run("search", doc + " --frobnicate" + out), 2);
+    EXPECT_EQ(run("search", doc), 2);
+    EXPECT_EQ(run("search", doc + " -o " + dir.file("missing/out")), 2);
+    EXPECT_NE(errors().find("cannot write into"), std::string::npos);
+    EXPECT_EQ(run("search", doc + " -o " + dir.file("abc.atr")), 2);
+    EXPECT_EQ(entries(), before + 2); // the captured stdout and stderr only
+}
+
+// The same seed gives the same documents whatever the number of threads, and
+// each document, drawn as render draws it, lights at least 2 % of its pixels.
+TEST_F(CliSearch, SameSeedSameDocumentsAndEveryDocumentIsVisible) {
+    const std::string doc = dir.file("abc.atr");
+    ASSERT_EQ(run("search", doc + intervals + "--count 2 --seed 5 --jobs 1 -o " + dir.file("one")),
+              0)
+        << errors();
+    ASSERT_EQ(run("search", doc + intervals + "--count 2 --seed 5 --jobs 2 -o " + dir.file("two")),
+              0)
+        << errors();
+    for (const char* name : {"attractor-001.atr", "attractor-002.atr", "summary.csv"})
+        EXPECT_EQ(test::readBytes(dir.file(std::string("one/") + name)),
+                  test::readBytes(dir.file(std::string("two/") + name)))
+            << name;
+    EXPECT_TRUE(std::filesystem::exists(dir.file("one/contact-sheet.png")));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("one/attractor-002.png")));
+    EXPECT_EQ(test::readBytes(dir.file("one/summary.csv")).find("file,exponent,fill,a,b,c,"), 0u);
+
+    for (const char* name : {"attractor-001", "attractor-002"}) {
+        const std::string picture = dir.file(std::string(name) + ".bmp");
+        ASSERT_EQ(run("render", dir.file(std::string("one/") + name + ".atr") + " -o " + picture),
+                  0);
+        EXPECT_GE(litShare(picture), 0.02) << name;
+    }
+}
+
+} // namespace
+} // namespace gyrelune
