@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n libjpeg-dev
           libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev xvfb xauth x11-utils xdotool
-          imagemagick)
+          imagemagick openbox)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

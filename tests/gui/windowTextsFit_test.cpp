@@ -118,7 +118,7 @@ class WindowTextsFit : public ::testing::TestWithParam<FontCase> {
 
     // Every window on the screen, its controls holding the widest texts they show.
     std::vector<Shown> showEveryWindow();
-    void saveShot(const Shown& shown);
+    void saveShots(const std::vector<Shown>& windows);
 
     std::unique_ptr<WindowSet> windows;
 
@@ -162,20 +162,24 @@ std::vector<Shown> WindowTextsFit::showEveryWindow() {
             {"about", &windows->about(), QSize(217, 114)}};
 }
 
-void WindowTextsFit::saveShot(const Shown& shown) {
+// One window at a time, so that none stands in front of another.
+void WindowTextsFit::saveShots(const std::vector<Shown>& windows) {
     const QString folder = qEnvironmentVariable("GYRELUNE_SHOTS");
     if (folder.isEmpty()) return;
-    shown.window->raise();
-    shown.window->activateWindow();
-    QTest::qWait(300);
-    const QRect frame = shown.window->frameGeometry();
-    const QPixmap shot =
-        shown.window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
-    shot.save(QStringLiteral("%1/%2-%3.png").arg(folder, shown.name, GetParam().name));
+    for (const Shown& shown : windows) {
+        for (const Shown& other : windows)
+            other.window->setVisible(other.window == shown.window);
+        QTest::qWait(400);
+        const QRect frame = shown.window->frameGeometry();
+        const QPixmap shot = shown.window->screen()->grabWindow(0, frame.x(), frame.y(),
+                                                                frame.width(), frame.height());
+        shot.save(QStringLiteral("%1/%2-%3.png").arg(folder, shown.name, GetParam().name));
+    }
 }
 
 TEST_P(WindowTextsFit, EveryTextShowsWholeAndFixedWindowsOfferNoMaximise) {
-    for (const Shown& shown : showEveryWindow()) {
+    const std::vector<Shown> shownWindows = showEveryWindow();
+    for (const Shown& shown : shownWindows) {
         ASSERT_TRUE(shown.window->isVisible()) << shown.name;
         if (shown.leastClient.isValid()) {
             EXPECT_EQ(shown.window->minimumSize(), shown.window->maximumSize()) << shown.name;
@@ -203,8 +207,8 @@ TEST_P(WindowTextsFit, EveryTextShowsWholeAndFixedWindowsOfferNoMaximise) {
                     << describe(shown.name, other).toStdString();
             }
         }
-        saveShot(shown);
     }
+    saveShots(shownWindows);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fonts, WindowTextsFit,
