@@ -9,10 +9,6 @@ namespace gyrelune {
 FramePlacement::FramePlacement(QWidget* window, QPoint framePosition, QSize outerSize)
     : QObject(window), window_(window), framePosition_(framePosition), outerSize_(outerSize) {}
 
-QSize FramePlacement::clientSizeFor(QSize outerSize, QMargins frame) {
-    return outerSize.shrunkBy(frame);
-}
-
 void FramePlacement::show(QMargins guess) {
     place(guess);
     window_->installEventFilter(this);
@@ -23,7 +19,7 @@ void FramePlacement::show(QMargins guess) {
 }
 
 void FramePlacement::place(QMargins frame) {
-    const QSize client = outerSize_.isValid() ? clientSizeFor(outerSize_, frame) : window_->size();
+    const QSize client = outerSize_.isValid() ? outerSize_.shrunkBy(frame) : window_->size();
     if (!settled_) {
         // Not framed yet: the window system places the frame, as well as it can guess it.
         window_->resize(client);
