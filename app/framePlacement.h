@@ -20,11 +20,6 @@ class FramePlacement : public QObject {
 
     // Places the window as if its frame were `guess`, then shows it.
     void show(QMargins guess);
-    // The frame has been known and the window placed by it.
-    bool settled() const { return settled_; }
-
-    // The client size that gives a window with this frame its outer size.
-    static QSize clientSizeFor(QSize outerSize, QMargins frame);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

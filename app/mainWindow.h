@@ -13,6 +13,7 @@
 #include <memory>
 
 class QAction;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QTimer;
@@ -110,6 +111,8 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
 
   private:
     void createControls();
+    QLayout* createButtons(QWidget* client);
+    void createTimers();
     void createMenu();
     void initialise();
     void stopForClosing();

@@ -43,6 +43,34 @@ QString widestStatusLine() {
            axis.arg(QLatin1Char('Y')) + QString(6, ' ') + axis.arg(QLatin1Char('Z'));
 }
 
+// Formulas on the left, one row each.
+void addFormulaRows(QWidget* client, QGridLayout* grid, FormulaLineEdit* const* formulas) {
+    const QString coordinates[3] = {QStringLiteral("X "), QStringLiteral("Y"), QStringLiteral("Z")};
+    for (int row = 0; row < 3; ++row) {
+        fitLineEdit(formulas[row], {formulas[row]->text()}, 320);
+        grid->addLayout(formulaLabel(client, coordinates[row]), row, 0);
+        grid->addWidget(formulas[row], row, 1);
+    }
+}
+
+// View settings on the right: zoom, centre X and Y, gain.
+void addNumberRows(QWidget* client, QGridLayout* grid, FormulaLineEdit* const* numbers) {
+    const QString names[4] = {QStringLiteral("Nagyítás"), QStringLiteral("Közép X"),
+                              QStringLiteral("Y"), QStringLiteral("Fényerő:")};
+    const QString hints[4] = {
+        QStringLiteral("Nagyítási szorzó"), QStringLiteral("A kép közepén ábrázolt X érték"),
+        QStringLiteral("a kép közepén ábrázolt Y érték"),
+        QStringLiteral("Milyen szinten győzze meg magát egy pont attraktorságáról :)")};
+    for (int row = 0; row < 4; ++row) {
+        // Centre writes the zoom with five decimals and the centres with three.
+        fitLineEdit(numbers[row], {QStringLiteral("-1000.00000")}, 97);
+        numbers[row]->setToolTip(hints[row]);
+        const Qt::Alignment align = row == 2 ? Qt::AlignRight : Qt::AlignLeft;
+        grid->addWidget(createLabel(client, names[row]), row, 2, align | Qt::AlignVCenter);
+        grid->addWidget(numbers[row], row, 3);
+    }
+}
+
 } // namespace
 
 void MainWindow::createControls() {
@@ -67,34 +95,18 @@ void MainWindow::createControls() {
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     grid->setColumnStretch(1, 1);
+    addFormulaRows(client, grid, &edits_[std::size_t(MainField::formulaX)]);
+    addNumberRows(client, grid, &edits_[std::size_t(MainField::zoom)]);
+    grid->addLayout(createButtons(client), 3, 1);
 
-    // Formulas on the left, one row each.
-    const QString coordinates[3] = {QStringLiteral("X "), QStringLiteral("Y"), QStringLiteral("Z")};
-    for (int row = 0; row < 3; ++row) {
-        FormulaLineEdit* formula = edits_[std::size_t(row)];
-        fitLineEdit(formula, {QString::fromLatin1(texts[row])}, 320);
-        grid->addLayout(formulaLabel(client, coordinates[row]), row, 0);
-        grid->addWidget(formula, row, 1);
-    }
+    // The status line: read-only, borderless, in the window's colour.
+    statusLine = createNameLabel(client, 10);
+    fitLineEdit(statusLine, {widestStatusLine()}, 553);
+    grid->addWidget(statusLine, 4, 0, 1, 4);
+    createTimers();
+}
 
-    // View settings on the right.
-    const QString names[4] = {QStringLiteral("Nagyítás"), QStringLiteral("Közép X"),
-                              QStringLiteral("Y"), QStringLiteral("Fényerő:")};
-    for (int row = 0; row < 4; ++row) {
-        FormulaLineEdit* number = edits_[std::size_t(MainField::zoom) + std::size_t(row)];
-        // Centre writes the zoom with five decimals and the centres with three.
-        fitLineEdit(number, {QStringLiteral("-1000.00000")}, 97);
-        const Qt::Alignment align = row == 2 ? Qt::AlignRight : Qt::AlignLeft;
-        grid->addWidget(createLabel(client, names[row]), row, 2, align | Qt::AlignVCenter);
-        grid->addWidget(number, row, 3);
-    }
-    edit(MainField::zoom)->setToolTip(QStringLiteral("Nagyítási szorzó"));
-    edit(MainField::centreX)->setToolTip(QStringLiteral("A kép közepén ábrázolt X érték"));
-    edit(MainField::centreY)->setToolTip(QStringLiteral("a kép közepén ábrázolt Y érték"));
-    edit(MainField::gain)
-        ->setToolTip(
-            QStringLiteral("Milyen szinten győzze meg magát egy pont attraktorságáról :)"));
-
+QLayout* MainWindow::createButtons(QWidget* client) {
     drawButton = button(client, QStringLiteral("Rajzol"),
                         QStringLiteral("adatok bevitele, rajzolás elindítása"));
     centreButton = button(client, QStringLiteral("Középre"),
@@ -103,21 +115,18 @@ void MainWindow::createControls() {
     fitButton(stopButton, {QStringLiteral("Stop"), QStringLiteral("Folytat")}, 75);
     rotateButton = button(client, QStringLiteral("Forgat"),
                           QStringLiteral("Attraktor forgató ablak előhívása"));
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {drawButton, centreButton, stopButton, rotateButton})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    grid->addLayout(buttons, 3, 1);
     connect(drawButton, &QPushButton::clicked, this, [this] { draw(); });
     connect(centreButton, &QPushButton::clicked, this, [this] { centre(); });
     connect(stopButton, &QPushButton::clicked, this, [this] { toggleStop(); });
     connect(rotateButton, &QPushButton::clicked, this, [this] { showRotationWindow(); });
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {drawButton, centreButton, stopButton, rotateButton})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    return buttons;
+}
 
-    // The status line: read-only, borderless, in the window's colour.
-    statusLine = createNameLabel(client, 10);
-    fitLineEdit(statusLine, {widestStatusLine()}, 553);
-    grid->addWidget(statusLine, 4, 0, 1, 4);
-
+void MainWindow::createTimers() {
     pointsPerSecondTimer = new QTimer(this);
     pointsPerSecondTimer->setInterval(1000);
     connect(pointsPerSecondTimer, &QTimer::timeout, this, [this] { showPointsPerSecond(); });

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <initializer_list>
+
 namespace gyrelune {
 
 namespace {
@@ -41,6 +43,14 @@ QPushButton* createButton(QWidget* parent, const QString& text, int least) {
     fitButton(button, {text}, least);
     button->setMinimumHeight(33);
     return button;
+}
+
+QLayout* buttonRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(7);
+    for (QPushButton* button : buttons)
+        row->addWidget(button, 0, Qt::AlignBottom);
+    return row;
 }
 
 } // namespace
@@ -82,11 +92,7 @@ void ColourWindow::createControls() {
     top->addLayout(labelled(client, QStringLiteral("Zmax"), zMaxSwatch));
     top->addStretch();
     top->addSpacing(15);
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(7);
-    for (QPushButton* button : {addStopButton, dropStopButton, okButton})
-        buttons->addWidget(button, 0, Qt::AlignBottom);
-    top->addLayout(buttons);
+    top->addLayout(buttonRow({addStopButton, dropStopButton, okButton}));
 
     gradientStrip = new PictureBox(client);
     gradientStrip->setFixedSize(297, 17);

@@ -26,8 +26,9 @@ TEST(ErrorBoxTest, IsWideEnoughForItsCaption) {
     QFont title = box->font();
     title.setBold(true);
     const QFontMetrics metrics(title);
-    // The caption and the title bar's icon and buttons.
-    EXPECT_GE(box->width(), metrics.horizontalAdvance(box->windowTitle()) + 4 * metrics.height());
+    // The caption, and the title bar's icon and three buttons, each about as
+    // wide as the bar is high.
+    EXPECT_GE(box->width(), metrics.horizontalAdvance(box->windowTitle()) + 6 * metrics.height());
 }
 
 // The names of the files (not folders) opened in a folder since the watch began.

@@ -43,8 +43,10 @@ TEST_F(ImageWindowTest, ResizeRestartsAtTheNewPictureSize) {
     EXPECT_EQ(core().clientHeight(), 202);
 }
 
-TEST_F(ImageWindowTest, ResolutionDialogSetsTheClientSizeExactly) {
-    image().resize(600, 400);
+// Run also with QT_SCALE_FACTOR=2: the dialog speaks of picture pixels.
+TEST_F(ImageWindowTest, ResolutionDialogSetsThePictureSizeExactly) {
+    const int ratio = qRound(image().devicePixelRatioF());
+    image().resize(600 / ratio, 400 / ratio);
     main().resolutionAction->trigger();
     ResolutionDialog& dialog = windows->resolution();
     EXPECT_TRUE(dialog.isVisible());
@@ -55,12 +57,12 @@ TEST_F(ImageWindowTest, ResolutionDialogSetsTheClientSizeExactly) {
 
     core().restartRequested.store(false);
     dialog.okButton->click();
-    EXPECT_EQ(image().size(), QSize(600, 400));
+    EXPECT_EQ(image().pictureSize(), QSize(600, 400));
 
     dialog.widthEdit->setText("800");
     dialog.heightEdit->setText("600");
     dialog.okButton->click();
-    EXPECT_EQ(image().size(), QSize(800, 600));
+    EXPECT_EQ(image().pictureSize(), QSize(800, 600));
     EXPECT_EQ(core().clientWidth(), 800);
     EXPECT_EQ(core().clientHeight(), 600);
     EXPECT_TRUE(core().restartRequested.load());
@@ -68,13 +70,24 @@ TEST_F(ImageWindowTest, ResolutionDialogSetsTheClientSizeExactly) {
 
     dialog.widthEdit->setText("640px");
     dialog.okButton->click();
-    EXPECT_EQ(image().size(), QSize(640, 600));
+    EXPECT_EQ(image().pictureSize(), QSize(640, 600));
 
-    // Sizes the picture memory could not follow are kept within bounds.
-    dialog.widthEdit->setText("-5");
-    dialog.heightEdit->setText("99999");
-    dialog.okButton->click();
-    EXPECT_EQ(image().size(), QSize(ImageWindow::smallestSide, ImageWindow::largestSide));
+    // Sizes the window or the picture memory could not follow are kept within
+    // bounds, and the fields say what the picture got.
+    const struct {
+        const char *width, *height;
+        QSize client;
+    } bounds[] = {
+        {"0", "abc", QSize(ImageWindow::smallestSide, ImageWindow::smallestSide)},
+        {"-5", "99999", QSize(ImageWindow::smallestSide, ImageWindow::largestSide / ratio)}};
+    for (const auto& b : bounds) {
+        dialog.widthEdit->setText(b.width);
+        dialog.heightEdit->setText(b.height);
+        dialog.okButton->click();
+        EXPECT_EQ(image().size(), b.client) << b.width << " " << b.height;
+        EXPECT_EQ(dialog.widthEdit->text(), QString::number(image().pictureSize().width()));
+        EXPECT_EQ(dialog.heightEdit->text(), QString::number(image().pictureSize().height()));
+    }
 }
 
 TEST_F(ImageWindowTest, DoubleClickBringsTheMainWindowBesideTheMouse) {

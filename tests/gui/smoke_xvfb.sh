@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The program under a real X server: Enter in the main window starts drawing,
+# The program under a real X server: the windows stand where they belong once a
+# window manager frames them, Enter in the main window starts drawing,
 # the image window's caption shows the points per second and its picture
 # leaves the background, and closing the main window ends the program within
 # two seconds. Exits 77 (skipped) when the X tools are missing.
@@ -22,8 +23,10 @@ export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp${LSAN_OPTIONS:+:$LSA
 
 work=$(mktemp -d)
 pid=
+wm=
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -52,6 +55,27 @@ main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Gyrelune 1\.0b$' 
 image=$(timeout 20 xdotool search --sync --onlyvisible --name '^Attraktor K' | head -1) ||
     fail "the image window did not appear"
 [ "$(xdotool getwindowname "$image")" = "Attraktor Kép" ] || fail "image window caption"
+
+# A window manager that frames the windows only after they are shown: then the
+# main window's frame stands at (32, 14) and the image window's outer size is
+# 578 x 576 (left, top, width, height of the frames, from the client and its extents).
+frame_of() {
+    local extents geometry
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
+    [ -n "$extents" ] || return 1
+    geometry=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}')
+    echo "$extents $geometry" | awk -F'[ ,]' '{print $5-$1, $6-$3, $7+$1+$2, $8+$3+$4}'
+}
+if command -v openbox >/dev/null; then
+    openbox >/dev/null 2>&1 &
+    wm=$!
+    framed() {
+        [[ "$(frame_of "$main")" == "32 14 "* ]] && [[ "$(frame_of "$image")" == *" 578 576" ]]
+    }
+    within 10 framed || fail "frames: main $(frame_of "$main"), image $(frame_of "$image")"
+    echo "frames: main $(frame_of "$main"), image $(frame_of "$image")"
+fi
 sleep 0.5
 import -window "$image" "$work/before.png"
 

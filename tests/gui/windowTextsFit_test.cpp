@@ -99,6 +99,26 @@ QString describe(const char* window, QWidget* control) {
         .arg(window, control->metaObject()->className(), text.left(30));
 }
 
+// Each control's text fits it, and no control leaves its window or runs into another.
+void expectTextsFit(const Shown& shown) {
+    const auto controls = textControls(shown.window);
+    const auto place = [&shown](QWidget* control) {
+        return QRect(control->mapTo(shown.window, QPoint()), control->size());
+    };
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const auto& [control, fit] = controls[i];
+        EXPECT_TRUE(fit.need.width() <= fit.room.width() && fit.need.height() <= fit.room.height())
+            << describe(shown.name, control).toStdString() << " needs " << fit.need.width() << " x "
+            << fit.need.height() << ", has " << fit.room.width() << " x " << fit.room.height();
+        EXPECT_TRUE(shown.window->rect().contains(place(control)))
+            << describe(shown.name, control).toStdString() << " lies outside its window";
+        for (std::size_t j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(place(control).intersects(place(controls[j].first)))
+                << describe(shown.name, control).toStdString() << " runs into "
+                << describe(shown.name, controls[j].first).toStdString();
+    }
+}
+
 class WindowTextsFit : public ::testing::TestWithParam<FontCase> {
   protected:
     void SetUp() override {
@@ -118,7 +138,7 @@ class WindowTextsFit : public ::testing::TestWithParam<FontCase> {
 
     // Every window on the screen, its controls holding the widest texts they show.
     std::vector<Shown> showEveryWindow();
-    void saveShot(const Shown& shown);
+    void saveShots(const std::vector<Shown>& windows);
 
     std::unique_ptr<WindowSet> windows;
 
@@ -163,20 +183,24 @@ std::vector<Shown> WindowTextsFit::showEveryWindow() {
             {"about", &windows->about(), QSize(217, 114)}};
 }
 
-void WindowTextsFit::saveShot(const Shown& shown) {
+// One window at a time, so that none stands in front of another.
+void WindowTextsFit::saveShots(const std::vector<Shown>& windows) {
     const QString folder = qEnvironmentVariable("GYRELUNE_SHOTS");
     if (folder.isEmpty()) return;
-    shown.window->raise();
-    shown.window->activateWindow();
-    QTest::qWait(300);
-    const QRect frame = shown.window->frameGeometry();
-    const QPixmap shot =
-        shown.window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
-    shot.save(QStringLiteral("%1/%2-%3.png").arg(folder, shown.name, GetParam().name));
+    for (const Shown& shown : windows) {
+        for (const Shown& other : windows)
+            other.window->setVisible(other.window == shown.window);
+        QTest::qWait(400);
+        const QRect frame = shown.window->frameGeometry();
+        const QPixmap shot = shown.window->screen()->grabWindow(0, frame.x(), frame.y(),
+                                                                frame.width(), frame.height());
+        shot.save(QStringLiteral("%1/%2-%3.png").arg(folder, shown.name, GetParam().name));
+    }
 }
 
 TEST_P(WindowTextsFit, EveryTextShowsWholeAndFixedWindowsOfferNoMaximise) {
-    for (const Shown& shown : showEveryWindow()) {
+    const std::vector<Shown> shownWindows = showEveryWindow();
+    for (const Shown& shown : shownWindows) {
         ASSERT_TRUE(shown.window->isVisible()) << shown.name;
         if (shown.leastClient.isValid()) {
             EXPECT_EQ(shown.window->minimumSize(), shown.window->maximumSize()) << shown.name;
@@ -187,25 +211,9 @@ TEST_P(WindowTextsFit, EveryTextShowsWholeAndFixedWindowsOfferNoMaximise) {
                         client->height() >= shown.leastClient.height())
                 << shown.name;
         }
-        const auto controls = textControls(shown.window);
-        for (const auto& [control, fit] : controls) {
-            EXPECT_TRUE(fit.need.width() <= fit.room.width() &&
-                        fit.need.height() <= fit.room.height())
-                << describe(shown.name, control).toStdString() << " needs " << fit.need.width()
-                << " x " << fit.need.height() << ", has " << fit.room.width() << " x "
-                << fit.room.height();
-            const QRect place(control->mapTo(shown.window, QPoint()), control->size());
-            EXPECT_TRUE(shown.window->rect().contains(place))
-                << describe(shown.name, control).toStdString() << " lies outside its window";
-            for (const auto& [other, unused] : controls) {
-                const QRect otherPlace(other->mapTo(shown.window, QPoint()), other->size());
-                EXPECT_TRUE(other <= control || !place.intersects(otherPlace))
-                    << describe(shown.name, control).toStdString() << " runs into "
-                    << describe(shown.name, other).toStdString();
-            }
-        }
-        saveShot(shown);
+        expectTextsFit(shown);
     }
+    saveShots(shownWindows);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fonts, WindowTextsFit,
