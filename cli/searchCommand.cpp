@@ -208,8 +208,10 @@ std::string prepareOutput(const std::string& target, std::string& temporary) {
     const fs::path path = fs::absolute(fs::path(target).lexically_normal(), error);
     if (fs::exists(path, error) && (!fs::is_directory(path, error) || !fs::is_empty(path, error)))
         return "'" + target + "' already exists and is not an empty directory";
-    std::string pattern =
-        (path.parent_path() / ("." + path.filename().string() + "-XXXXXX")).string();
+    std::string hidden = path.filename().string();
+    hidden.insert(0, 1, '.');
+    hidden += "-XXXXXX";
+    std::string pattern = (path.parent_path() / hidden).string();
     if (!::mkdtemp(pattern.data()))
         return "cannot write into '" + path.parent_path().string() + "': " + std::strerror(errno);
     temporary = pattern;
