@@ -311,6 +311,24 @@ std::string writeOutput(const OutputSettings& output, const SearchOutcome& outco
     return {};
 }
 
+// Writes into the temporary directory, then renames it to the target.
+std::string writeAndFinish(const OutputSettings& output, const SearchOutcome& outcome,
+                           const std::string& temporary, const std::string& target) {
+    // The contact sheet's labels need fonts, which need the application object.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int appArgc = 1;
+    char appName[] = "gyrelune-cli";
+    char* appArgv[] = {appName, nullptr};
+    // Its start-up notes (such as a missing runtime directory) do not concern a command-line run.
+    const QtMessageHandler previousHandler =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    QGuiApplication application(appArgc, appArgv);
+    qInstallMessageHandler(previousHandler);
+    std::string error = writeOutput(output, outcome, temporary);
+    if (error.empty()) error = finishOutput(temporary, target);
+    return error;
+}
+
 } // namespace
 
 int searchCommand(const QStringList& arguments) {
@@ -345,21 +363,10 @@ int searchCommand(const QStringList& arguments) {
                      (unsigned long long)outcome.examined);
         return exitFailed;
     }
-    // The contact sheet's labels need fonts, which need the application object.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int appArgc = 1;
-    char appName[] = "gyrelune-cli";
-    char* appArgv[] = {appName, nullptr};
-    // Its start-up notes (such as a missing runtime directory) do not concern a command-line run.
-    const QtMessageHandler previousHandler =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    QGuiApplication application(appArgc, appArgv);
-    qInstallMessageHandler(previousHandler);
     output.width = options.width;
     output.height = options.height;
     output.jobs = options.jobs;
-    error = writeOutput(output, outcome, temporary);
-    if (error.empty()) error = finishOutput(temporary, options.output);
+    error = writeAndFinish(output, outcome, temporary, options.output);
     if (!error.empty()) {
         std::filesystem::remove_all(temporary);
         return failWith(error);
