@@ -14,10 +14,12 @@ const char* const usage =
     "      2*pi, stored as a 6-byte real), evaluates once and prints\n"
     "      value=V code=C error=E  (C: evaluation code 0..4; E: 1 if FORMULA is malformed).\n"
     "\n"
-    "  render [DOC.atr] [--size WxH] [--steps N] [--gain G] [--progress] -o OUT\n"
+    "  render [DOC.atr] [--size WxH] [--steps N] [--gain G] [--threads 1|2] [--progress]\n"
+    "         -o OUT\n"
     "      Opens DOC (or the default attractor), draws it at W x H (default 600x600)\n"
     "      for N steps (default 1000000) with gain G (default 1500) and writes the\n"
-    "      picture to OUT (.jpg, .bmp or .png).\n"
+    "      picture to OUT (.jpg, .bmp or .png). --threads 2 iterates the orbit on a\n"
+    "      second thread, 1 keeps to one; by default the faster is measured and kept.\n"
     "\n"
     "  --help   shows this text.\n";
 

@@ -4,6 +4,7 @@
 #include "core/atrDocument.h"
 #include "core/headlessSession.h"
 #include "render/directDriver.h"
+#include "render/orbitPipeline.h"
 #include "render/pictureFile.h"
 #include "render/renderCore.h"
 
@@ -27,13 +28,14 @@ struct RenderOptions {
     unsigned long long steps = 1000000;
     std::string gain = "1500";
     bool progress = false;
+    int threads = 0; // 0: as many as pay, else 1 or 2
     std::string output;
 };
 
 int usageError(const std::string& message) {
     std::fprintf(stderr, "gyrelune-cli render: %s\n", message.c_str());
     std::fputs("usage: gyrelune-cli render [DOC.atr] [--size WxH] [--steps N] [--gain G] "
-               "[--progress] -o OUT\n",
+               "[--threads 1|2] [--progress] -o OUT\n",
                stderr);
     return 2;
 }
@@ -77,6 +79,9 @@ std::string parseOptions(int argc, char** argv, RenderOptions& options) {
                 return "--steps needs a non-negative whole number";
         } else if (arg == "--gain") {
             if (!value(options.gain)) return "--gain needs a value";
+        } else if (arg == "--threads") {
+            if (!value(text) || (text != "1" && text != "2")) return "--threads needs 1 or 2";
+            options.threads = text == "1" ? 1 : 2;
         } else if (arg == "--progress") {
             options.progress = true;
         } else if (arg == "-o") {
@@ -142,10 +147,14 @@ int renderCommand(int argc, char** argv) {
     DirectDriver driver;
     ProgressBar progress(options.progress || ::isatty(STDERR_FILENO), options.steps);
     constexpr unsigned long long progressEvery = 65536;
+    OrbitPipeline pipeline(core, options.threads == 2 ? OrbitPipeline::Mode::twoThreads
+                                                      : OrbitPipeline::Mode::adaptive);
+    OrbitPipeline* const feed = options.threads == 1 ? nullptr : &pipeline;
     for (unsigned long long step = 0; step < options.steps; ++step) {
-        core.executePass(driver);
+        core.executePass(driver, feed);
         if (step % progressEvery == 0) progress.update(step);
     }
+    pipeline.stop();
     progress.update(options.steps);
 
     JpegEncoder encoder;
