@@ -88,6 +88,7 @@ void RenderCore::resetPicture(int width, int height) {
     gridHeight_ = height;
     peakMagnitude_ = Real48();
     sqrtPeak_ = 0;
+    sqrtPeakDouble_ = 0;
     orbitX_ = orbitY_ = orbitZ_ = 1;
     ranges_ = Ranges{};
     pointCount_ = 0;

@@ -207,7 +207,8 @@ class RenderCore {
     std::int32_t gain_ = 0;
     Ranges ranges_;
     Real48 peakMagnitude_;
-    long double sqrtPeak_ = 0; // sqrt(peakMagnitude_), kept beside it
+    long double sqrtPeak_ = 0;  // sqrt(peakMagnitude_), kept beside it
+    double sqrtPeakDouble_ = 0; // and rounded to double
     std::atomic<int> clientWidth_{0}, clientHeight_{0};
     bool setUp_ = false;
 };

@@ -3,6 +3,7 @@
 #include "render/depthSegment.h"
 #include "render/renderCore.h"
 #include "render/roundToInteger.h"
+#include "render/shadeChannel.h"
 
 #include <cmath>
 #include <cstring>
@@ -15,10 +16,11 @@ inline void addTo(Real48& accumulator, long double amount) {
         throw FloatingPointOverflow();
 }
 
-inline long long channelValue(long double accumulator, long double sqrtPeak, std::int32_t gain,
-                              std::uint8_t background) noexcept {
-    const long long distance = roundToInteger(std::sqrt(std::fabs(accumulator / sqrtPeak)) * gain);
-    const long long sign = accumulator > 0 ? 1 : accumulator < 0 ? -1 : 0;
+inline long long channelValue(Real48 accumulator, long double sqrtPeak, double sqrtPeakDouble,
+                              std::int32_t gain, std::uint8_t background) noexcept {
+    const double a = accumulator.toDouble();
+    const long long distance = channelDistance(a, sqrtPeak, sqrtPeakDouble, gain);
+    const long long sign = a > 0 ? 1 : a < 0 ? -1 : 0;
     return sign * distance + background;
 }
 
@@ -88,6 +90,7 @@ void RenderCore::accumulate(int px, int py, double z) {
         if (m > peakMagnitude_.toExtended()) {
             peakMagnitude_ = Real48::fromExtended(m);
             sqrtPeak_ = std::sqrt(peakMagnitude_.toExtended());
+            sqrtPeakDouble_ = double(sqrtPeak_);
         }
         if (peakMagnitude_ != Real48()) shade(px, py);
     }
@@ -99,14 +102,14 @@ void RenderCore::shade(int column, int row) noexcept {
     if (peakMagnitude_ == Real48()) return;
     const PixelCell& c =
         pixelGrid_[std::size_t(column) * std::size_t(gridHeight_ + 1) + std::size_t(row)];
-    long long v[3] = {channelValue(c.accRed.toExtended(), sqrtPeak_, gain_, backRed_),
-                      channelValue(c.accGreen.toExtended(), sqrtPeak_, gain_, backGreen_),
-                      channelValue(c.accBlue.toExtended(), sqrtPeak_, gain_, backBlue_)};
+    long long v[3] = {channelValue(c.accRed, sqrtPeak_, sqrtPeakDouble_, gain_, backRed_),
+                      channelValue(c.accGreen, sqrtPeak_, sqrtPeakDouble_, gain_, backGreen_),
+                      channelValue(c.accBlue, sqrtPeak_, sqrtPeakDouble_, gain_, backBlue_)};
     // What a channel cannot show beyond 0 or 255 is shared out over all three.
     long long excess = 0;
     for (long long k : v)
         excess += k > 255 ? k - 255 : k < 0 ? k : 0;
-    const long long share = roundToInteger(excess / 3.0L);
+    const long long share = roundedThird(excess);
     for (long long& k : v)
         k = clampByte(k + share);
     if (v[0] == backRed_ && v[1] == backGreen_ && v[2] == backBlue_) return;
