@@ -11,6 +11,9 @@ namespace {
 constexpr std::uint64_t windowPoints = 1 << 16;
 constexpr int windowsPerProbe = 32;
 constexpr double probeMargin = 1.02;
+// Points after a switch before the window's clock starts: the ring fills up
+// (or the orbit thread parks) first.
+constexpr std::uint64_t warmUpPoints = 4 * OrbitPipeline::batchSize;
 // Checks of the ring before a side blocks.
 constexpr int spinsBeforeBlocking = 1000;
 
@@ -104,6 +107,13 @@ bool OrbitPipeline::waitForBatch() {
 
 // Measures the window that ended; after a probe keeps the faster way.
 void OrbitPipeline::endWindow() {
+    if (warmingUp_) {
+        warmingUp_ = false;
+        windowLeft_ = windowPoints;
+        windowStart_ = Clock::now();
+        measurementValid_ = true;
+        return;
+    }
     const Clock::time_point now = Clock::now();
     const double seconds = std::chrono::duration<double>(now - windowStart_).count();
     const double rate = measurementValid_ && seconds > 0 ? double(windowPoints) / seconds : 0;
@@ -117,14 +127,15 @@ void OrbitPipeline::endWindow() {
             switchTo(bestTwoThreads_);
         }
     } else {
-        if (rate > 0) bestRate_ = rate;
+        // The mean of the last windows of this way, against which a probe is judged.
+        if (rate > 0) bestRate_ = bestRate_ > 0 ? 0.75 * bestRate_ + 0.25 * rate : rate;
         bestTwoThreads_ = twoThreads_;
         if (++windowsInCycle_ >= windowsPerProbe) {
             probing_ = true;
             switchTo(!twoThreads_);
         }
     }
-    windowLeft_ = windowPoints;
+    windowLeft_ = warmingUp_ ? warmUpPoints : windowPoints;
     windowStart_ = Clock::now();
     measurementValid_ = true;
 }
@@ -138,6 +149,7 @@ void OrbitPipeline::switchTo(bool twoThreads) {
     if (!twoThreads) settle();
     twoThreads_ = twoThreads;
     ++statistics_.modeSwitches;
+    warmingUp_ = true;
 }
 
 void OrbitPipeline::settle() {

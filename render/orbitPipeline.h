@@ -99,7 +99,7 @@ class OrbitPipeline : public RenderCore::OrbitFeed {
     std::uint64_t windowLeft_ = 0;
     Clock::time_point windowStart_;
     int windowsInCycle_ = 0;
-    bool probing_ = false, bestTwoThreads_ = true;
+    bool probing_ = false, warmingUp_ = true, bestTwoThreads_ = true;
     double bestRate_ = 0;
     bool measurementValid_ = true;
     Statistics statistics_;

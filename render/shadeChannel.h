@@ -21,7 +21,9 @@ inline long long exactChannelDistance(long double accumulator, long double sqrtP
 inline long long channelDistance(double accumulator, long double sqrtPeak, double sqrtPeakDouble,
                                  std::int32_t gain) noexcept {
     const double value = std::sqrt(std::fabs(accumulator / sqrtPeakDouble)) * double(gain);
-    const double nearest = std::nearbyint(value);
+    // Any rounding will do here (only a value far from a half is used), and
+    // a truncation is one instruction where nearbyint is a library call.
+    const double nearest = double((long long)(value + std::copysign(0.5, value)));
     const double margin = 1e-12 * (std::fabs(value) + 1);
     if (std::fabs(value - nearest) < 0.5 - margin) return (long long)nearest;
     return exactChannelDistance(accumulator, sqrtPeak, gain);
