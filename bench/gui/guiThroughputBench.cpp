@@ -27,11 +27,11 @@
 #include <QFile>
 
 #include <algorithm>
-#include <memory>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <thread>
 #include <vector>
 
