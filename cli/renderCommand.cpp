@@ -4,6 +4,7 @@
 #include "core/atrDocument.h"
 #include "core/headlessSession.h"
 #include "render/directDriver.h"
+#include "render/orbitPipeline.h"
 #include "render/pictureFile.h"
 #include "render/renderCore.h"
 
@@ -26,13 +27,14 @@ constexpr long long maximumArea = 16LL * 1024 * 1024;
 
 const QString command = QStringLiteral("gyrelune-cli render");
 const QString usage = QStringLiteral("gyrelune-cli render [DOC.atr] [--size WxH] [--steps N] "
-                                     "[--gain G] [--progress | --quiet] -o OUT");
+                                     "[--gain G] [--threads 1|2] [--progress | --quiet] -o OUT");
 
 struct RenderOptions {
     std::string document; // empty: the program's defaults
     int width = 600, height = 600;
     unsigned long long steps = 1000000;
     std::string gain = "1500";
+    int threads = 0; // 0: as many as pay, else 1 or 2
     bool progress = false;
     std::string output;
 };
@@ -81,6 +83,11 @@ struct RenderParser {
             "Show a progress bar on standard error (the default when it is a terminal).")};
     QCommandLineOption quiet{{QStringLiteral("q"), QStringLiteral("quiet")},
                              QStringLiteral("Show no progress bar.")};
+    QCommandLineOption threads{
+        QStringLiteral("threads"),
+        QStringLiteral("1: one thread; 2: the orbit and the picture on two threads "
+                       "(default: two while that pays)."),
+        QStringLiteral("1|2")};
     QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
                               QStringLiteral("The picture file: .jpg, .bmp or .png."),
                               QStringLiteral("OUT")};
@@ -89,7 +96,7 @@ struct RenderParser {
         parser.setApplicationDescription(
             QStringLiteral("Opens DOC (or the default attractor), draws it at W x H for N steps\n"
                            "with gain G and writes the picture to OUT."));
-        parser.addOptions({help, size, steps, gain, progress, quiet, output});
+        parser.addOptions({help, size, steps, gain, threads, progress, quiet, output});
         parser.addPositionalArgument(QStringLiteral("DOC.atr"),
                                      QStringLiteral("The attractor document to draw."),
                                      QStringLiteral("[DOC.atr]"));
@@ -108,6 +115,12 @@ QString readOptions(const RenderParser& p, RenderOptions& options) {
         !parseCount(p.parser.value(p.steps).toStdString().c_str(), options.steps))
         return QStringLiteral("--steps needs a non-negative whole number");
     if (p.parser.isSet(p.gain)) options.gain = p.parser.value(p.gain).toStdString();
+    if (p.parser.isSet(p.threads)) {
+        const QString text = p.parser.value(p.threads);
+        if (text != QLatin1String("1") && text != QLatin1String("2"))
+            return QStringLiteral("--threads needs 1 or 2");
+        options.threads = text.toInt();
+    }
     if (p.parser.isSet(p.progress) && p.parser.isSet(p.quiet))
         return QStringLiteral("--progress and --quiet exclude each other");
     options.progress =
@@ -176,10 +189,14 @@ int renderCommand(const QStringList& arguments) {
     DirectDriver driver;
     ProgressBar progress(options.progress, options.steps);
     constexpr unsigned long long progressEvery = 65536;
+    OrbitPipeline pipeline(core, options.threads == 2 ? OrbitPipeline::Mode::twoThreads
+                                                      : OrbitPipeline::Mode::adaptive);
+    OrbitPipeline* const feed = options.threads == 1 ? nullptr : &pipeline;
     for (unsigned long long step = 0; step < options.steps; ++step) {
-        core.executePass(driver);
+        core.executePass(driver, feed);
         if (step % progressEvery == 0) progress.update(step);
     }
+    pipeline.stop();
     progress.update(options.steps);
 
     JpegEncoder encoder;

@@ -150,15 +150,15 @@ QImage contactSheet(const std::vector<QImage>& thumbnails,
 std::string summaryCsv(const OutputSettings& settings, const std::vector<SearchResult>& results) {
     std::string csv = "file,exponent,fill";
     for (const SearchParameter& parameter : settings.parameters)
-        csv += "," + csvField(parameter.name);
+        csv.append(",").append(csvField(parameter.name));
     csv += ",candidate\n";
     for (std::size_t i = 0; i < results.size(); ++i) {
         char numbers[64];
         std::snprintf(numbers, sizeof numbers, ",%.4f,%.4f", results[i].exponent, results[i].fill);
         csv += resultName(i + 1, ".atr") + numbers;
         for (const std::string& value : results[i].valueTexts)
-            csv += "," + value;
-        csv += "," + std::to_string(results[i].candidate) + "\n";
+            csv.append(",").append(value);
+        csv.append(",").append(std::to_string(results[i].candidate)).append("\n");
     }
     return csv;
 }

@@ -1,8 +1,13 @@
-// One orbit point: rotate, project, track the range, iterate, accumulate.
+// One orbit point, in two stages: the orbit stage stores the point and
+// iterates the map; the raster stage rotates, projects, tracks the range and
+// accumulates. Neither depends on the other's results, so the orbit stage can
+// run ahead on a thread of its own.
 
 #include "render/renderCore.h"
+#include "render/roundToInteger.h"
 
 #include <cmath>
+#include <limits>
 
 namespace gyrelune {
 namespace {
@@ -15,20 +20,49 @@ inline bool store(long double value, double& out) noexcept {
 // away from the integer conversion's overflow.
 constexpr long double farAway = 1e15L;
 
+// No rotated coordinate of a point within this bound can reach the stored
+// range's limit: each stage at most adds two magnitudes, five times the largest
+// after three stages.
+constexpr double rotationSafe = 0x1p124;
+
+constexpr double failedMark = std::numeric_limits<double>::quiet_NaN();
+
 } // namespace
 
 void RenderCore::plotStep() {
+    StoredOrbitPoint point;
+    orbitStep(point);
+    rasterStep(point);
+}
+
+void RenderCore::orbitStep(StoredOrbitPoint& point) noexcept {
     double x, y, z;
-    if (!store(orbitX_, x) || !store(orbitY_, y) || !store(orbitZ_, z) || !rotate(x, y, z)) {
+    if (!store(orbitX_, x) || !store(orbitY_, y) || !store(orbitZ_, z) || !rotationFits(x, y, z)) {
         // Beyond the stored range: leave the point as a failed iteration
         // would, or every later pass would fail on it again.
         restartOrbitAtRandom();
+        point.x = failedMark;
         return;
     }
+    iterateOrbit(x, y, z);
+    point = {x, y, z};
+}
+
+bool RenderCore::rotationFits(double x, double y, double z) const noexcept {
+    if (anglesZero_) return true;
+    if (std::fabs(x) < rotationSafe && std::fabs(y) < rotationSafe && std::fabs(z) < rotationSafe)
+        return true;
+    return rotate(x, y, z);
+}
+
+void RenderCore::rasterStep(StoredOrbitPoint point) {
+    if (point.x != point.x) return; // a failed step: nothing drawn, not counted
+    double x = point.x, y = point.y, z = point.z;
+    // Storing a stored value returns it; only the signs of zeros could differ.
+    if (!anglesZero_ || x == 0 || y == 0 || z == 0) rotate(x, y, z);
     long long px = 0, py = 0;
     const bool onPicture = project(x, y, px, py);
     trackRange(x, y, z);
-    if (!iterateOrbit()) restartOrbitAtRandom();
     if (onPicture && px >= 1 && px <= gridWidth_ - 1 && py >= 1 && py <= gridHeight_ - 1)
         accumulate(int(px), int(py), z);
     ++stepsSinceHandOff_;
@@ -53,8 +87,8 @@ bool RenderCore::project(double x, double y, long long& px, long long& py) const
     const long double across = zoom_.toExtended() * (x - centreX_.toExtended());
     const long double down = zoom_.toExtended() * (y - centreY_.toExtended());
     if (!(std::fabs(across) < farAway) || !(std::fabs(down) < farAway)) return false;
-    px = clientWidth() / 2 + std::llrintl(across);
-    py = clientHeight() / 2 - std::llrintl(down);
+    px = clientWidth() / 2 + roundToInteger(across);
+    py = clientHeight() / 2 - roundToInteger(down);
     return true;
 }
 
@@ -78,20 +112,21 @@ void RenderCore::trackRange(double x, double y, double z) noexcept {
 }
 
 void RenderCore::iterateMap() {
-    if (!iterateOrbit()) throw FloatingPointOverflow();
+    double x, y, z;
+    if (!store(orbitX_, x) || !store(orbitY_, y) || !store(orbitZ_, z))
+        throw FloatingPointOverflow();
+    iterateOrbit(x, y, z);
 }
 
-// All three formulas get the old point before any is evaluated.
-bool RenderCore::iterateOrbit() noexcept {
-    Real48 x, y, z;
-    if (!Real48::tryFromExtended(orbitX_, x) || !Real48::tryFromExtended(orbitY_, y) ||
-        !Real48::tryFromExtended(orbitZ_, z))
-        return false;
+// All three formulas get the old point (already stored) before any is evaluated.
+void RenderCore::iterateOrbit(double x, double y, double z) noexcept {
+    const Real48 rx = Real48::fromExactDouble(x), ry = Real48::fromExactDouble(y),
+                 rz = Real48::fromExactDouble(z);
     Formula* formulas[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
     for (int i = 0; i < 3; ++i) {
-        if (slotX_[i] >= 0) formulas[i]->setVariableAt(slotX_[i], x);
-        if (slotY_[i] >= 0) formulas[i]->setVariableAt(slotY_[i], y);
-        if (slotZ_[i] >= 0) formulas[i]->setVariableAt(slotZ_[i], z);
+        if (slotX_[i] >= 0) formulas[i]->setVariableAt(slotX_[i], rx);
+        if (slotY_[i] >= 0) formulas[i]->setVariableAt(slotY_[i], ry);
+        if (slotZ_[i] >= 0) formulas[i]->setVariableAt(slotZ_[i], rz);
     }
     std::int32_t code = 0;
     const long double newX = activeFormulaX_.Evaluate(code);
@@ -100,7 +135,6 @@ bool RenderCore::iterateOrbit() noexcept {
     orbitX_ = newX;
     orbitY_ = newY;
     orbitZ_ = newZ;
-    return true;
 }
 
 void RenderCore::restartOrbitAtRandom() noexcept {

@@ -81,10 +81,14 @@ void RenderCore::resetPicture(int width, int height) {
     pixels_ = picture_.bits();
     stride_ = picture_.stride();
     pixelGrid_.assign(std::size_t(width + 1) * std::size_t(height + 1), PixelCell{});
+    cellTouched_.assign(pixelGrid_.size(), 0);
+    touchedCells_.clear();
+    stopDepthsValid_ = false;
     gridWidth_ = width;
     gridHeight_ = height;
     peakMagnitude_ = Real48();
     sqrtPeak_ = 0;
+    sqrtPeakDouble_ = 0;
     orbitX_ = orbitY_ = orbitZ_ = 1;
     ranges_ = Ranges{};
     pointCount_ = 0;
@@ -137,12 +141,22 @@ void RenderCore::takeAngles() {
     cosB_ = cosExtended(angleY_.toExtended());
     sinC_ = sinExtended(angleZ_.toExtended());
     cosC_ = cosExtended(angleZ_.toExtended());
+    anglesZero_ = angleX_ == Real48() && angleY_ == Real48() && angleZ_ == Real48();
 }
 
 void RenderCore::setOrbit(long double x, long double y, long double z) {
     orbitX_ = x;
     orbitY_ = y;
     orbitZ_ = z;
+}
+
+OrbitState RenderCore::orbitState() const {
+    return {orbitX_, orbitY_, orbitZ_, random_.seed()};
+}
+
+void RenderCore::restoreOrbitState(const OrbitState& state) {
+    setOrbit(state.x, state.y, state.z);
+    random_.setSeed(state.randomSeed);
 }
 
 const PixelCell& RenderCore::cell(int column, int row) const {
@@ -178,11 +192,18 @@ void RenderCore::savePicture() {
     if (!reason.empty() && onSaveFailed) onSaveFailed(name, reason);
 }
 
-void RenderCore::executePass(Driver& driver) {
+void RenderCore::executePass(Driver& driver, OrbitFeed* feed) {
     try {
-        if (restartRequested.load() && stepsSinceHandOff_ > 100) driver.synchronisedRestart(*this);
+        if (restartRequested.load() && stepsSinceHandOff_ > 100) {
+            if (feed) feed->settle();
+            driver.synchronisedRestart(*this);
+        }
         if (saveRequested.load(std::memory_order_acquire)) savePicture();
-        plotStep();
+        if (feed) {
+            rasterStep(feed->next());
+        } else {
+            plotStep();
+        }
         shownPointCount.store(pointCount_, std::memory_order_relaxed);
         // At or past: a hand-off that failed is retried instead of never coming again.
         if (stepsSinceHandOff_ >= 1000) driver.synchronisedHandOff(*this);

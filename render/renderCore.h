@@ -43,6 +43,19 @@ class PictureSink {
 using PictureWriter =
     std::function<std::string(const PixelBuffer& picture, const std::string& fileName)>;
 
+// One orbit point on its way from the orbit stage to the raster stage, stored
+// as 6-byte reals; x is NaN for a step whose point could not be stored (or
+// rotated), where the orbit restarted at random instead.
+struct StoredOrbitPoint {
+    double x = 0, y = 0, z = 0;
+};
+
+// What the orbit stage carries from step to step.
+struct OrbitState {
+    long double x = 0, y = 0, z = 0;
+    std::uint32_t randomSeed = 0;
+};
+
 class RenderCore {
   public:
     // How a loop pass reaches the UI thread: both calls must run the given
@@ -52,6 +65,18 @@ class RenderCore {
         virtual ~Driver() = default;
         virtual void synchronisedRestart(RenderCore& core) = 0; // runs applyPendingSettings()
         virtual void synchronisedHandOff(RenderCore& core) = 0; // runs handOffPicture(sink)
+    };
+
+    // Where a pass takes its orbit point from when the orbit stage runs ahead
+    // elsewhere (render/orbitPipeline.h).
+    class OrbitFeed {
+      public:
+        virtual ~OrbitFeed() = default;
+        // The point of the next step, in the orbit stage's order.
+        virtual StoredOrbitPoint next() = 0;
+        // Stops the orbit stage and leaves the core's orbit state as it is
+        // after the last point taken, so that the settings may be replaced.
+        virtual void settle() = 0;
     };
 
     explicit RenderCore(RandomGenerator& random = processRandom());
@@ -88,13 +113,21 @@ class RenderCore {
     // Clears restartRequested before it copies: it runs where requests are
     // raised, so a request raised after the copy stays standing.
     void applyPendingSettings();
+    // One step: orbitStep, then rasterStep.
     void plotStep();
+    // The orbit stage: stores the orbit point and iterates the map, or restarts
+    // the orbit at random when the point cannot be stored or rotated. Touches
+    // only the orbit, the active formulas and the random generator.
+    void orbitStep(StoredOrbitPoint& point) noexcept;
+    // The raster stage: rotation, projection, range, colour, accumulation and
+    // shading of a point from orbitStep; nothing for a failed step.
+    void rasterStep(StoredOrbitPoint point);
     // Throws FloatingPointOverflow (orbit unchanged) when the orbit cannot be stored.
     void iterateMap();
     void handOffPicture(PictureSink* sink);
     void savePicture();
-    // One pass of the endless loop.
-    void executePass(Driver& driver);
+    // One pass of the endless loop; the orbit point from feed when given.
+    void executePass(Driver& driver, OrbitFeed* feed = nullptr);
 
     // ---- Read access (tests, the thread wrapper, the headless renderer).
     // The live picture: read it only while the loop stands still, and copy()
@@ -104,6 +137,8 @@ class RenderCore {
     long double orbitY() const { return orbitY_; }
     long double orbitZ() const { return orbitZ_; }
     void setOrbit(long double x, long double y, long double z);
+    OrbitState orbitState() const;
+    void restoreOrbitState(const OrbitState& state);
     std::int32_t stepsSinceHandOff() const { return stepsSinceHandOff_; }
     std::int32_t pointCount() const { return pointCount_; }
     Real48 peakMagnitude() const { return peakMagnitude_; }
@@ -123,20 +158,32 @@ class RenderCore {
     bool isSetUp() const { return setUp_; }
 
   private:
-    bool iterateOrbit() noexcept;
+    void iterateOrbit(double x, double y, double z) noexcept;
     void restartOrbitAtRandom() noexcept;
     void resolveCoordinateSlots();
     void takeAngles();
+    bool rotationFits(double x, double y, double z) const noexcept;
     bool rotate(double& x, double& y, double& z) const noexcept;
     bool project(double x, double y, long long& px, long long& py) const noexcept;
     void trackRange(double x, double y, double z) noexcept;
     void accumulate(int px, int py, double z);
     void shade(int column, int row) noexcept;
     void reshadeAll() noexcept;
+    void takeStopDepths();
 
     RandomGenerator& random_;
     long double orbitX_ = 0, orbitY_ = 0, orbitZ_ = 0;
     std::vector<PixelCell> pixelGrid_; // column-major, (W+1) x (H+1)
+    // The cells that took colour since the reset, once each, for the re-shade.
+    std::vector<std::uint32_t> touchedCells_;
+    std::vector<std::uint8_t> cellTouched_;
+    // The stops' depths over the range [stopDepthsZMin_, stopDepthsZMax_], and
+    // their stored bounds where they could be stored.
+    std::vector<long double> stopDepths_;
+    std::vector<Real48> stopBounds_;
+    std::vector<std::uint8_t> stopBoundStored_;
+    Real48 stopDepthsZMin_, stopDepthsZMax_;
+    bool stopDepthsValid_ = false;
     int gridWidth_ = 0, gridHeight_ = 0;
     Formula activeFormulaX_, activeFormulaY_, activeFormulaZ_;
     // Table slots of x, y, z (-1: not used) in activeFormulaX_, activeFormulaY_, activeFormulaZ_.
@@ -156,10 +203,12 @@ class RenderCore {
     Real48 zoom_, centreX_, centreY_;
     Real48 angleX_, angleY_, angleZ_;
     long double sinA_ = 0, cosA_ = 1, sinB_ = 0, cosB_ = 1, sinC_ = 0, cosC_ = 1;
+    bool anglesZero_ = true;
     std::int32_t gain_ = 0;
     Ranges ranges_;
     Real48 peakMagnitude_;
-    long double sqrtPeak_ = 0; // sqrt(peakMagnitude_), kept beside it
+    long double sqrtPeak_ = 0;  // sqrt(peakMagnitude_), kept beside it
+    double sqrtPeakDouble_ = 0; // and rounded to double
     std::atomic<int> clientWidth_{0}, clientHeight_{0};
     bool setUp_ = false;
 };

@@ -59,20 +59,23 @@ void RenderThread::shutdown() {
 }
 
 void RenderThread::run() {
+    OrbitPipeline pipeline(core_, pipelineMode_);
     while (!stopRequested_.load(std::memory_order_relaxed)) {
-        waitAtGate();
+        if (waitAtGate()) pipeline.restartMeasurement();
         if (stopRequested_.load(std::memory_order_relaxed)) break;
-        core_.executePass(*this);
+        core_.executePass(*this, &pipeline);
     }
+    pipeline.stop();
     markRelease(this); // joined in shutdown
 }
 
-void RenderThread::waitAtGate() {
-    if (!paused_.load(std::memory_order_acquire)) return;
+bool RenderThread::waitAtGate() {
+    if (!paused_.load(std::memory_order_acquire)) return false;
     std::unique_lock lock(gateMutex_);
     atGate_.store(true);
     gateOpened_.wait(lock, [this] { return !paused_.load() || stopRequested_.load(); });
     atGate_.store(false);
+    return true;
 }
 
 void RenderThread::runOnUiThread(void (*work)(RenderThread&, RenderCore&), RenderCore& core) {

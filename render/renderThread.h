@@ -3,6 +3,7 @@
 // Stop and Continue close and open a pause gate that the loop passes every
 // step; restarts and hand-offs run synchronised on the UI thread.
 
+#include "render/orbitPipeline.h"
 #include "render/renderCore.h"
 
 #include <QThread>
@@ -25,6 +26,8 @@ class RenderThread : public QThread, private RenderCore::Driver {
 
     // The image window's side of the hand-off; set on the UI thread before the first resume.
     void setPictureSink(PictureSink* sink) { sink_ = sink; }
+    // How the loop uses the processors (adaptive unless set before the first resume).
+    void setPipelineMode(OrbitPipeline::Mode mode) { pipelineMode_ = mode; }
 
     // UI thread. The first resume starts the thread.
     void resumeThread();
@@ -50,7 +53,8 @@ class RenderThread : public QThread, private RenderCore::Driver {
   private:
     void synchronisedRestart(RenderCore& core) override;
     void synchronisedHandOff(RenderCore& core) override;
-    void waitAtGate();
+    // True when the loop stood still there.
+    bool waitAtGate();
     // Runs work on the UI thread and waits for it; rethrows what it threw.
     void runOnUiThread(void (*work)(RenderThread&, RenderCore&), RenderCore& core);
     Q_INVOKABLE void serveCallInFlight();
@@ -63,6 +67,7 @@ class RenderThread : public QThread, private RenderCore::Driver {
 
     RenderCore core_;
     PictureSink* sink_ = nullptr;
+    OrbitPipeline::Mode pipelineMode_ = OrbitPipeline::Mode::adaptive;
     std::atomic<bool> paused_{true};
     std::atomic<bool> stopRequested_{false};
     std::atomic<bool> terminatedMark_{false};

@@ -1,7 +1,8 @@
 // The real main window, offscreen, drawing the default attractor: its
 // points-per-second read-out against the headless loop of gyrelune-cli render
-// (the same core driven directly, at the same picture size), and how long an
-// event posted to the UI thread waits while drawing goes on.
+// (the same core and adaptive pipeline driven directly, at the same picture
+// size), and how long an event posted to the UI thread waits while drawing
+// goes on.
 //
 // The two are measured in alternating rounds so that a change in the
 // machine's load hits both alike; the figures are medians over the rounds.
@@ -10,6 +11,7 @@
 #include "app/windowSet.h"
 #include "core/headlessSession.h"
 #include "render/directDriver.h"
+#include "render/orbitPipeline.h"
 #include "render/renderThread.h"
 #include "windows/imageWindow.h"
 
@@ -29,6 +31,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -85,6 +88,7 @@ class HeadlessRenderer {
     HeadlessRenderer(int width, int height) : services_(core_, width, height) {
         startHeadlessDrawing(nullptr, "1500", services_);
         core_.applyPendingSettings();
+        pipeline_ = std::make_unique<OrbitPipeline>(core_);
     }
 
     struct Rates {
@@ -95,9 +99,10 @@ class HeadlessRenderer {
         const double cpuBefore = threadCpuSeconds();
         QElapsedTimer clock;
         clock.start();
+        pipeline_->restartMeasurement();
         while (clock.elapsed() < seconds * 1000)
             for (int i = 0; i < 10000; ++i)
-                core_.executePass(driver_);
+                core_.executePass(driver_, pipeline_.get());
         const double points = core_.pointCount() - before;
         return {points * 1000.0 / double(clock.elapsed()),
                 points / (threadCpuSeconds() - cpuBefore)};
@@ -107,6 +112,7 @@ class HeadlessRenderer {
     RenderCore core_;
     DirectDrawServices services_;
     DirectDriver driver_;
+    std::unique_ptr<OrbitPipeline> pipeline_; // as gyrelune-cli render runs it
 };
 
 // Posts a call to the UI thread every 5 ms and records how long each waited.

@@ -5,6 +5,7 @@
 
 #include "formula/formula.h"
 #include "handLoop.h"
+#include "handMap.h"
 #include "render/renderCore.h"
 
 #include <benchmark/benchmark.h>
@@ -20,62 +21,6 @@ namespace {
 
 using namespace gyrelune;
 using namespace gyrelune::bench;
-
-const char* const formulaTexts[3] = {"sin(x*y*4.36/pi)+y*0.453+0.45",
-                                     "1.795*cos(x)-1.5324*sin(x*1.65/pi)",
-                                     "1.93*cos(y*x)+0.49*sin(x)"};
-
-void setUpDefault(RenderCore& core) {
-    core.setUp(side, side);
-    Formula* pending[3] = {&core.pendingSettings.formulaX, &core.pendingSettings.formulaY,
-                           &core.pendingSettings.formulaZ};
-    for (int i = 0; i < 3; ++i) {
-        bool error;
-        pending[i]->text = formulaTexts[i];
-        pending[i]->Compile(error);
-    }
-    core.pendingSettings.zoom = Real48::fromExtended(zoomText);
-    core.pendingSettings.centreX = Real48::fromExtended(centreXText);
-    core.pendingSettings.centreY = Real48::fromExtended(centreYText);
-    core.pendingSettings.gain = defaultGain;
-    core.pendingSettings.background = 0;
-    core.applyPendingSettings();
-}
-
-// A literal as the formula engine stores it.
-double literal(const char* text) {
-    Formula f;
-    bool error;
-    f.text = text;
-    f.Compile(error);
-    std::int32_t code;
-    return double(f.Evaluate(code));
-}
-
-inline double r(long double v) {
-    double out;
-    return roundToReal48(v, out) ? out : 0.0; // as the engine: a failed result is 0
-}
-
-// The three default formulas, each operation rounded as the engine rounds it.
-struct HandMap {
-    long double pi = literal("pi"), c436 = literal("4.36"), c0453 = literal("0.453"),
-                c045 = literal("0.45"), c1795 = literal("1.795"), c15324 = literal("1.5324"),
-                c165 = literal("1.65"), c193 = literal("1.93"), c049 = literal("0.49");
-
-    void step(const double in[3], long double out[3]) const {
-        const long double x = in[0], y = in[1];
-        double t = r(r(r(x * y) * c436) / pi);
-        t = r(sinExtended(t));
-        out[0] = r(r((long double)t + r(y * c0453)) + c045);
-        const double a = r(c1795 * r(cosExtended(x)));
-        const double b = r(c15324 * r(sinExtended(r(r(x * c165) / pi))));
-        out[1] = r((long double)a - b);
-        const double c = r(c193 * r(cosExtended(r(y * x))));
-        const double d = r(c049 * r(sinExtended(x)));
-        out[2] = r((long double)c + d);
-    }
-};
 
 struct MuparserMap {
     double x = 0, y = 0, z = 0;
@@ -103,7 +48,7 @@ struct MuparserMap {
 bool handLoopMatchesCore(int steps) {
     RandomGenerator random;
     RenderCore core(random);
-    setUpDefault(core);
+    setUpDefault(core, side);
     HandLoop<HandMap> hand;
     for (int i = 0; i < steps; ++i) {
         core.plotStep();
@@ -120,7 +65,7 @@ bool handLoopMatchesCore(int steps) {
 void BM_PlotStepCore(benchmark::State& state) {
     RandomGenerator random;
     RenderCore core(random);
-    setUpDefault(core);
+    setUpDefault(core, side);
     for (auto _ : state)
         core.plotStep();
     state.SetItemsProcessed(state.iterations());
@@ -160,7 +105,7 @@ struct DiscardingSink : PictureSink {
 void BM_HandOff(benchmark::State& state) {
     RandomGenerator random;
     RenderCore core(random);
-    setUpDefault(core);
+    setUpDefault(core, side);
     for (int i = 0; i < 100000; ++i)
         core.plotStep();
     DiscardingSink sink;

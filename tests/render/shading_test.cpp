@@ -1,5 +1,6 @@
 // Depth colours, accumulation and shading.
 
+#include "render/shadeChannel.h"
 #include "renderTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -169,3 +170,31 @@ TEST_F(Shading, SegmentWithoutDepthClearsTheCell) {
 }
 
 } // namespace
+
+// The double-precision shortcut of the shade rounds as the extended form does,
+// also where the value lies next to a half.
+TEST(ShadeChannel, FastDistanceEqualsTheExtendedOne) {
+    RandomGenerator random;
+    const auto stored = [](long double v) { return Real48::fromExtended(v).toDouble(); };
+    int checked = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const long double peak = 1 + random.draw(1u << 30) / 1024.0L;
+        const long double sqrtPeak = std::sqrt(peak);
+        const std::int32_t gain = std::int32_t(random.draw(4000)) - 1000;
+        // Every fourth value sits next to a half: (k + 1/2) / gain, squared, times sqrt(P).
+        long double a = (random.draw(2000001) - 1000000.0L) / 1000.0L;
+        if (i % 4 == 0 && gain != 0) {
+            const long double half = (random.draw(1500) + 0.5L) / gain;
+            a = half * half * sqrtPeak *
+                (1 + (static_cast<long double>(random.draw(3)) - 1) * 1e-17L);
+        }
+        const double acc = stored(a);
+        ASSERT_EQ(channelDistance(acc, sqrtPeak, double(sqrtPeak), gain),
+                  exactChannelDistance(acc, sqrtPeak, gain))
+            << acc << " " << double(sqrtPeak) << " " << gain;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 200000);
+    for (long long n = -20; n <= 20; ++n)
+        EXPECT_EQ(roundedThird(n), roundToInteger(n / 3.0L)) << n;
+}
