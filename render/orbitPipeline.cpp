@@ -6,10 +6,11 @@
 namespace gyrelune {
 namespace {
 
-// Points per measured window (some 20 to 40 ms), windows between two probes
-// of the other way, and how much faster a probe must be to be taken.
-constexpr std::uint64_t windowPoints = 1 << 16;
-constexpr int windowsPerProbe = 32;
+// Points per measured window (some 20 to 40 ms) and per probe of the other
+// way, windows between two probes, and how much faster a probe must be to be
+// taken.
+constexpr std::uint64_t windowPoints = 1 << 16, probePoints = 1 << 14;
+constexpr int windowsPerProbe = 64;
 constexpr double probeMargin = 1.02;
 // Points after a switch before the window's clock starts: the ring fills up
 // (or the orbit thread parks) first.
@@ -109,14 +110,14 @@ bool OrbitPipeline::waitForBatch() {
 void OrbitPipeline::endWindow() {
     if (warmingUp_) {
         warmingUp_ = false;
-        windowLeft_ = windowPoints;
+        windowSize_ = windowLeft_ = probing_ ? probePoints : windowPoints;
         windowStart_ = Clock::now();
         measurementValid_ = true;
         return;
     }
     const Clock::time_point now = Clock::now();
     const double seconds = std::chrono::duration<double>(now - windowStart_).count();
-    const double rate = measurementValid_ && seconds > 0 ? double(windowPoints) / seconds : 0;
+    const double rate = measurementValid_ && seconds > 0 ? double(windowSize_) / seconds : 0;
     if (probing_) {
         probing_ = false;
         windowsInCycle_ = 0;
@@ -135,7 +136,7 @@ void OrbitPipeline::endWindow() {
             switchTo(!twoThreads_);
         }
     }
-    windowLeft_ = warmingUp_ ? warmUpPoints : windowPoints;
+    windowSize_ = windowLeft_ = warmingUp_ ? warmUpPoints : windowPoints;
     windowStart_ = Clock::now();
     measurementValid_ = true;
 }

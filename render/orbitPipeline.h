@@ -96,7 +96,7 @@ class OrbitPipeline : public RenderCore::OrbitFeed {
     bool twoThreads_ = false;
 
     // Measuring: windows of points in one way, the rates compared.
-    std::uint64_t windowLeft_ = 0;
+    std::uint64_t windowLeft_ = 0, windowSize_ = 0;
     Clock::time_point windowStart_;
     int windowsInCycle_ = 0;
     bool probing_ = false, warmingUp_ = true, bestTwoThreads_ = true;

@@ -83,6 +83,7 @@ void RenderCore::resetPicture(int width, int height) {
     pixelGrid_.assign(std::size_t(width + 1) * std::size_t(height + 1), PixelCell{});
     cellTouched_.assign(pixelGrid_.size(), 0);
     touchedCells_.clear();
+    sortedTouchedCells_ = 0;
     stopDepthsValid_ = false;
     gridWidth_ = width;
     gridHeight_ = height;

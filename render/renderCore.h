@@ -176,6 +176,7 @@ class RenderCore {
     std::vector<PixelCell> pixelGrid_; // column-major, (W+1) x (H+1)
     // The cells that took colour since the reset, once each, for the re-shade.
     std::vector<std::uint32_t> touchedCells_;
+    std::size_t sortedTouchedCells_ = 0; // the front of touchedCells_ in grid order
     std::vector<std::uint8_t> cellTouched_;
     // The stops' depths over the range [stopDepthsZMin_, stopDepthsZMax_], and
     // their stored bounds where they could be stored.

@@ -5,6 +5,7 @@
 #include "render/roundToInteger.h"
 #include "render/shadeChannel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -120,11 +121,15 @@ void RenderCore::shade(int column, int row) noexcept {
 }
 
 // Brings every pixel up to the current peak. Each shade writes only its own
-// pixel, so the cells that ever took colour are visited in the order they
-// first did; a cell with no colour shades to the background, which is never
-// written, and is passed over.
+// pixel, so only the cells that ever took colour are visited, in the grid's
+// order (memory order; the few new ones are sorted in); a cell with no colour
+// shades to the background, which is never written, and is passed over.
 void RenderCore::reshadeAll() noexcept {
     if (peakMagnitude_ == Real48()) return;
+    const auto firstNew = touchedCells_.begin() + std::ptrdiff_t(sortedTouchedCells_);
+    std::sort(firstNew, touchedCells_.end());
+    std::inplace_merge(touchedCells_.begin(), firstNew, touchedCells_.end());
+    sortedTouchedCells_ = touchedCells_.size();
     const std::size_t rows = std::size_t(gridHeight_ + 1);
     for (const std::uint32_t index : touchedCells_) {
         const PixelCell& c = pixelGrid_[index];
