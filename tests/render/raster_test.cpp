@@ -140,7 +140,7 @@ TEST_F(Raster, FlatFigureLeavesThePictureAtTheBackground) {
     Settings s;
     s.x = "sin(x*y*4.36/pi)+y*0.453+0.45";
     s.y = "1.795*cos(x)-1.5324*sin(x*1.65/pi)";
-    s.z = "0";
+    s.z = std::string("0");
     s.zoom = 40;
     s.centreX = 0.29L;
     s.centreY = -0.362L;
