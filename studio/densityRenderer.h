@@ -34,7 +34,7 @@ class DensityRenderer {
 
     // Orbits [begin, end) of the settings' shard, added to `into` (whose
     // header must match header() but for its orbits). False if `stop` was
-    // raised: `into` is then incomplete and must be thrown away.
+    // raised: `into` then holds the orbits walked whole, and its header says which.
     bool render(Accumulation& into, std::uint64_t begin, std::uint64_t end,
                 const ProgressCallback& progress = {}, const std::atomic<bool>* stop = nullptr);
 
