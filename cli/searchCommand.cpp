@@ -141,6 +141,9 @@ std::string formulaParameters(const AtrDocument& base, std::vector<SearchParamet
         bool error = false;
         formulas[i].text = base.texts[std::size_t(i)];
         formulas[i].Compile(error);
+        if (formulas[i].text.size() > maximumFormulaLength)
+            return std::string("the ") + axes[i] + " new formula is longer than " +
+                   std::to_string(maximumFormulaLength) + " characters";
         if (error)
             return std::string("the ") + axes[i] + " new formula '" + formulas[i].text +
                    "' is malformed";

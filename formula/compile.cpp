@@ -80,6 +80,12 @@ void Formula::Compile(bool& error) {
     error = false;
     queue_.clear();
     variables_.clear();
+    balanced_ = true;
+    if (text.size() > maximumFormulaLength) {
+        error = true;
+        program_.build(queue_, variables_);
+        return;
+    }
     std::vector<Token> tokens;
     bool tooLarge = false;
     int depth = 0;

@@ -12,10 +12,15 @@
 
 namespace gyrelune {
 
+// Longer texts are refused unread: evaluating one would take minutes per
+// picture, and no map of three variables needs that much.
+inline constexpr std::size_t maximumFormulaLength = 4096;
+
 class Formula {
   public:
     std::string text;
 
+    // A text over maximumFormulaLength is an error and compiles to the empty queue.
     void Compile(bool& error);
     // Returns a 6-byte value as an extended real; code is the evaluation code 0..4.
     long double Evaluate(std::int32_t& code);

@@ -45,6 +45,12 @@ head -c 2000000 /dev/zero | tr '\0' '\n' >lines.atr
 "$cli" render lines.atr --steps 10 -o l.png 2>stderr.txt
 [ $? -eq 1 ] && grep -q "Too many lines" stderr.txt || fail "2 M lines: [$(cat stderr.txt)]"
 
+# A 10 MB formula line is refused with a message, not compiled for minutes.
+{ yes 'x+' | head -c 10000000 | tr -d '\n'; echo x; header | tail -n +2; } >long.atr
+measure "10 MB formula" 200 20 "$cli" render long.atr --steps 100 -o f.png
+[ "$status" -eq 1 ] && [[ "$stderr_text" == *"Formula too long"* ]] ||
+    fail "10 MB formula: exit $status [${stderr_text:0:200}]"
+
 # SIGTERM keeps what the search found, like Ctrl-C; no hidden folder stays.
 header >search.atr
 (umask 022 && exec "$cli" search search.atr --count 200 --time 60 --jobs 2 -o found) \

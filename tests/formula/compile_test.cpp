@@ -183,6 +183,19 @@ TEST(CompileErrors, UnbalancedParenthesesLeaveAnEmptyQueue) {
     }
 }
 
+TEST(CompileErrors, OverlongTextsAreRefusedUnread) {
+    std::string text = "x";
+    while (text.size() < maximumFormulaLength)
+        text += "+x";
+    bool error;
+    EXPECT_FALSE(compiled(text.substr(0, maximumFormulaLength - 1), error).queue().empty());
+    EXPECT_FALSE(error);
+    const Formula f = compiled(text + "+x", error);
+    EXPECT_TRUE(error);
+    EXPECT_TRUE(f.queue().empty());
+    EXPECT_TRUE(f.variables().empty());
+}
+
 TEST(CompileErrors, NumericTroubleInTheTrialIsNoError) {
     for (const char* text : {"1/x", "sqrt(x-1)", "lg x", "1/0", "", "   ", "()", "(())"}) {
         bool error;
