@@ -65,7 +65,8 @@ QImage writeResult(const OutputSettings& settings, const SearchResult& result,
     session.centre(thumbnail);
     runSteps(core, thumbnailSteps);
     JpegEncoder encoder;
-    if (const std::string reason = writePictureFile(core.picture(), stem + ".png", true, encoder);
+    if (const std::string reason = writePictureFile(core.picture(), stem + ".png", true, encoder,
+                                                    MessageLanguage::english);
         !reason.empty())
         throw std::runtime_error(stem + ".png: " + reason);
     return imageView(core.picture()).copy();

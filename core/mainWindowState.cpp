@@ -171,6 +171,7 @@ std::string MainWindowState::stopOrContinue(DrawServices& services) {
 void MainWindowState::openDocument(const ReadResult& read, const std::string& fileName,
                                    const SessionWiring& wiring) {
     if (wiring.setRotationActive) wiring.setRotationActive(false);
+    if (read.stage == ReadStage::nothing) throw std::runtime_error(read.error + ": " + fileName);
     applyOpenedDocument(read, wiring, [this, &wiring, &fileName] {
         documentName = fileName;
         if (wiring.coloursLoaded) wiring.coloursLoaded();
