@@ -28,8 +28,6 @@ class AboutWindow;
 class ImageWindow;
 class FormulaLineEdit;
 
-class PosterDialog;
-
 class MainWindow : public QMainWindow, public MainCommands, private DrawServices {
     Q_OBJECT
   public:
@@ -52,9 +50,6 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     void toggleStop();
     void showRotationWindow() override;
     void savePicture() override;
-    // "Poszter mentése…" (mainWindowPoster.cpp).
-    void savePoster();
-    PosterDialog* posterDialog() const { return posterDialog_; }
     void closeMainWindow();
     void showColourWindow() override;
     void showParameterWindows() override;
@@ -104,7 +99,6 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     QAction* saveAction = nullptr;        // "Mentés"
     QAction* saveAsAction = nullptr;      // "Mentés másként"
     QAction* savePictureAction = nullptr; // "Kép mentése"
-    QAction* savePosterAction = nullptr;  // "Poszter mentése…"
     QAction* closeAction = nullptr;       // "Bezárás"
     QAction* coloursAction = nullptr;     // "Színek"
     QAction* parametersAction = nullptr;  // "Paraméterek"
@@ -144,7 +138,6 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     std::unique_ptr<ParameterList> parameterList_;
     std::unique_ptr<MainWindowState> state_;
     Windows windows_;
-    PosterDialog* posterDialog_ = nullptr; // made on first use
     ToolWindows tools_;
     bool closed_ = false;
 

@@ -22,19 +22,7 @@ namespace {
 
 using PosterDialogTest = GuiTest;
 
-TEST_F(PosterDialogTest, OpensOverTheDrawingAndRendersInTheBackground) {
-    main().savePosterAction->trigger();
-    EXPECT_EQ(main().posterDialog(), nullptr); // nothing drawn yet
-    drawAndStop();
-    main().savePosterAction->trigger();
-    PosterDialog& shown = *main().posterDialog();
-    EXPECT_TRUE(shown.isVisible());
-    EXPECT_EQ(shown.widthBox->value(), image().pictureSize().width());
-    shown.presetBox->setCurrentIndex(int(PosterPreset::a4Portrait));
-    emit shown.presetBox->activated(int(PosterPreset::a4Portrait));
-    EXPECT_EQ(shown.request().size, (PosterSize{2480, 3508, 300}));
-    shown.close();
-
+TEST_F(PosterDialogTest, RendersInTheBackgroundUntilStopped) {
     // The work runs off the UI thread until it is done or stopped.
     PosterRequest asked;
     PosterDialog dialog(nullptr, [&asked](const PosterRequest& request) {
