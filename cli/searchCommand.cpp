@@ -260,8 +260,6 @@ SearchSettings searchSettings(const SearchOptions& options, const AtrDocument& b
     settings.timeBudgetSeconds = options.seconds;
     settings.jobs = options.jobs;
     ClassifierSettings& classifier = settings.classifier;
-    classifier.fillColumns = options.width;
-    classifier.fillRows = options.height;
     for (std::size_t i = 0; i < 3; ++i)
         classifier.angles[i] = angleRadians(base.texts[6 + i]).toDouble();
     return settings;
@@ -282,10 +280,7 @@ void printOutcome(const SearchOutcome& outcome, const std::string& directory, un
     std::printf("%zu attractors from %llu candidates in %.1f s on %u threads%s -> %s\n",
                 outcome.results.size(), (unsigned long long)outcome.examined, outcome.seconds, jobs,
                 outcome.end == SearchEnd::stopped ? " (interrupted)" : "", directory.c_str());
-    std::printf("rejected:");
-    for (int v = 1; v < verdictCount - 1; ++v)
-        std::printf(" %llu %s%s", (unsigned long long)outcome.verdicts[std::size_t(v)],
-                    verdictName(Verdict(v)), v + 2 < verdictCount ? "," : "\n");
+    std::printf("%s\n", rejectionSummary(outcome).c_str());
 }
 
 bool writeText(const std::string& fileName, const std::string& text) {
@@ -354,13 +349,14 @@ int searchCommand(const QStringList& arguments) {
 
     const SearchSettings settings = searchSettings(options, output.base, ranges);
     const ClassifierSettings& classifier = settings.classifier;
-    output.fitSteps = classifier.transientSteps + classifier.alignSteps + classifier.measuredSteps +
-                      classifier.confirmationSteps;
+    output.fitSteps =
+        classifier.transientSteps + classifier.measuredSteps + classifier.confirmationSteps;
     const SearchOutcome outcome = searchWithProgress(settings);
     if (outcome.results.empty()) {
         std::filesystem::remove_all(temporary);
-        std::fprintf(stderr, "gyrelune-cli search: no strange attractor found in %llu candidates\n",
-                     (unsigned long long)outcome.examined);
+        std::fprintf(stderr,
+                     "gyrelune-cli search: no strange attractor found in %llu candidates; %s\n",
+                     (unsigned long long)outcome.examined, rejectionSummary(outcome).c_str());
         return exitFailed;
     }
     output.width = options.width;

@@ -140,7 +140,7 @@ QImage contactSheet(const std::vector<QImage>& thumbnails,
         painter.drawImage(left, top, thumbnails[std::size_t(i)]);
         const QString label = QStringLiteral("%1   λ = %2")
                                   .arg(i + 1, 3, 10, QLatin1Char('0'))
-                                  .arg(results[std::size_t(i)].exponent, 0, 'f', 3);
+                                  .arg(results[std::size_t(i)].exponents[0], 0, 'f', 3);
         painter.drawText(QRect(left, top + cellHeight, cellWidth, labelHeight), Qt::AlignCenter,
                          label);
     }
@@ -148,13 +148,16 @@ QImage contactSheet(const std::vector<QImage>& thumbnails,
 }
 
 std::string summaryCsv(const OutputSettings& settings, const std::vector<SearchResult>& results) {
-    std::string csv = "file,exponent,fill";
+    std::string csv = "file,exponent,exponent2,exponent3,kaplan_yorke,correlation_dimension,fill";
     for (const SearchParameter& parameter : settings.parameters)
         csv.append(",").append(csvField(parameter.name));
     csv += ",candidate\n";
     for (std::size_t i = 0; i < results.size(); ++i) {
-        char numbers[64];
-        std::snprintf(numbers, sizeof numbers, ",%.4f,%.4f", results[i].exponent, results[i].fill);
+        const SearchResult& r = results[i];
+        char numbers[160];
+        std::snprintf(numbers, sizeof numbers, ",%.4f,%.4f,%.4f,%.4f,%.4f,%.4f", r.exponents[0],
+                      r.exponents[1], r.exponents[2], r.kaplanYorke, r.correlationDimension,
+                      r.fill);
         csv += resultName(i + 1, ".atr") + numbers;
         for (const std::string& value : results[i].valueTexts)
             csv.append(",").append(value);

@@ -37,7 +37,8 @@ std::vector<QImage> writeResults(const OutputSettings& settings,
 QImage contactSheet(const std::vector<QImage>& thumbnails,
                     const std::vector<SearchResult>& results);
 
-// file, exponent, fill, one column per parameter, candidate.
+// file, the three exponents (-inf for a collapsed direction), the Kaplan-Yorke and
+// correlation dimensions, fill, one column per parameter, candidate.
 std::string summaryCsv(const OutputSettings& settings, const std::vector<SearchResult>& results);
 
 } // namespace gyrelune::cli

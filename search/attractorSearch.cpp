@@ -57,7 +57,9 @@ void work(SearchState& state) {
             map.setParameter(settings.parameters[i].name, result.values[i]);
         const Classification classification = classifier.classify(map, settings.start, &state.halt);
         if (classification.verdict == Verdict::interrupted) break;
-        result.exponent = classification.exponent;
+        result.exponents = classification.exponents;
+        result.kaplanYorke = classification.kaplanYorke;
+        result.correlationDimension = classification.correlationDimension;
         result.fill = classification.fill;
         record(state, offset, classification, std::move(result));
     }
@@ -131,9 +133,25 @@ void drawCandidate(const std::vector<ParameterRange>& parameters, std::uint64_t 
     }
 }
 
+std::string rejectionSummary(const SearchOutcome& outcome) {
+    std::string text = "rejected:";
+    bool any = false;
+    for (int v = 1; v < verdictCount - 1; ++v) {
+        const std::uint64_t count = outcome.verdicts[std::size_t(v)];
+        if (count == 0) continue;
+        text.append(any ? ", " : " ").append(std::to_string(count));
+        text.append(" ").append(verdictName(Verdict(v)));
+        any = true;
+    }
+    if (!any) text += " none";
+    if (outcome.verdicts[std::size_t(Verdict::flat)] != 0)
+        text += " (a flat figure has no depth to colour: Z new needs a depth, such as x)";
+    return text;
+}
+
 bool ranksBefore(const SearchResult& a, const SearchResult& b) {
-    if (a.fill != b.fill) return a.fill > b.fill;
-    if (a.exponent != b.exponent) return a.exponent > b.exponent;
+    if (a.looks() != b.looks()) return a.looks() > b.looks();
+    if (a.exponents[0] != b.exponents[0]) return a.exponents[0] > b.exponents[0];
     return a.candidate < b.candidate;
 }
 
