@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <mutex>
 #include <thread>
 
@@ -146,6 +147,20 @@ std::string rejectionSummary(const SearchOutcome& outcome) {
     if (!any) text += " none";
     if (outcome.verdicts[std::size_t(Verdict::flat)] != 0)
         text += " (a flat figure has no depth to colour: Z new needs a depth, such as x)";
+    return text;
+}
+
+std::string chaosRates(const SearchOutcome& outcome) {
+    const auto count = [&](Verdict v) { return outcome.verdicts[std::size_t(v)]; };
+    const std::uint64_t accepted = count(Verdict::accepted);
+    const std::uint64_t chaotic = accepted + count(Verdict::flat) + count(Verdict::fewPixels);
+    const double all = double(std::max<std::uint64_t>(outcome.examined, 1));
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "chaotic and bounded: %llu of %llu (%.2f %%); accepted: %llu (%.2f %%)",
+                  (unsigned long long)chaotic, (unsigned long long)outcome.examined,
+                  100.0 * double(chaotic) / all, (unsigned long long)accepted,
+                  100.0 * double(accepted) / all);
     return text;
 }
 
