@@ -13,6 +13,7 @@ constexpr std::array commands{
     Command{"search", "Find parameter sets that give strange attractors.", searchCommand},
     Command{"inspect", "Measure what a document's orbit does: verdict, exponents, dimensions.",
             inspectCommand},
+    Command{"encode", "Join a folder of numbered frames into a film.", encodeCommand},
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/progressBar.h"
 #include "cli/searchOutput.h"
+#include "cli/stopSignals.h"
 
 #include "core/searchSetup.h"
 
@@ -10,7 +11,6 @@
 #include <QFile>
 
 #include <atomic>
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <thread>
@@ -39,15 +39,9 @@ struct SearchOptions {
     bool asParameters = false;
 };
 
-std::atomic<bool> interrupted{false};
-
-extern "C" void interruptSearch(int) {
-    interrupted = true;
-}
-
-int failWith(const std::string& message) {
+int failWith(const std::string& message, int status = exitFailed) {
     std::fprintf(stderr, "gyrelune-cli search: %s\n", message.c_str());
-    return exitBadUsage;
+    return status;
 }
 
 bool parseSize(const QString& text, int& width, int& height) {
@@ -147,8 +141,9 @@ std::string parseOptions(const QStringList& arguments, SearchOptions& options, b
     return readNumbers(parser, options);
 }
 
-// DOC (or the start-up set-up), its parameters or the invented maps, and the intervals.
-std::string prepareSetup(const SearchOptions& options, SearchSetup& setup) {
+// DOC (or the start-up set-up), its parameters or the invented maps, and the
+// intervals; status is set for a failure.
+std::string prepareSetup(const SearchOptions& options, SearchSetup& setup, int& status) {
     if (options.document.empty()) {
         setup.base = startUpDocument();
     } else {
@@ -161,15 +156,12 @@ std::string prepareSetup(const SearchOptions& options, SearchSetup& setup) {
         inventMaps(setup, *options.invent, options.range, options.asParameters);
         return {};
     }
-    std::string error = collectParameters(setup);
-    if (error.empty()) error = applyIntervals(options.intervals, setup);
-    return error;
+    if (std::string error = collectParameters(setup); !error.empty()) return error;
+    status = exitBadUsage;
+    return applyIntervals(options.intervals, setup);
 }
 
-SearchOutcome searchWithProgress(const SearchSettings& settings) {
-    // Left in place while the results are written, which takes seconds: a
-    // second Ctrl-C must not leave them half-written.
-    std::signal(SIGINT, interruptSearch);
+SearchOutcome searchWithProgress(const SearchSettings& settings, const StopSignals& stop) {
     ProgressBar bar(::isatty(STDERR_FILENO));
     const auto update = [&](const SearchProgress& p) {
         char detail[96];
@@ -179,7 +171,7 @@ SearchOutcome searchWithProgress(const SearchSettings& settings) {
                             p.seconds / settings.timeBudgetSeconds),
                    detail);
     };
-    SearchOutcome outcome = runSearch(settings, &interrupted, update);
+    SearchOutcome outcome = runSearch(settings, &stop.requested(), update);
     bar.finish();
     return outcome;
 }
@@ -194,10 +186,12 @@ void printOutcome(const SearchOutcome& outcome, const std::string& directory, un
 } // namespace
 
 int searchCommand(const QStringList& arguments) {
+    // From the start, so that no signal finds the hidden folder unattended.
+    const StopSignals stopSignals;
     SearchOptions options;
     bool help = false;
     if (const std::string error = parseOptions(arguments, options, help); !error.empty()) {
-        failWith(error);
+        failWith(error, exitBadUsage);
         std::fputs(searchUsage, stderr);
         return exitBadUsage;
     }
@@ -207,10 +201,12 @@ int searchCommand(const QStringList& arguments) {
 
     OutputSettings output;
     SearchSettings settings;
-    std::string temporary, error = prepareSetup(options, output.setup);
-    if (error.empty()) error = searchSettings(output.setup, settings);
-    if (error.empty()) error = prepareOutput(options.output, temporary);
-    if (!error.empty()) return failWith(error);
+    int status = exitFailed;
+    std::string temporary, error = prepareSetup(options, output.setup, status);
+    if (!error.empty()) return failWith(error, status);
+    if (error = searchSettings(output.setup, settings); !error.empty())
+        return failWith(error, options.intervals.empty() ? exitFailed : exitBadUsage);
+    if (error = prepareOutput(options.output, temporary); !error.empty()) return failWith(error);
 
     settings.wanted = options.count;
     settings.seed = options.seed;
@@ -219,7 +215,7 @@ int searchCommand(const QStringList& arguments) {
     const ClassifierSettings& classifier = settings.classifier;
     output.fitSteps =
         classifier.transientSteps + classifier.measuredSteps + classifier.confirmationSteps;
-    const SearchOutcome outcome = searchWithProgress(settings);
+    const SearchOutcome outcome = searchWithProgress(settings, stopSignals);
     if (outcome.results.empty()) {
         std::filesystem::remove_all(temporary);
         std::fprintf(stderr,

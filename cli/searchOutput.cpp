@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <sys/stat.h>
 #include <thread>
 
 namespace gyrelune::cli {
@@ -177,6 +178,11 @@ std::string prepareOutput(const std::string& target, std::string& temporary) {
     if (!::mkdtemp(pattern.data()))
         return "cannot write into '" + path.parent_path().string() + "': " + std::strerror(errno);
     temporary = pattern;
+    // mkdtemp makes it private; the results get the mode any new folder gets.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::chmod(temporary.c_str(), 0777 & ~mask) != 0)
+        return "cannot write into '" + temporary + "': " + std::strerror(errno);
     return {};
 }
 

@@ -49,7 +49,7 @@ TEST_F(CliSearch, BadInputExitsWithTwoAndWritesNothing) {
     const std::size_t before = entries();
     const std::string out = " -o " + dir.file("out");
     const std::string doc = dir.file("abc.atr");
-    EXPECT_EQ(run("search", out), 2); // the default formulas have no parameters
+    EXPECT_EQ(run("search", out), 1); // the default formulas have no parameters
     EXPECT_NE(errors().find("no parameters"), std::string::npos);
     EXPECT_EQ(run("search", doc + " --param q=0:1" + out), 2);
     EXPECT_NE(errors().find("unknown parameter 'q'"), std::string::npos);
@@ -59,9 +59,12 @@ TEST_F(CliSearch, BadInputExitsWithTwoAndWritesNothing) {
     EXPECT_EQ(run("search", doc + " --count 0" + out), 2);
     EXPECT_EQ(run("search", doc + " --frobnicate" + out), 2);
     EXPECT_EQ(run("search", doc), 2);
-    EXPECT_EQ(run("search", doc + " -o " + dir.file("missing/out")), 2);
+    EXPECT_EQ(run("search", doc + " --invent quartic" + out), 2);
+    EXPECT_EQ(run("search", doc + " --dimensions 3" + out), 2);
+    EXPECT_EQ(run("search", dir.file("missing.atr") + out), 1);
+    EXPECT_EQ(run("search", doc + " -o " + dir.file("missing/out")), 1);
     EXPECT_NE(errors().find("cannot write into"), std::string::npos);
-    EXPECT_EQ(run("search", doc + " -o " + dir.file("abc.atr")), 2);
+    EXPECT_EQ(run("search", doc + " -o " + dir.file("abc.atr")), 1);
     EXPECT_EQ(entries(), before + 2); // the captured stdout and stderr only
 }
 
