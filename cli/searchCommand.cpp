@@ -204,8 +204,7 @@ int searchCommand(const QStringList& arguments) {
     int status = exitFailed;
     std::string temporary, error = prepareSetup(options, output.setup, status);
     if (!error.empty()) return failWith(error, status);
-    if (error = searchSettings(output.setup, settings); !error.empty())
-        return failWith(error, options.intervals.empty() ? exitFailed : exitBadUsage);
+    if (error = searchSettings(output.setup, settings); !error.empty()) return failWith(error);
     if (error = prepareOutput(options.output, temporary); !error.empty()) return failWith(error);
 
     settings.wanted = options.count;

@@ -24,6 +24,18 @@ bool intervalValue(const std::string& text, Real48& value) {
     return true;
 }
 
+std::string checkedRange(const SearchParameter& p, ParameterRange& range) {
+    range = {p.name, {}, {}};
+    if (!intervalValue(p.minimumText, range.minimum) ||
+        !intervalValue(p.maximumText, range.maximum))
+        return "the interval of '" + p.name + "' (" + p.minimumText + " to " + p.maximumText +
+               ") is not a pair of numbers";
+    if (range.minimum.toDouble() > range.maximum.toDouble())
+        return "the interval of '" + p.name + "' has its minimum " + p.minimumText +
+               " above its maximum " + p.maximumText;
+    return {};
+}
+
 } // namespace
 
 AtrDocument startUpDocument() {
@@ -86,6 +98,8 @@ std::string applyIntervals(const std::vector<std::string>& intervals, SearchSetu
         }
         found->minimumText = text.substr(equals + 1, colon - equals - 1);
         found->maximumText = text.substr(colon + 1);
+        ParameterRange range;
+        if (std::string error = checkedRange(*found, range); !error.empty()) return error;
     }
     return {};
 }
@@ -94,14 +108,8 @@ std::string searchSettings(const SearchSetup& setup, SearchSettings& settings) {
     settings.formulas = {setup.base.texts[0], setup.base.texts[1], setup.base.texts[2]};
     settings.parameters.clear();
     for (const SearchParameter& p : setup.parameters) {
-        ParameterRange range{p.name, {}, {}};
-        if (!intervalValue(p.minimumText, range.minimum) ||
-            !intervalValue(p.maximumText, range.maximum))
-            return "the interval of '" + p.name + "' (" + p.minimumText + " to " + p.maximumText +
-                   ") is not a pair of numbers";
-        if (range.minimum.toDouble() > range.maximum.toDouble())
-            return "the interval of '" + p.name + "' has its minimum " + p.minimumText +
-                   " above its maximum " + p.maximumText;
+        ParameterRange range;
+        if (std::string error = checkedRange(p, range); !error.empty()) return error;
         settings.parameters.push_back(range);
     }
     for (std::size_t i = 0; i < 3; ++i)

@@ -38,7 +38,8 @@ std::string collectParameters(SearchSetup& setup);
 void inventMaps(SearchSetup& setup, const PolynomialMap& map, const std::string& rangeText,
                 bool asParameters);
 
-// NAME=MIN:MAX texts replacing intervals; an error text for a bad or unknown one.
+// NAME=MIN:MAX texts replacing intervals; an error text for a bad, impossible or
+// unknown one.
 std::string applyIntervals(const std::vector<std::string>& intervals, SearchSetup& setup);
 
 // The formulas, the intervals' values (read as a parameter window reads them)

@@ -45,7 +45,8 @@ class CliSearch : public ::testing::Test {
     const std::string intervals = " --param a=3:6 --param b=0:1 --param c=0:1 ";
 };
 
-TEST_F(CliSearch, BadInputExitsWithTwoAndWritesNothing) {
+// 2 for a bad command line, 1 for what fails at run time.
+TEST_F(CliSearch, BadInputExitsWithTwoOrOneAndWritesNothing) {
     const std::size_t before = entries();
     const std::string out = " -o " + dir.file("out");
     const std::string doc = dir.file("abc.atr");
