@@ -12,6 +12,10 @@ constexpr std::array commands{
             renderCommand},
     Command{"search", "Find parameter sets that give strange attractors.", searchCommand},
     Command{"encode", "Join a folder of numbered frames into a film.", encodeCommand},
+    Command{"poster", "Render a document at any size on every core (supersampled, 16-bit).",
+            posterCommand},
+    Command{"merge", "Add up the state files of a poster's shards and write the picture.",
+            mergeCommand},
 };
 
 } // namespace

@@ -29,6 +29,8 @@ int renderCommand(const QStringList& arguments);
 int searchCommand(const QStringList& arguments);
 int filmCommand(const QStringList& arguments);
 int encodeCommand(const QStringList& arguments);
+int posterCommand(const QStringList& arguments);
+int mergeCommand(const QStringList& arguments);
 
 // ---- Shared by the commands (commandLine.cpp).
 

@@ -48,9 +48,21 @@ struct AccumulationHeader {
     friend bool operator==(const AccumulationHeader&, const AccumulationHeader&) = default;
 };
 
+// Large grids in huge pages where the system offers them: the points land
+// all over the grid, and with small pages most of them would miss the TLB.
+template <typename T> struct GridAllocator {
+    using value_type = T;
+    GridAllocator() = default;
+    template <typename U> GridAllocator(const GridAllocator<U>&) {}
+    T* allocate(std::size_t n);
+    void deallocate(T* p, std::size_t) noexcept;
+    friend bool operator==(const GridAllocator&, const GridAllocator&) = default;
+};
+
 struct Accumulation {
     AccumulationHeader header;
-    std::vector<DensityCell> cells; // gridWidth() x gridHeight(), row by row
+    std::vector<DensityCell, GridAllocator<DensityCell>>
+        cells; // gridWidth() x gridHeight(), by rows
 
     // Sized to the header's grid, all cells empty; throws std::bad_alloc.
     void allocate();
