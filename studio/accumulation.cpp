@@ -117,6 +117,8 @@ std::string mergeProblem(const AccumulationHeader& into, const AccumulationHeade
         return "its orbit length or transient differs";
     if (!(into.view == other.view)) return "its framing differs";
     if (!(into.depth == other.depth)) return "its depth range differs";
+    if (into.cellsPerWindowPixel != other.cellsPerWindowPixel)
+        return "it was framed in another window size";
     if (into.gain != other.gain || into.background != other.background)
         return "its gain or background differs";
     if (orbitsOverlap(into.orbits, other.orbits)) return "some of its orbits are already in";

@@ -38,6 +38,10 @@ struct AccumulationHeader {
     std::uint32_t orbitLength = 0, transient = 0;
     PosterView view;
     DepthRange depth;
+    // Cells across one pixel of the image window the view was framed in: the
+    // window's look takes its peak over blocks of that size, so that the
+    // poster is as bright as the window.
+    double cellsPerWindowPixel = 1;
     // For the tone mapping: the document's gain and background (0x00BBGGRR).
     std::int32_t gain = 0, background = 0;
     OrbitSet orbits; // sorted, disjoint, shards that complete each other joined

@@ -43,21 +43,6 @@ OrbitStage stageFor(const RenderSettings& document) {
     return stage;
 }
 
-void widen(Ranges& r, double x, double y, double z) {
-    const Real48 rx = Real48::fromExactDouble(x), ry = Real48::fromExactDouble(y),
-                 rz = Real48::fromExactDouble(z);
-    if (r.empty()) {
-        r = {rx, rx, ry, ry, rz, rz};
-        return;
-    }
-    if (x < r.xMin.toDouble()) r.xMin = rx;
-    if (x > r.xMax.toDouble()) r.xMax = rx;
-    if (y < r.yMin.toDouble()) r.yMin = ry;
-    if (y > r.yMax.toDouble()) r.yMax = ry;
-    if (z < r.zMin.toDouble()) r.zMin = rz;
-    if (z > r.zMax.toDouble()) r.zMax = rz;
-}
-
 // The range of the rotated points of the pre-pass orbits, after their transients.
 Ranges prePassRange(const StudioSettings& settings) {
     OrbitStage stage = stageFor(settings.document);
@@ -71,7 +56,7 @@ Ranges prePassRange(const StudioSettings& settings) {
         for (std::uint32_t i = 0; i < prePassPoints; ++i) {
             StoredOrbitPoint p = stage.next();
             if (p.failed() || !rotation.view(p.x, p.y, p.z)) continue;
-            widen(range, p.x, p.y, p.z);
+            range.widen(p.x, p.y, p.z);
         }
     }
     return range;
@@ -211,6 +196,7 @@ DensityRenderer::DensityRenderer(const StudioSettings& settings) : settings_(set
         throw std::invalid_argument("the shard must be I/N with 1 <= I <= N");
     if (s.orbitLength < 1) throw std::invalid_argument("orbits must have at least one point");
     documentHash_ = documentHash(s.document);
+    scale_ = std::min(double(s.width) / s.windowWidth, double(s.height) / s.windowHeight);
     const bool needRange = s.fit || !s.depthRange;
     const Ranges range = needRange ? prePassRange(s) : Ranges{};
     if (s.fit) {
@@ -218,9 +204,7 @@ DensityRenderer::DensityRenderer(const StudioSettings& settings) : settings_(set
         view_ = {fit.zoomChanged ? double(fit.zoom) : s.document.zoom.toDouble(),
                  fit.centreX.toDouble(), fit.centreY.toDouble()};
     } else {
-        const double scale =
-            std::min(double(s.width) / s.windowWidth, double(s.height) / s.windowHeight);
-        view_ = {s.document.zoom.toDouble() * scale, s.document.centreX.toDouble(),
+        view_ = {s.document.zoom.toDouble() * scale_, s.document.centreX.toDouble(),
                  s.document.centreY.toDouble()};
     }
     depth_ =
@@ -238,6 +222,7 @@ AccumulationHeader DensityRenderer::header() const {
     h.transient = settings_.transient;
     h.view = view_;
     h.depth = depth_;
+    h.cellsPerWindowPixel = scale_ * settings_.supersample;
     h.gain = settings_.document.gain;
     h.background = settings_.document.background;
     return h;
