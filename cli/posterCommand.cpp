@@ -1,6 +1,7 @@
 // gyrelune-cli poster: a document rendered by the density renderer at any
 // size, on every core, into a picture and/or a state file.
 #include "cli/commands.h"
+#include "cli/progressBar.h"
 #include "cli/stopSignals.h"
 #include "cli/studioOutput.h"
 
@@ -258,10 +259,15 @@ int renderPoster(PosterOptions& o) {
     }
     const std::uint64_t end = std::max(begin, orbitCountFor(settings.points, settings.orbitLength));
     StopSignals stopSignals;
+    ProgressBar bar(o.output.progress);
     const bool complete = renderer.render(
-        grid, begin, end, o.output.progress ? ProgressCallback(showProgress) : ProgressCallback{},
+        grid, begin, end,
+        [&bar](const RenderProgress& p) {
+            bar.update(p.pointsTotal ? double(p.pointsDone) / double(p.pointsTotal) : 1,
+                       progressDetail(p));
+        },
         &stopSignals.requested());
-    if (o.output.progress) endProgress();
+    bar.finish();
     if (!complete) {
         OutputChoice stateOnly = o.output;
         stateOnly.picture.clear();

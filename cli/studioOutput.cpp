@@ -104,21 +104,14 @@ QString memoryProblem(long long width, long long height, int supersample, int gr
         .arg(gigabytes(needed), gigabytes(double(available)), advice);
 }
 
-void showProgress(const RenderProgress& p) {
-    const double share = p.pointsTotal ? double(p.pointsDone) / double(p.pointsTotal) : 1;
+std::string progressDetail(const RenderProgress& p) {
     const double rate = p.seconds > 0 ? double(p.pointsDone) / p.seconds : 0;
     const double left = rate > 0 ? double(p.pointsTotal - p.pointsDone) / rate : 0;
-    const int filled = int(share * 30);
-    std::fprintf(stderr, "\r[%s%s] %5.1f%%  %.3g of %.3g points  %.3g points/s  %s left ",
-                 std::string(std::size_t(filled), '#').c_str(),
-                 std::string(std::size_t(30 - filled), ' ').c_str(), share * 100,
-                 double(p.pointsDone), double(p.pointsTotal), rate,
-                 timeText(left).toLatin1().constData());
-    std::fflush(stderr);
-}
-
-void endProgress() {
-    std::fputc('\n', stderr);
+    char text[128];
+    std::snprintf(text, sizeof text, "%.3g of %.3g points, %.3g points/s, %s left",
+                  double(p.pointsDone), double(p.pointsTotal), rate,
+                  timeText(left).toLatin1().constData());
+    return text;
 }
 
 QString writeOutputs(const Accumulation& grid, const OutputChoice& choice) {

@@ -67,9 +67,8 @@ std::string localName(const QString& name);
 // free; else the message that says so and what to choose instead.
 QString memoryProblem(long long width, long long height, int supersample, int grids = 1);
 
-// The progress line on standard error: points done, rate and time left.
-void showProgress(const RenderProgress& progress);
-void endProgress();
+// The progress line's words: points done, rate and time left.
+std::string progressDetail(const RenderProgress& progress);
 
 // Writes the state and the picture the choice names; an error message, empty on success.
 QString writeOutputs(const Accumulation& grid, const OutputChoice& choice);
