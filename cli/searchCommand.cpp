@@ -130,7 +130,7 @@ std::string loadBase(const std::string& fileName, AtrDocument& base) {
 // An interval end's value, as a parameter window's field reads its text.
 bool intervalValue(const std::string& text, Real48& value) {
     FormulaField field(text);
-    if (text.empty() || field.CompileAndMark()) return false;
+    if (text.empty() || !field.compileAndMark().wellFormed()) return false;
     try {
         value = field.value();
     } catch (const FloatingPointOverflow&) {
@@ -143,10 +143,7 @@ std::string formulaParameters(const AtrDocument& base, std::vector<SearchParamet
     Formula formulas[3];
     const char* const axes[3] = {"X", "Y", "Z"};
     for (int i = 0; i < 3; ++i) {
-        bool error = false;
-        formulas[i].text = base.texts[std::size_t(i)];
-        formulas[i].Compile(error);
-        if (error)
+        if (!formulas[i].compile(base.texts[std::size_t(i)]).wellFormed())
             return std::string("the ") + axes[i] + " new formula '" + formulas[i].text +
                    "' is malformed";
     }

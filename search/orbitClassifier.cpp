@@ -16,7 +16,7 @@ long double largestMagnitude(const OrbitPoint& p) {
 // One step of the main and the nearby orbit; logStretch is the log of how much
 // the distance between them grew. False when the nearby point cannot be stored.
 bool stretchStep(OrbitMap& map, OrbitPoint& main, OrbitOffset& offset, double separation,
-                 long double& logStretch, std::int32_t& code) {
+                 long double& logStretch, EvaluationCode& code) {
     const long double distance = separation * std::max(largestMagnitude(main), 1e-6L);
     double nearby[3];
     if (!roundToReal48(main.x + distance * offset.x, nearby[0]) ||
@@ -27,7 +27,7 @@ bool stretchStep(OrbitMap& map, OrbitPoint& main, OrbitOffset& offset, double se
     const long double before = std::sqrt((other.x - main.x) * (other.x - main.x) +
                                          (other.y - main.y) * (other.y - main.y) +
                                          (other.z - main.z) * (other.z - main.z));
-    std::int32_t otherCode = 0;
+    EvaluationCode otherCode; // the main orbit's code decides
     if (!map.step(main, code) || !map.step(other, otherCode) || before == 0) return false;
     const long double dx = other.x - main.x, dy = other.y - main.y, dz = other.z - main.z;
     const long double after = std::sqrt(dx * dx + dy * dy + dz * dz);
@@ -77,12 +77,12 @@ std::optional<Verdict> OrbitClassifier::advance(OrbitMap& map, Walk& walk, int s
                                                 const std::atomic<bool>* halt) {
     if (halt && step % haltPollSteps == 0 && halt->load(std::memory_order_relaxed))
         return Verdict::interrupted;
-    std::int32_t code = 0;
+    EvaluationCode code = EvaluationCode::ok;
     walk.logStretch = 0;
     const bool stepped = measuring ? stretchStep(map, walk.point, walk.offset, settings_.separation,
                                                  walk.logStretch, code)
                                    : map.step(walk.point, code);
-    if (code != 0) return Verdict::evaluationFailed;
+    if (code != EvaluationCode::ok) return Verdict::evaluationFailed;
     if (!stepped || !(largestMagnitude(walk.point) <= settings_.escapeBound))
         return Verdict::escaped;
     const std::size_t period = recent_.size();
@@ -128,7 +128,7 @@ Classification OrbitClassifier::classify(OrbitMap& map, OrbitPoint start,
 
 double largestLyapunovExponent(OrbitMap& map, OrbitPoint start, int transientSteps,
                                int measuredSteps, double separation) {
-    std::int32_t code = 0;
+    EvaluationCode code = EvaluationCode::ok;
     for (int step = 0; step < transientSteps; ++step)
         map.step(start, code);
     OrbitOffset offset;

@@ -152,12 +152,12 @@ TEST_F(ParameterWindowTest, AnIntervalEndIsCompiledAsTypedUnlessItEndsInAPoint) 
     ParameterWindow& a = windowOfA();
     a.minimumEdit->setText("3");
     a.minimumEdit->setText("1.");
-    EXPECT_EQ(a.minimumField().field().Evaluate(), 3); // "1." not compiled
+    EXPECT_EQ(a.minimumField().field().evaluate(), 3); // "1." not compiled
     QTest::keyClick(a.minimumEdit, Qt::Key_5);
     EXPECT_EQ(a.minimumEdit->text(), "1.5");
-    EXPECT_EQ(a.minimumField().field().Evaluate(), 1.5L);
+    EXPECT_EQ(a.minimumField().field().evaluate(), 1.5L);
     a.maximumEdit->setText("");
-    EXPECT_EQ(a.maximumField().field().Evaluate(), 2); // empty: not compiled
+    EXPECT_EQ(a.maximumField().field().evaluate(), 2); // empty: not compiled
 }
 
 TEST_F(ParameterWindowTest, EnterInTheValueFieldDrawsAndAltAnywhereCentres) {
