@@ -12,6 +12,16 @@ bool OrbitMap::compile(const std::array<std::string, 3>& texts) {
     return wellFormed;
 }
 
+void OrbitMap::assign(const Formula& x, const Formula& y, const Formula& z) {
+    formulas_ = {x, y, z};
+    // The table holds the values Draw wrote; the program is built from it.
+    for (std::size_t i = 0; i < 3; ++i)
+        formulas_[i].replaceVariables(formulas_[i].variables());
+    for (std::size_t i = 0; i < 3; ++i)
+        slots_[i] = {formulas_[i].findVariable("x"), formulas_[i].findVariable("y"),
+                     formulas_[i].findVariable("z")};
+}
+
 void OrbitMap::setParameter(const std::string& name, Real48 value) {
     for (Formula& formula : formulas_)
         formula.setVariable(name, value);
