@@ -43,10 +43,7 @@ void OrbitStage::setIdentity() {
 bool OrbitStage::compile(const std::array<std::string, 3>& texts) {
     bool wellFormed = true;
     for (std::size_t i = 0; i < 3; ++i) {
-        bool error = false;
-        formulas_[i].text = texts[i];
-        formulas_[i].Compile(error);
-        wellFormed = wellFormed && !error;
+        wellFormed = formulas_[i].compile(texts[i]).wellFormed() && wellFormed;
     }
     resolveSlots();
     return wellFormed;
@@ -56,9 +53,7 @@ void OrbitStage::takeFormulas(const Formula& x, const Formula& y, const Formula&
     const Formula* given[3] = {&x, &y, &z};
     for (std::size_t i = 0; i < 3; ++i) {
         if (given[i]->text != formulas_[i].text) {
-            bool error = false;
-            formulas_[i].text = given[i]->text;
-            formulas_[i].Compile(error);
+            (void)formulas_[i].compile(given[i]->text);
         }
         formulas_[i].replaceVariables(given[i]->variables());
     }
@@ -67,13 +62,13 @@ void OrbitStage::takeFormulas(const Formula& x, const Formula& y, const Formula&
 
 void OrbitStage::setParameter(const std::string& name, Real48 value) {
     for (Formula& formula : formulas_)
-        formula.SetVariable(name, value);
+        formula.setVariable(name, value);
 }
 
 void OrbitStage::resolveSlots() {
     for (std::size_t i = 0; i < 3; ++i)
-        slots_[i] = {formulas_[i].FindVariable("x"), formulas_[i].FindVariable("y"),
-                     formulas_[i].FindVariable("z")};
+        slots_[i] = {formulas_[i].findVariable("x"), formulas_[i].findVariable("y"),
+                     formulas_[i].findVariable("z")};
 }
 
 StoredOrbitPoint OrbitStage::next(EvaluationCodes& codes) noexcept {
@@ -105,9 +100,11 @@ OrbitPoint OrbitStage::iterate(double x, double y, double z, EvaluationCodes& co
         for (std::size_t axis = 0; axis < 3; ++axis)
             if (slots_[i][axis] >= 0) formulas_[i].setVariableAt(slots_[i][axis], old[axis]);
     OrbitPoint next;
-    next.x = formulas_[0].Evaluate(codes.x);
-    next.y = formulas_[1].Evaluate(codes.y);
-    next.z = formulas_[2].Evaluate(codes.z);
+    EvaluationCode cx{}, cy{}, cz{};
+    next.x = formulas_[0].evaluate(cx);
+    next.y = formulas_[1].evaluate(cy);
+    next.z = formulas_[2].evaluate(cz);
+    codes = {std::int32_t(cx), std::int32_t(cy), std::int32_t(cz)};
     return next;
 }
 

@@ -8,9 +8,7 @@ namespace gyrelune {
 
 inline Formula compiled(const char* text) {
     Formula f;
-    f.text = text;
-    bool error = false;
-    f.Compile(error);
+    (void)f.compile(text);
     return f;
 }
 
