@@ -117,6 +117,9 @@ TEST(FrameRange, ParsingNamesAndFolders) {
     for (const char* bad : {"5-3", "-3", "a-b", "1-", "1-2-3"})
         EXPECT_FALSE(parseFrameRange(bad, 20, error)) << bad;
     EXPECT_EQ(frameCountOf(2, 10), 20);
+    EXPECT_EQ(framePart(0, 3, 20), (FrameRange{0, 5}));
+    EXPECT_EQ(framePart(2, 3, 20), (FrameRange{13, 19}));
+    EXPECT_EQ(framePart(0, 3, 2).count(), 0);
     EXPECT_EQ(frameFileName(42), "frame-000042.png");
     EXPECT_EQ(frameNumberOf("frame-000042.png"), 42);
     EXPECT_FALSE(frameNumberOf(".frame-000042.png.abc123"));
