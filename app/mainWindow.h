@@ -22,6 +22,7 @@ namespace gyrelune {
 
 class AttractorSearchCommand;
 class RenderThread;
+class FilmDialog;
 class ResolutionDialog;
 class HelpWindow;
 class AboutWindow;
@@ -85,6 +86,9 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     const MainWindowState& state() const { return *state_; }
     // "Eszközök" > "Attraktor keresése".
     AttractorSearchCommand& attractorSearch() { return *attractorSearch_; }
+    // "Fájl" > "Film mentése…", made when first shown.
+    FilmDialog& filmDialog();
+    void showFilmDialog();
 
     // ---- Controls.
     FormulaLineEdit* edit(MainField field) const { return edits_[std::size_t(field)]; }
@@ -99,6 +103,7 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     QAction* saveAction = nullptr;        // "Mentés"
     QAction* saveAsAction = nullptr;      // "Mentés másként"
     QAction* savePictureAction = nullptr; // "Kép mentése"
+    QAction* saveFilmAction = nullptr;    // "Film mentése…"
     QAction* closeAction = nullptr;       // "Bezárás"
     QAction* coloursAction = nullptr;     // "Színek"
     QAction* parametersAction = nullptr;  // "Paraméterek"
@@ -148,6 +153,7 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     std::int32_t defaultBackground_ = 0;
     // Last, so that its threads end before anything they were started from goes.
     std::unique_ptr<AttractorSearchCommand> attractorSearch_;
+    std::unique_ptr<FilmDialog> filmDialog_;
 };
 
 } // namespace gyrelune
