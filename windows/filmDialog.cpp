@@ -83,7 +83,8 @@ QWidget* FilmDialog::createKeyPart() {
     remove_ = new QPushButton(tr("Törlés"), part);
     up_ = new QPushButton(tr("Feljebb"), part);
     down_ = new QPushButton(tr("Lejjebb"), part);
-    for (QPushButton* button : {add_, remove_, up_, down_}) column->addWidget(button);
+    for (QPushButton* button : {add_, remove_, up_, down_})
+        column->addWidget(button);
     column->addStretch();
     row->addLayout(column);
     connect(add_, &QPushButton::clicked, this, [this] { addKey(); });
