@@ -113,6 +113,7 @@ QWidget* FilmDialog::createFilmPart() {
     size->addWidget(width_);
     size->addWidget(new QLabel(QStringLiteral("×"), part));
     size->addWidget(height_);
+    size->addStretch();
     form->addRow(tr("Hossz"), seconds_);
     form->addRow(tr("Kép/mp"), fps_);
     form->addRow(tr("Méret"), size);
