@@ -15,6 +15,16 @@ bool OrbitMap::compile(const std::array<std::string, 3>& texts) {
     return wellFormed;
 }
 
+void OrbitMap::assign(const Formula& x, const Formula& y, const Formula& z) {
+    formulas_ = {x, y, z};
+    // The table holds the values Draw wrote; the program is built from it.
+    for (std::size_t i = 0; i < 3; ++i)
+        formulas_[i].replaceVariables(formulas_[i].variables());
+    for (std::size_t i = 0; i < 3; ++i)
+        slots_[i] = {formulas_[i].FindVariable("x"), formulas_[i].FindVariable("y"),
+                     formulas_[i].FindVariable("z")};
+}
+
 void OrbitMap::setParameter(const std::string& name, Real48 value) {
     for (Formula& formula : formulas_)
         formula.SetVariable(name, value);

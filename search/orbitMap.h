@@ -19,6 +19,8 @@ class OrbitMap {
   public:
     // Compiles the three texts; false when one of them is malformed.
     bool compile(const std::array<std::string, 3>& texts);
+    // Copies formulas compiled elsewhere, with their parameter values.
+    void assign(const Formula& x, const Formula& y, const Formula& z);
     // Sets a parameter in every formula that uses it.
     void setParameter(const std::string& name, Real48 value);
 
