@@ -4,12 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <numbers>
 
 namespace gyrelune {
 namespace {
+
+// A folder of its own, so that test runs side by side do not meet.
+std::filesystem::path uniqueFolder(const char* name) {
+    std::string pattern = (std::filesystem::temp_directory_path() / name).string() + "-XXXXXX";
+    return ::mkdtemp(pattern.data());
+}
 
 constexpr long double degree = std::numbers::pi_v<long double> / 180;
 
@@ -120,9 +127,7 @@ TEST(FrameRange, ParsingNamesAndFolders) {
     EXPECT_EQ(frameNumberOf("frame-000042.png"), 42);
     EXPECT_FALSE(frameNumberOf(".frame-000042.png.abc123"));
 
-    const auto folder = std::filesystem::temp_directory_path() / "gyrelune-frame-range-test";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const auto folder = uniqueFolder("gyrelune-frame-range-test");
     for (int frame : {0, 1, 3})
         std::ofstream(folder / frameFileName(frame)) << "x";
     EXPECT_EQ(framesToRender(folder.string(), {1, 4}), (std::vector<int>{2, 4}));
