@@ -66,10 +66,11 @@ TEST_F(ReadoutTest, StartsWithTheDefaultsAndNothingDrawn) {
     EXPECT_EQ(main().stopButton->toolTip(), "rajzolás leáll/újraindít");
     EXPECT_EQ(main().rotateButton->text(), "Forgat");
 
-    EXPECT_EQ(menuTexts(main().menuBar()),
-              QStringList({"Fájl:", "Megnyitás", "Mentés", "Mentés másként", "Kép mentése",
-                           "Bezárás", "Eszközök:", "Színek", "Paraméterek", "Felbontás",
-                           "Attraktor keresése", "Súgó:", "használat", "a készítőről"}));
+    EXPECT_EQ(
+        menuTexts(main().menuBar()),
+        QStringList({"Fájl:", "Megnyitás", "Mentés", "Mentés másként", "Kép mentése", "Bezárás",
+                     "Eszközök:", "Színek", "Paraméterek", "Felbontás", "Attraktor keresése",
+                     "Az ábra mérése", "Súgó:", "használat", "a készítőről"}));
 }
 
 TEST_F(ReadoutTest, PointsPerSecondCaption) {
