@@ -55,9 +55,13 @@ AttractorSearchCommand::~AttractorSearchCommand() {
 // The formulas, view, rotation and parameter windows as a document: the
 // intervals are the windows' (a parameter without a window gets a new one's).
 bool AttractorSearchCommand::prepare() {
+    setup_ = {};
     SearchSetup setup;
     setup.base = main_.currentDocument();
-    if (!collectParameters(setup).empty()) return false;
+    if (const std::string error = collectParameters(setup); !error.empty()) {
+        if (error.find("malformed") == std::string::npos) return false; // no parameters
+        throw std::runtime_error(error);
+    }
     SearchSettings settings;
     if (const std::string error = searchSettings(setup, settings); !error.empty())
         throw std::runtime_error(error);
@@ -186,11 +190,8 @@ void AttractorSearchCommand::apply(int index) {
     for (std::size_t i = 0; i < 3; ++i)
         main_.edit(view[i])->setText(QString::fromStdString(document.texts[3 + i]));
     Formula formulas[3];
-    for (std::size_t i = 0; i < 3; ++i) {
-        bool error;
-        formulas[i].text = document.texts[i];
-        formulas[i].Compile(error);
-    }
+    for (std::size_t i = 0; i < 3; ++i)
+        (void)formulas[i].compile(document.texts[i]); // names only
     ParameterList& parameters = main_.parameterList();
     parameters.syncParameterWindows(formulas[0], formulas[1], formulas[2]);
     for (const StoredParameter& stored : document.parameters)
