@@ -1,41 +1,36 @@
 #pragma once
-// How much of a small picture an orbit lights once the view is fitted to the
-// orbit's X-Y range as Centre fits it (the longer side at 95 %).
+// How much of a small picture an orbit lights in the renderer's view of it:
+// the points rotated as the renderer rotates them, and the view fitted to
+// their range as Centre fits it.
 
-#include <array>
+#include "render/orbitStage.h"
+#include "render/viewGeometry.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace gyrelune {
 
-// The renderer's rotation about X, then Y, then Z (angles in radians).
-class ViewRotation {
-  public:
-    explicit ViewRotation(const std::array<double, 3>& angles = {0, 0, 0});
-    void apply(long double x, long double y, long double z, double& outX, double& outY) const;
-
-  private:
-    bool identity_;
-    long double sinA_, cosA_, sinB_, cosB_, sinC_, cosC_;
-};
-
 class FillGrid {
   public:
-    FillGrid(int columns, int rows);
+    FillGrid(int columns, int rows, const Rotation& rotation = {});
 
     // Starts a new orbit; keeps the memory.
     void clear();
     // Every point after the start widens the range, as the renderer's does.
-    void widenRange(double x, double y);
-    // A point that is counted; call widenRange for it too.
-    void keep(double x, double y);
+    // False when the point cannot be stored or rotated.
+    bool widenRange(const OrbitPoint& point);
+    // Counts the point last given to widenRange.
+    void keepLast();
+    // The view fitted to the range so far, as Centre fits it.
+    ViewGeometry view() const { return view_.fitted(range_); }
     // Lit cells / all cells over the kept points.
     double litShare();
 
   private:
-    int columns_, rows_;
-    bool empty_ = true;
-    double xMin_ = 0, xMax_ = 0, yMin_ = 0, yMax_ = 0;
+    ViewGeometry view_;
+    Ranges range_;
+    double lastX_ = 0, lastY_ = 0;
     std::vector<double> xs_, ys_;
     std::vector<std::uint8_t> lit_;
 };

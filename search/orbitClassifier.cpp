@@ -15,8 +15,8 @@ long double largestMagnitude(const OrbitPoint& p) {
 
 // One step of the main and the nearby orbit; logStretch is the log of how much
 // the distance between them grew. False when the nearby point cannot be stored.
-bool stretchStep(OrbitMap& map, OrbitPoint& main, OrbitOffset& offset, double separation,
-                 long double& logStretch, std::int32_t& code) {
+bool stretchStep(OrbitStage& orbit, OrbitPoint& main, OrbitOffset& offset, double separation,
+                 long double& logStretch, EvaluationCodes& codes) {
     const long double distance = separation * std::max(largestMagnitude(main), 1e-6L);
     double nearby[3];
     if (!roundToReal48(main.x + distance * offset.x, nearby[0]) ||
@@ -27,8 +27,8 @@ bool stretchStep(OrbitMap& map, OrbitPoint& main, OrbitOffset& offset, double se
     const long double before = std::sqrt((other.x - main.x) * (other.x - main.x) +
                                          (other.y - main.y) * (other.y - main.y) +
                                          (other.z - main.z) * (other.z - main.z));
-    std::int32_t otherCode = 0;
-    if (!map.step(main, code) || !map.step(other, otherCode) || before == 0) return false;
+    EvaluationCodes otherCodes;
+    if (!orbit.step(main, codes) || !orbit.step(other, otherCodes) || before == 0) return false;
     const long double dx = other.x - main.x, dy = other.y - main.y, dz = other.z - main.z;
     const long double after = std::sqrt(dx * dx + dy * dy + dz * dz);
     if (after > 0) {
@@ -52,8 +52,10 @@ const char* verdictName(Verdict verdict) {
 }
 
 OrbitClassifier::OrbitClassifier(const ClassifierSettings& settings)
-    : settings_(settings), rotation_(settings.angles),
-      fill_(settings.fillColumns, settings.fillRows),
+    : settings_(settings), fill_(settings.fillColumns, settings.fillRows,
+                                 Rotation(Real48::fromExtended(settings.angles[0]),
+                                          Real48::fromExtended(settings.angles[1]),
+                                          Real48::fromExtended(settings.angles[2]))),
       recent_(std::size_t(std::max(settings.longestCycle, 1))) {}
 
 void OrbitClassifier::remember(const OrbitPoint& point) {
@@ -73,41 +75,42 @@ bool OrbitClassifier::settledOnCycle(const OrbitPoint& point) const {
     return false;
 }
 
-std::optional<Verdict> OrbitClassifier::advance(OrbitMap& map, Walk& walk, int step, bool measuring,
-                                                const std::atomic<bool>* halt) {
+std::optional<Verdict> OrbitClassifier::advance(OrbitStage& orbit, Walk& walk, int step,
+                                                bool measuring, const std::atomic<bool>* halt) {
     if (halt && step % haltPollSteps == 0 && halt->load(std::memory_order_relaxed))
         return Verdict::interrupted;
-    std::int32_t code = 0;
+    EvaluationCodes codes;
     walk.logStretch = 0;
-    const bool stepped = measuring ? stretchStep(map, walk.point, walk.offset, settings_.separation,
-                                                 walk.logStretch, code)
-                                   : map.step(walk.point, code);
-    if (code != 0) return Verdict::evaluationFailed;
+    const bool stepped = measuring ? stretchStep(orbit, walk.point, walk.offset,
+                                                 settings_.separation, walk.logStretch, codes)
+                                   : orbit.step(walk.point, codes);
+    if (codes.first() != 0) return Verdict::evaluationFailed;
     if (!stepped || !(largestMagnitude(walk.point) <= settings_.escapeBound))
         return Verdict::escaped;
     const std::size_t period = recent_.size();
     if (step % period == 0 && recentCount_ >= period && settledOnCycle(walk.point))
         return Verdict::settled;
     remember(walk.point);
-    rotation_.apply(walk.point.x, walk.point.y, walk.point.z, walk.viewX, walk.viewY);
-    fill_.widenRange(walk.viewX, walk.viewY);
+    if (!fill_.widenRange(walk.point)) return Verdict::escaped;
     return std::nullopt;
 }
 
-Classification OrbitClassifier::classify(OrbitMap& map, OrbitPoint start,
+Classification OrbitClassifier::classify(OrbitStage& orbit, OrbitPoint start,
                                          const std::atomic<bool>* halt) {
     fill_.clear();
+    // The renderer's range has the start point too, unless unrotated (1, 1, 1).
+    fill_.widenRange(start);
     recentCount_ = 0;
-    Walk walk{start, {}, 0, 0, 0};
+    Walk walk{start, {}, 0};
     const int measureFrom = settings_.transientSteps + settings_.alignSteps;
     const int measureTo = measureFrom + settings_.measuredSteps;
     long double stretchSum = 0;
     for (int step = 1; step <= measureTo; ++step) {
-        if (const auto verdict = advance(map, walk, step, step > settings_.transientSteps, halt))
+        if (const auto verdict = advance(orbit, walk, step, step > settings_.transientSteps, halt))
             return {*verdict, 0, 0};
         if (step <= measureFrom) continue;
         stretchSum += walk.logStretch;
-        fill_.keep(walk.viewX, walk.viewY);
+        fill_.keepLast();
     }
     Classification result;
     result.exponent = double(stretchSum / std::max(settings_.measuredSteps, 1));
@@ -118,29 +121,29 @@ Classification OrbitClassifier::classify(OrbitMap& map, OrbitPoint start,
     // A chaotic orbit may still leave or settle later; the range it covers
     // meanwhile is what Centre fits the view to.
     for (int step = measureTo + 1; step <= measureTo + settings_.confirmationSteps; ++step) {
-        if (const auto verdict = advance(map, walk, step, false, halt)) return {*verdict, 0, 0};
-        fill_.keep(walk.viewX, walk.viewY);
+        if (const auto verdict = advance(orbit, walk, step, false, halt)) return {*verdict, 0, 0};
+        fill_.keepLast();
     }
     result.fill = fill_.litShare();
     result.verdict = result.fill < settings_.minimumFill ? Verdict::tooThin : Verdict::accepted;
     return result;
 }
 
-double largestLyapunovExponent(OrbitMap& map, OrbitPoint start, int transientSteps,
+double largestLyapunovExponent(OrbitStage& orbit, OrbitPoint start, int transientSteps,
                                int measuredSteps, double separation) {
-    std::int32_t code = 0;
+    EvaluationCodes codes;
     for (int step = 0; step < transientSteps; ++step)
-        map.step(start, code);
+        orbit.step(start, codes);
     OrbitOffset offset;
     long double sum = 0;
     constexpr int alignSteps = 100; // the offset turns into the stretching direction
     for (int step = 0; step < alignSteps; ++step) {
         long double ignored;
-        if (!stretchStep(map, start, offset, separation, ignored, code)) break;
+        if (!stretchStep(orbit, start, offset, separation, ignored, codes)) break;
     }
     for (int step = 0; step < measuredSteps; ++step) {
         long double logStretch = 0;
-        if (!stretchStep(map, start, offset, separation, logStretch, code)) break;
+        if (!stretchStep(orbit, start, offset, separation, logStretch, codes)) break;
         sum += logStretch;
     }
     return double(sum / std::max(measuredSteps, 1));

@@ -5,7 +5,6 @@
 // and accepted when both are high enough.
 
 #include "search/fillGrid.h"
-#include "search/orbitMap.h"
 
 #include <array>
 #include <atomic>
@@ -66,7 +65,7 @@ class OrbitClassifier {
     explicit OrbitClassifier(const ClassifierSettings& settings);
 
     // halt is polled every few hundred steps; when raised the verdict is interrupted.
-    Classification classify(OrbitMap& map, OrbitPoint start,
+    Classification classify(OrbitStage& orbit, OrbitPoint start,
                             const std::atomic<bool>* halt = nullptr);
 
   private:
@@ -74,16 +73,14 @@ class OrbitClassifier {
         OrbitPoint point;
         OrbitOffset offset;
         long double logStretch;
-        double viewX, viewY; // the point rotated into the view
     };
     // One step with its checks; a verdict when the orbit is rejected.
-    std::optional<Verdict> advance(OrbitMap& map, Walk& walk, int step, bool measuring,
+    std::optional<Verdict> advance(OrbitStage& orbit, Walk& walk, int step, bool measuring,
                                    const std::atomic<bool>* halt);
     bool settledOnCycle(const OrbitPoint& point) const;
     void remember(const OrbitPoint& point);
 
     ClassifierSettings settings_;
-    ViewRotation rotation_;
     FillGrid fill_;
     std::vector<OrbitPoint> recent_; // ring of the last longestCycle points
     std::size_t recentCount_ = 0;
@@ -92,7 +89,7 @@ class OrbitClassifier {
 // The largest Lyapunov exponent of the orbit from start, without any rejection:
 // transient steps skipped, 100 steps to turn the nearby orbit into the
 // stretching direction, then two nearby orbits renormalised every step.
-double largestLyapunovExponent(OrbitMap& map, OrbitPoint start, int transientSteps,
+double largestLyapunovExponent(OrbitStage& orbit, OrbitPoint start, int transientSteps,
                                int measuredSteps, double separation = 1e-8);
 
 } // namespace gyrelune
