@@ -88,8 +88,6 @@ void AttractorSearchCommand::start() {
     settings.firstCandidate = nextCandidate_;
     settings.timeBudgetSeconds = timeLimitSeconds;
     settings.jobs = std::max(1u, std::thread::hardware_concurrency());
-    settings.classifier.fillColumns = core.clientWidth() > 1 ? core.clientWidth() : 600;
-    settings.classifier.fillRows = core.clientHeight() > 1 ? core.clientHeight() : 600;
     const RenderSettings& pending = core.pendingSettings;
     settings.classifier.angles = {pending.angleX.toDouble(), pending.angleY.toDouble(),
                                   pending.angleZ.toDouble()};

@@ -1,50 +1,52 @@
 #include "search/fillGrid.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace gyrelune {
 
-FillGrid::FillGrid(int columns, int rows, const Rotation& rotation)
-    : view_(rotation, Real48(), Real48(), Real48(), std::max(columns, 1), std::max(rows, 1)),
-      lit_(std::size_t(view_.width()) * std::size_t(view_.height())) {}
+FillGrid::FillGrid() : lit_(std::size_t(side) * side) {}
 
 void FillGrid::clear() {
-    range_ = Ranges{};
     xs_.clear();
     ys_.clear();
 }
 
-bool FillGrid::widenRange(const OrbitPoint& point) {
-    double x, y, z;
-    if (!roundToReal48(point.x, x) || !roundToReal48(point.y, y) || !roundToReal48(point.z, z) ||
-        !view_.rotation().view(x, y, z))
-        return false;
-    range_.widen(x, y, z);
-    lastX_ = x;
-    lastY_ = y;
-    return true;
+void FillGrid::keep(double x, double y, double depth) {
+    if (xs_.empty()) {
+        xMin_ = xMax_ = x;
+        yMin_ = yMax_ = y;
+        depthMin_ = depthMax_ = depth;
+    }
+    xMin_ = std::min(xMin_, x);
+    xMax_ = std::max(xMax_, x);
+    yMin_ = std::min(yMin_, y);
+    yMax_ = std::max(yMax_, y);
+    depthMin_ = std::min(depthMin_, depth);
+    depthMax_ = std::max(depthMax_, depth);
+    xs_.push_back(x);
+    ys_.push_back(y);
 }
 
-void FillGrid::keepLast() {
-    xs_.push_back(lastX_);
-    ys_.push_back(lastY_);
+bool FillGrid::hasDepth() const {
+    return !xs_.empty() && depthMax_ > depthMin_;
 }
 
-double FillGrid::litShare() {
+int FillGrid::litCells() {
     if (xs_.empty()) return 0;
-    const ViewGeometry fitted = view();
-    const int columns = fitted.width(), rows = fitted.height();
+    // A side without extent is one cell thick.
+    const double scaleX = xMax_ > xMin_ ? side / (xMax_ - xMin_) : 0;
+    const double scaleY = yMax_ > yMin_ ? side / (yMax_ - yMin_) : 0;
     std::fill(lit_.begin(), lit_.end(), 0);
-    std::size_t count = 0;
+    int count = 0;
     for (std::size_t i = 0; i < xs_.size(); ++i) {
-        long long column = 0, row = 0;
-        if (!fitted.project(xs_[i], ys_[i], column, row)) continue;
-        if (column < 0 || column >= columns || row < 0 || row >= rows) continue;
-        std::uint8_t& cell = lit_[std::size_t(row) * std::size_t(columns) + std::size_t(column)];
+        const int column = std::min(side - 1, int((xs_[i] - xMin_) * scaleX));
+        const int row = std::min(side - 1, int((ys_[i] - yMin_) * scaleY));
+        std::uint8_t& cell = lit_[std::size_t(row) * side + std::size_t(column)];
         count += !cell;
         cell = 1;
     }
-    return double(count) / double(lit_.size());
+    return count;
 }
 
 } // namespace gyrelune

@@ -1,10 +1,7 @@
 #pragma once
-// How much of a small picture an orbit lights in the renderer's view of it:
-// the points rotated as the renderer rotates them, and the view fitted to
-// their range as Centre fits it.
-
-#include "render/orbitStage.h"
-#include "render/viewGeometry.h"
+// How much of its own extent a figure lights: the rotated points binned into
+// a fixed grid spanning their X-Y range, whatever the picture's size, so that
+// the picture size changes only the pictures.
 
 #include <cstdint>
 #include <vector>
@@ -13,24 +10,20 @@ namespace gyrelune {
 
 class FillGrid {
   public:
-    FillGrid(int columns, int rows, const Rotation& rotation = {});
+    static constexpr int side = 256;
+    FillGrid();
 
-    // Starts a new orbit; keeps the memory.
+    // Starts a new figure; keeps the memory.
     void clear();
-    // Every point after the start widens the range, as the renderer's does.
-    // False when the point cannot be stored or rotated.
-    bool widenRange(const OrbitPoint& point);
-    // Counts the point last given to widenRange.
-    void keepLast();
-    // The view fitted to the range so far, as Centre fits it.
-    ViewGeometry view() const { return view_.fitted(range_); }
-    // Lit cells / all cells over the kept points.
-    double litShare();
+    void keep(double x, double y, double depth);
+    // Whether the depths differ, so the depth colours show.
+    bool hasDepth() const;
+    int litCells();
+    // Lit cells / all cells.
+    double litShare() { return double(litCells()) / double(side * side); }
 
   private:
-    ViewGeometry view_;
-    Ranges range_;
-    double lastX_ = 0, lastY_ = 0;
+    double xMin_ = 0, xMax_ = 0, yMin_ = 0, yMax_ = 0, depthMin_ = 0, depthMax_ = 0;
     std::vector<double> xs_, ys_;
     std::vector<std::uint8_t> lit_;
 };

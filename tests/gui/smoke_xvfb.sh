@@ -98,10 +98,10 @@ if [ -n "$shots" ]; then
     cp "$work/after.png" "$shots/image-window.png"
 fi
 
-# "Fájl" > "Bezárás" (the fifth item).
+# "Fájl" > "Bezárás", the last item, which Up wraps round to.
 xdotool mousemove --window "$main" 20 10 click 1
 sleep 0.3
-xdotool key Down Down Down Down Down Return
+xdotool key Up Return
 exited() { ! kill -0 "$pid" 2>/dev/null; }
 within 2 exited || fail "the program did not end within 2 seconds of closing the main window"
 status=0
