@@ -60,8 +60,8 @@ Vector3 orthogonalTo(const Matrix3& frame, int k) {
 }
 
 bool mapAt(OrbitStage& map, OrbitPoint point, OrbitPoint& image) {
-    std::int32_t code = 0;
-    if (!map.step(point, code) || code != 0) return false;
+    EvaluationCodes codes;
+    if (!map.step(point, codes) || codes.first() != 0) return false;
     image = point;
     return true;
 }

@@ -6,10 +6,10 @@
 // accepted and measured for ranking: the spectrum, both dimensions and how
 // much of its own extent it fills.
 
-#include "search/correlationDimension.h"
-#include "render/viewGeometry.h"
-#include "search/fillGrid.h"
 #include "render/orbitStage.h"
+#include "render/viewGeometry.h"
+#include "search/correlationDimension.h"
+#include "search/fillGrid.h"
 
 #include <array>
 #include <atomic>

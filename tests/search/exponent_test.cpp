@@ -24,7 +24,8 @@ TEST(OrbitClassifier, RejectsWhatRunsAwaySettlesOrFails) {
     OrbitStage twoCycle = compiled("0.3-x", "0", "0");
     EXPECT_EQ(classifier.classify(twoCycle, {1, 1, 1}).verdict, Verdict::settled);
     for (const std::array<std::string, 3>& failing :
-         {std::array<std::string, 3>{"1/(x-x)", "y/2", "z/2"}, {"x/2", "sqrt(0-1-y*y)", "z/2"},
+         {std::array<std::string, 3>{"1/(x-x)", "y/2", "z/2"},
+          {"x/2", "sqrt(0-1-y*y)", "z/2"},
           {"x/2", "y/2", "lg(z-z)"}}) {
         OrbitStage orbit = compiled(failing[0], failing[1], failing[2]);
         EXPECT_EQ(classifier.classify(orbit, {1, 1, 1}).verdict, Verdict::evaluationFailed);
