@@ -43,10 +43,7 @@ void OrbitStage::setIdentity() {
 bool OrbitStage::compile(const std::array<std::string, 3>& texts) {
     bool wellFormed = true;
     for (std::size_t i = 0; i < 3; ++i) {
-        bool error = false;
-        formulas_[i].text = texts[i];
-        formulas_[i].Compile(error);
-        wellFormed = wellFormed && !error;
+        wellFormed = formulas_[i].compile(texts[i]).wellFormed() && wellFormed;
     }
     resolveSlots();
     return wellFormed;
@@ -55,11 +52,8 @@ bool OrbitStage::compile(const std::array<std::string, 3>& texts) {
 void OrbitStage::takeFormulas(const Formula& x, const Formula& y, const Formula& z) {
     const Formula* given[3] = {&x, &y, &z};
     for (std::size_t i = 0; i < 3; ++i) {
-        if (given[i]->text != formulas_[i].text) {
-            bool error = false;
-            formulas_[i].text = given[i]->text;
-            formulas_[i].Compile(error);
-        }
+        // A malformed text evaluates as compiled; Draw reported it already.
+        if (given[i]->text != formulas_[i].text) (void)formulas_[i].compile(given[i]->text);
         formulas_[i].replaceVariables(given[i]->variables());
     }
     resolveSlots();
@@ -67,13 +61,13 @@ void OrbitStage::takeFormulas(const Formula& x, const Formula& y, const Formula&
 
 void OrbitStage::setParameter(const std::string& name, Real48 value) {
     for (Formula& formula : formulas_)
-        formula.SetVariable(name, value);
+        formula.setVariable(name, value);
 }
 
 void OrbitStage::resolveSlots() {
     for (std::size_t i = 0; i < 3; ++i)
-        slots_[i] = {formulas_[i].FindVariable("x"), formulas_[i].FindVariable("y"),
-                     formulas_[i].FindVariable("z")};
+        slots_[i] = {formulas_[i].findVariable("x"), formulas_[i].findVariable("y"),
+                     formulas_[i].findVariable("z")};
 }
 
 StoredOrbitPoint OrbitStage::next(EvaluationCodes& codes) noexcept {
@@ -105,9 +99,9 @@ OrbitPoint OrbitStage::iterate(double x, double y, double z, EvaluationCodes& co
         for (std::size_t axis = 0; axis < 3; ++axis)
             if (slots_[i][axis] >= 0) formulas_[i].setVariableAt(slots_[i][axis], old[axis]);
     OrbitPoint next;
-    next.x = formulas_[0].Evaluate(codes.x);
-    next.y = formulas_[1].Evaluate(codes.y);
-    next.z = formulas_[2].Evaluate(codes.z);
+    next.x = formulas_[0].evaluate(codes.x);
+    next.y = formulas_[1].evaluate(codes.y);
+    next.z = formulas_[2].evaluate(codes.z);
     return next;
 }
 

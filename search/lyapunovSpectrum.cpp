@@ -61,7 +61,7 @@ Vector3 orthogonalTo(const Matrix3& frame, int k) {
 
 bool mapAt(OrbitStage& map, OrbitPoint point, OrbitPoint& image) {
     EvaluationCodes codes;
-    if (!map.step(point, codes) || codes.first() != 0) return false;
+    if (!map.step(point, codes) || codes.first() != EvaluationCode::ok) return false;
     image = point;
     return true;
 }

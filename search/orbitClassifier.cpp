@@ -49,7 +49,7 @@ std::optional<Verdict> OrbitClassifier::advance(OrbitStage& map, OrbitPoint& poi
         return Verdict::interrupted;
     EvaluationCodes codes;
     const bool stored = map.step(point, codes);
-    if (codes.first() != 0) return Verdict::evaluationFailed;
+    if (codes.first() != EvaluationCode::ok) return Verdict::evaluationFailed;
     if (!stored || !(largestMagnitude(point) <= settings_.escapeBound)) return Verdict::escaped;
     const std::size_t period = recent_.size();
     if (step % period == 0 && recentCount_ >= period && settledOnCycle(point))

@@ -19,7 +19,7 @@ long double largestMagnitude(const OrbitPoint& p) {
 bool advance(OrbitStage& map, OrbitPoint& point, double escapeBound, Behaviour& verdict) {
     EvaluationCodes codes;
     const bool stored = map.step(point, codes);
-    if (codes.first() != 0) {
+    if (codes.first() != EvaluationCode::ok) {
         verdict = Behaviour::fails;
         return false;
     }

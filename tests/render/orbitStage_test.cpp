@@ -19,10 +19,11 @@ TEST(OrbitStage, ReportsEachEvaluationCodeOfEachFormula) {
             OrbitPoint point{1, 2, 3};
             EvaluationCodes codes;
             ASSERT_TRUE(orbit.step(point, codes));
-            const std::int32_t got[3] = {codes.x, codes.y, codes.z};
+            const std::int32_t got[3] = {std::int32_t(codes.x), std::int32_t(codes.y),
+                                         std::int32_t(codes.z)};
             for (std::size_t k = 0; k < 3; ++k)
                 EXPECT_EQ(got[k], k == axis ? code : 0) << text << " in formula " << axis;
-            EXPECT_EQ(codes.first(), code);
+            EXPECT_EQ(std::int32_t(codes.first()), code);
         }
     }
 }
