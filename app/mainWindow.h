@@ -3,6 +3,7 @@
 // commands that drive the render thread. The commands' logic is the UI-free
 // MainWindowState; this class gives it the widgets, the thread and the timers.
 
+#include "core/atrDocument.h"
 #include "core/mainWindowState.h"
 #include "windows/formulaLineEditField.h"
 #include "windows/mainCommands.h"
@@ -87,6 +88,8 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     AttractorSearchCommand& attractorSearch() { return *attractorSearch_; }
 
     // ---- Controls.
+    // What "Mentés" writes: the fields, rotation, colours and parameter windows.
+    AtrDocument currentDocument();
     FormulaLineEdit* edit(MainField field) const { return edits_[std::size_t(field)]; }
     QPushButton* drawButton = nullptr;
     QPushButton* centreButton = nullptr;
