@@ -9,8 +9,6 @@
 namespace gyrelune {
 namespace {
 
-constexpr long double centreMargin = 0.95L;
-
 // Draw and Centre edit the pending settings as one value and assign it back
 // whole, also when an error ends the command half-way: what it did stays done.
 struct PendingSettingsEdit {
@@ -113,21 +111,16 @@ void MainWindowState::centre(const SessionWiring& wiring, DrawServices& services
     const long double width = services.imageClientWidth();
     const long double height = services.imageClientHeight();
     const Ranges& shown = core.shownRanges;
-    const long double xMax = shown.xMax.toExtended(), xMin = shown.xMin.toExtended();
-    const long double yMax = shown.yMax.toExtended(), yMin = shown.yMin.toExtended();
     {
         PendingSettingsEdit edit(core);
         RenderSettings& pending = edit.settings;
-        pending.centreX = Real48::fromExtended((xMax + xMin) / 2);
-        pending.centreY = Real48::fromExtended((yMax + yMin) / 2);
-        const long double rx = divide(xMax - xMin, width);
-        const long double ry = divide(yMax - yMin, height);
-        if (rx > ry) {
-            if (xMax != xMin)
-                pending.zoom = Real48::fromExtended(width / (xMax - xMin) * centreMargin);
-        } else if (yMax != yMin) {
-            pending.zoom = Real48::fromExtended(height / (yMax - yMin) * centreMargin);
-        }
+        const ViewFit fit = ViewGeometry::fit(shown, width, height);
+        pending.centreX = fit.centreX;
+        pending.centreY = fit.centreY;
+        // A picture of no width or height fails as a division would.
+        divide(shown.xMax.toExtended() - shown.xMin.toExtended(), width);
+        divide(shown.yMax.toExtended() - shown.yMin.toExtended(), height);
+        if (fit.zoomChanged) pending.zoom = Real48::fromExtended(fit.zoom);
 
         wiring.field(MainField::zoom).setText(realToText(5, pending.zoom));
         wiring.field(MainField::centreX).setText(realToText(3, pending.centreX));

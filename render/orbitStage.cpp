@@ -52,9 +52,8 @@ bool OrbitStage::compile(const std::array<std::string, 3>& texts) {
 void OrbitStage::takeFormulas(const Formula& x, const Formula& y, const Formula& z) {
     const Formula* given[3] = {&x, &y, &z};
     for (std::size_t i = 0; i < 3; ++i) {
-        if (given[i]->text != formulas_[i].text) {
-            (void)formulas_[i].compile(given[i]->text);
-        }
+        // A malformed text evaluates as compiled; Draw reported it already.
+        if (given[i]->text != formulas_[i].text) (void)formulas_[i].compile(given[i]->text);
         formulas_[i].replaceVariables(given[i]->variables());
     }
     resolveSlots();
@@ -100,11 +99,9 @@ OrbitPoint OrbitStage::iterate(double x, double y, double z, EvaluationCodes& co
         for (std::size_t axis = 0; axis < 3; ++axis)
             if (slots_[i][axis] >= 0) formulas_[i].setVariableAt(slots_[i][axis], old[axis]);
     OrbitPoint next;
-    EvaluationCode cx{}, cy{}, cz{};
-    next.x = formulas_[0].evaluate(cx);
-    next.y = formulas_[1].evaluate(cy);
-    next.z = formulas_[2].evaluate(cz);
-    codes = {std::int32_t(cx), std::int32_t(cy), std::int32_t(cz)};
+    next.x = formulas_[0].evaluate(codes.x);
+    next.y = formulas_[1].evaluate(codes.y);
+    next.z = formulas_[2].evaluate(codes.z);
     return next;
 }
 

@@ -4,6 +4,7 @@
 // then X, Y and Z are evaluated in that order. The window renderer, the
 // search and the studio all iterate through it.
 
+#include "formula/evaluationCode.h"
 #include "formula/formula.h"
 #include "render/randomGenerator.h"
 #include "render/viewGeometry.h"
@@ -28,9 +29,11 @@ struct StoredOrbitPoint {
 
 // The evaluation codes of one step, formula by formula.
 struct EvaluationCodes {
-    std::int32_t x = 0, y = 0, z = 0;
-    // The first code that is not 0, in the order X, Y, Z.
-    std::int32_t first() const { return x ? x : y ? y : z; }
+    EvaluationCode x = EvaluationCode::ok, y = EvaluationCode::ok, z = EvaluationCode::ok;
+    // The first code that is not ok, in the order X, Y, Z.
+    EvaluationCode first() const {
+        return x != EvaluationCode::ok ? x : y != EvaluationCode::ok ? y : z;
+    }
 };
 
 // All an orbit carries from step to step: saved and set back exactly.
