@@ -67,7 +67,7 @@ TEST_F(ReadoutTest, StartsWithTheDefaultsAndNothingDrawn) {
     EXPECT_EQ(main().rotateButton->text(), "Forgat");
 
     EXPECT_EQ(menuTexts(main().menuBar()),
-              QStringList({"Fájl:", "Megnyitás", "Mentés", "Mentés másként", "Kép mentése",
+              QStringList({"Fájl:", "Megnyitás", "Mentés", "Mentés másként", "Kép mentése", "Poszter mentése…",
                            "Bezárás", "Eszközök:", "Színek", "Paraméterek", "Felbontás",
                            "Attraktor keresése", "Súgó:", "használat", "a készítőről"}));
 }
