@@ -53,9 +53,8 @@ bool AttractorSearchCommand::prepare(SearchSettings& settings) {
     Formula formulas[3];
     const MainField fields[3] = {MainField::formulaX, MainField::formulaY, MainField::formulaZ};
     for (int i = 0; i < 3; ++i) {
-        bool error;
-        formulas[i].text = main_.edit(fields[i])->text().toStdString();
-        formulas[i].Compile(error);
+        // Only the names are wanted here; the search itself refuses a malformed formula.
+        (void)formulas[i].compile(main_.edit(fields[i])->text().toStdString());
         settings.formulas[std::size_t(i)] = formulas[i].text;
     }
     for (const std::string& name : collectParameterNames(formulas[0], formulas[1], formulas[2])) {
@@ -119,11 +118,8 @@ void AttractorSearchCommand::finished(const SearchOutcome& outcome) {
 // values into their fields and sliders, then Draw.
 void AttractorSearchCommand::apply(const SearchResult& result) {
     Formula formulas[3];
-    for (std::size_t i = 0; i < 3; ++i) {
-        bool error;
-        formulas[i].text = settings_.formulas[i];
-        formulas[i].Compile(error);
-    }
+    for (std::size_t i = 0; i < 3; ++i)
+        (void)formulas[i].compile(settings_.formulas[i]); // the search compiled them: names only
     ParameterList& parameters = main_.parameterList();
     parameters.syncParameterWindows(formulas[0], formulas[1], formulas[2]);
     for (std::size_t i = 0; i < settings_.parameters.size(); ++i)

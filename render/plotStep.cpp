@@ -128,10 +128,10 @@ void RenderCore::iterateOrbit(double x, double y, double z) noexcept {
         if (slotY_[i] >= 0) formulas[i]->setVariableAt(slotY_[i], ry);
         if (slotZ_[i] >= 0) formulas[i]->setVariableAt(slotZ_[i], rz);
     }
-    std::int32_t code = 0;
-    const long double newX = activeFormulaX_.Evaluate(code);
-    const long double newY = activeFormulaY_.Evaluate(code);
-    const long double newZ = activeFormulaZ_.Evaluate(code);
+    EvaluationCode code; // a failing evaluation's value (0) is drawn like any other
+    const long double newX = activeFormulaX_.evaluate(code);
+    const long double newY = activeFormulaY_.evaluate(code);
+    const long double newZ = activeFormulaZ_.evaluate(code);
     orbitX_ = newX;
     orbitY_ = newY;
     orbitZ_ = newZ;

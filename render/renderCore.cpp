@@ -57,11 +57,8 @@ void RenderCore::setUp(int width, int height) {
     restartRequested.store(false);
     const char* identity[3] = {"x", "y", "z"};
     Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
-    for (int i = 0; i < 3; ++i) {
-        bool error = false;
-        active[i]->text = identity[i];
-        active[i]->Compile(error);
-    }
+    for (int i = 0; i < 3; ++i)
+        (void)active[i]->compile(identity[i]); // "x", "y", "z" are well formed
     resolveCoordinateSlots();
     setClientSize(width, height);
     resetPicture(width, height);
@@ -114,11 +111,8 @@ void RenderCore::applyPendingSettings() {
     const Formula* pending[3] = {&settings.formulaX, &settings.formulaY, &settings.formulaZ};
     Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
     for (int i = 0; i < 3; ++i) {
-        if (pending[i]->text != active[i]->text) {
-            bool error = false;
-            active[i]->text = pending[i]->text;
-            active[i]->Compile(error);
-        }
+        // A malformed formula is drawn as it evaluates (to 0); its field shows the fault.
+        if (pending[i]->text != active[i]->text) (void)active[i]->compile(pending[i]->text);
         active[i]->replaceVariables(pending[i]->variables());
     }
     resolveCoordinateSlots();
@@ -128,9 +122,9 @@ void RenderCore::applyPendingSettings() {
 void RenderCore::resolveCoordinateSlots() {
     const Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
     for (int i = 0; i < 3; ++i) {
-        slotX_[i] = active[i]->FindVariable("x");
-        slotY_[i] = active[i]->FindVariable("y");
-        slotZ_[i] = active[i]->FindVariable("z");
+        slotX_[i] = active[i]->findVariable("x");
+        slotY_[i] = active[i]->findVariable("y");
+        slotZ_[i] = active[i]->findVariable("z");
     }
 }
 

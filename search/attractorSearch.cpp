@@ -126,10 +126,10 @@ void drawCandidate(const std::vector<ParameterRange>& parameters, std::uint64_t 
         const long double high =
             std::max(parameter.minimum.toDouble(), parameter.maximum.toDouble());
         const long double drawn = low + (high - low) * random.uniform();
-        texts.push_back(RealToText(5, Real48::fromExtended(drawn)));
+        texts.push_back(realToText(5, Real48::fromExtended(drawn)));
         // The value as the parameter window's value field reads the text.
         FormulaField field(texts.back());
-        field.CompileAndMark();
+        field.compileAndMark(); // a number text from realToText is always well formed
         values.push_back(field.value());
     }
 }

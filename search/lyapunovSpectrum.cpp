@@ -60,8 +60,8 @@ Vector3 orthogonalTo(const Matrix3& frame, int k) {
 }
 
 bool mapAt(OrbitMap& map, OrbitPoint point, OrbitPoint& image) {
-    std::int32_t code = 0;
-    if (!map.step(point, code) || code != 0) return false;
+    EvaluationCode code;
+    if (!map.step(point, code) || code != EvaluationCode::ok) return false;
     image = point;
     return true;
 }

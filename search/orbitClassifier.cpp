@@ -45,9 +45,9 @@ std::optional<Verdict> OrbitClassifier::advance(OrbitMap& map, OrbitPoint& point
                                                 const std::atomic<bool>* halt) {
     if (halt && step % haltPollSteps == 0 && halt->load(std::memory_order_relaxed))
         return Verdict::interrupted;
-    std::int32_t code = 0;
+    EvaluationCode code;
     const bool stored = map.step(point, code);
-    if (code != 0) return Verdict::evaluationFailed;
+    if (code != EvaluationCode::ok) return Verdict::evaluationFailed;
     if (!stored || !(largestMagnitude(point) <= settings_.escapeBound)) return Verdict::escaped;
     const std::size_t period = recent_.size();
     if (step % period == 0 && recentCount_ >= period && settledOnCycle(point))

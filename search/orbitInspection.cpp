@@ -17,9 +17,9 @@ long double largestMagnitude(const OrbitPoint& p) {
 
 // Steps the main orbit; false with the verdict when it escapes or fails.
 bool advance(OrbitMap& map, OrbitPoint& point, double escapeBound, Behaviour& verdict) {
-    std::int32_t code = 0;
+    EvaluationCode code;
     const bool stored = map.step(point, code);
-    if (code != 0) {
+    if (code != EvaluationCode::ok) {
         verdict = Behaviour::fails;
         return false;
     }

@@ -25,8 +25,8 @@ class OrbitMap {
     void setParameter(const std::string& name, Real48 value);
 
     // One iteration. False when the point cannot be stored as 6-byte reals.
-    // code is the first non-zero evaluation code of the three formulas.
-    bool step(OrbitPoint& point, std::int32_t& code);
+    // code is the first failing evaluation code of the three formulas.
+    bool step(OrbitPoint& point, EvaluationCode& code);
 
   private:
     std::array<Formula, 3> formulas_;

@@ -40,7 +40,7 @@ double referenceStepsPerSecond() {
     OrbitPoint point{1, 1, 1};
     constexpr int steps = 2000000;
     const auto started = std::chrono::steady_clock::now();
-    std::int32_t code;
+    EvaluationCode code;
     for (int i = 0; i < steps; ++i)
         map.step(point, code);
     const double seconds =

@@ -30,7 +30,7 @@ TEST(FilmKeys, DocumentsReadAsOpenedAndTheirMismatches) {
 
     const auto keys = readFilmKeys({one, two}, "1500");
     ASSERT_EQ(keys.size(), 2u);
-    EXPECT_EQ(keys[0].formulaX.variables()[std::size_t(keys[0].formulaX.FindVariable("a"))].value,
+    EXPECT_EQ(keys[0].formulaX.variables()[std::size_t(keys[0].formulaX.findVariable("a"))].value,
               Real48::fromExtended(1.25L));
     EXPECT_NEAR(keys[1].angleY.toDouble(), std::numbers::pi / 2, 1e-11);
 

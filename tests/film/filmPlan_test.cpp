@@ -16,14 +16,10 @@ constexpr long double degree = std::numbers::pi_v<long double> / 180;
 RenderSettings key(const std::string& formulaY, long double a, long double angleYDegrees,
                    long double zoom, ColourStops colours) {
     RenderSettings settings;
-    settings.formulaX.text = "a*y";
-    settings.formulaY.text = formulaY;
-    settings.formulaZ.text = "b";
-    for (Formula* formula : {&settings.formulaX, &settings.formulaY, &settings.formulaZ}) {
-        bool error;
-        formula->Compile(error);
-    }
-    settings.formulaX.setVariableAt(settings.formulaX.FindVariable("a"), Real48::fromExtended(a));
+    EXPECT_TRUE(settings.formulaX.compile("a*y").wellFormed());
+    EXPECT_TRUE(settings.formulaY.compile(formulaY).wellFormed());
+    EXPECT_TRUE(settings.formulaZ.compile("b").wellFormed());
+    settings.formulaX.setVariableAt(settings.formulaX.findVariable("a"), Real48::fromExtended(a));
     settings.angleY = Real48::fromExtended(angleYDegrees * degree);
     settings.zoom = Real48::fromExtended(zoom);
     settings.gain = 100;
@@ -33,7 +29,7 @@ RenderSettings key(const std::string& formulaY, long double a, long double angle
 }
 
 long double parameter(const RenderSettings& settings, const char* name) {
-    return settings.formulaX.variables()[std::size_t(settings.formulaX.FindVariable(name))]
+    return settings.formulaX.variables()[std::size_t(settings.formulaX.findVariable(name))]
         .value.toExtended();
 }
 

@@ -34,7 +34,7 @@ class AttractorSearchTest : public ::testing::Test {
     }
     std::string pendingValue(const char* name) {
         const Formula& formula = main().renderCore().pendingSettings.formulaX;
-        return RealToText(5, formula.variables()[std::size_t(formula.FindVariable(name))].value);
+        return realToText(5, formula.variables()[std::size_t(formula.findVariable(name))].value);
     }
 
     std::unique_ptr<WindowSet> windows;

@@ -55,21 +55,18 @@ TEST(OrbitMap, WalksTheRenderersOrbit) {
     core.setUp(16, 16);
     RenderSettings settings = core.pendingSettings;
     Formula* pending[3] = {&settings.formulaX, &settings.formulaY, &settings.formulaZ};
-    for (int i = 0; i < 3; ++i) {
-        bool error;
-        pending[i]->text = texts[std::size_t(i)];
-        pending[i]->Compile(error);
-    }
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(pending[i]->compile(texts[std::size_t(i)]).wellFormed());
     const std::pair<const char*, double> parameters[] = {{"a", 4.36}, {"b", 0.453}, {"c", 0.45}};
     for (const auto& [name, value] : parameters) {
         map.setParameter(name, Real48::fromExtended(value));
-        settings.formulaX.SetVariable(name, Real48::fromExtended(value));
+        settings.formulaX.setVariable(name, Real48::fromExtended(value));
     }
     core.pendingSettings = settings;
     core.applyPendingSettings();
     OrbitPoint point{1, 1, 1};
     for (int step = 0; step < 5000; ++step) {
-        std::int32_t code;
+        EvaluationCode code;
         ASSERT_TRUE(map.step(point, code));
         core.iterateMap();
         ASSERT_EQ(point.x, core.orbitX()) << step;
