@@ -30,6 +30,8 @@ class AboutWindow;
 class ImageWindow;
 class FormulaLineEdit;
 
+class PosterDialog;
+
 class MainWindow : public QMainWindow, public MainCommands, private DrawServices {
     Q_OBJECT
   public:
@@ -52,6 +54,9 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     void toggleStop();
     void showRotationWindow() override;
     void savePicture() override;
+    // "Poszter mentése…" (mainWindowPoster.cpp).
+    void savePoster();
+    PosterDialog* posterDialog() const { return posterDialog_; }
     void closeMainWindow();
     void showColourWindow() override;
     void showParameterWindows() override;
@@ -106,6 +111,7 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     QAction* saveAction = nullptr;        // "Mentés"
     QAction* saveAsAction = nullptr;      // "Mentés másként"
     QAction* savePictureAction = nullptr; // "Kép mentése"
+    QAction* savePosterAction = nullptr;  // "Poszter mentése…"
     QAction* saveFilmAction = nullptr;    // "Film mentése…"
     QAction* closeAction = nullptr;       // "Bezárás"
     QAction* coloursAction = nullptr;     // "Színek"
@@ -146,6 +152,7 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     std::unique_ptr<ParameterList> parameterList_;
     std::unique_ptr<MainWindowState> state_;
     Windows windows_;
+    PosterDialog* posterDialog_ = nullptr; // made on first use
     ToolWindows tools_;
     bool closed_ = false;
 

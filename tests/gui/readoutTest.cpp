@@ -51,11 +51,11 @@ TEST_F(ReadoutTest, StartsWithTheDefaultsAndNothingDrawn) {
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(main().edit(MainField(i))->text(), texts[i]);
 
-    EXPECT_EQ(
-        menuTexts(main().menuBar()),
-        QStringList({"Fájl:", "Megnyitás", "Mentés", "Mentés másként", "Kép mentése", "Bezárás",
-                     "Eszközök:", "Színek", "Paraméterek", "Felbontás", "Attraktor keresése",
-                     "Az ábra mérése", "Súgó:", "használat", "a készítőről"}));
+    EXPECT_EQ(menuTexts(main().menuBar()),
+              QStringList({"Fájl:", "Megnyitás", "Mentés", "Mentés másként", "Kép mentése",
+                           "Poszter mentése…", "Film mentése…", "Bezárás", "Eszközök:", "Színek",
+                           "Paraméterek", "Felbontás", "Attraktor keresése", "Az ábra mérése",
+                           "Súgó:", "használat", "a készítőről"}));
 }
 
 TEST_F(ReadoutTest, PointsPerSecondCaption) {
