@@ -3,6 +3,7 @@
 // commands that drive the render thread. The commands' logic is the UI-free
 // MainWindowState; this class gives it the widgets, the thread and the timers.
 
+#include "core/atrDocument.h"
 #include "core/mainWindowState.h"
 #include "windows/formulaLineEditField.h"
 #include "windows/mainCommands.h"
@@ -22,11 +23,14 @@ namespace gyrelune {
 
 class AttractorSearchCommand;
 class RenderThread;
+class FilmDialog;
 class ResolutionDialog;
 class HelpWindow;
 class AboutWindow;
 class ImageWindow;
 class FormulaLineEdit;
+
+class PosterDialog;
 
 class MainWindow : public QMainWindow, public MainCommands, private DrawServices {
     Q_OBJECT
@@ -50,6 +54,9 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     void toggleStop();
     void showRotationWindow() override;
     void savePicture() override;
+    // "Poszter mentése…" (mainWindowPoster.cpp).
+    void savePoster();
+    PosterDialog* posterDialog() const { return posterDialog_; }
     void closeMainWindow();
     void showColourWindow() override;
     void showParameterWindows() override;
@@ -85,8 +92,13 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     const MainWindowState& state() const { return *state_; }
     // "Eszközök" > "Attraktor keresése".
     AttractorSearchCommand& attractorSearch() { return *attractorSearch_; }
+    // "Fájl" > "Film mentése…", made when first shown.
+    FilmDialog& filmDialog();
+    void showFilmDialog();
 
     // ---- Controls.
+    // What "Mentés" writes: the fields, rotation, colours and parameter windows.
+    AtrDocument currentDocument();
     FormulaLineEdit* edit(MainField field) const { return edits_[std::size_t(field)]; }
     QPushButton* drawButton = nullptr;
     QPushButton* centreButton = nullptr;
@@ -99,6 +111,8 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     QAction* saveAction = nullptr;        // "Mentés"
     QAction* saveAsAction = nullptr;      // "Mentés másként"
     QAction* savePictureAction = nullptr; // "Kép mentése"
+    QAction* savePosterAction = nullptr;  // "Poszter mentése…"
+    QAction* saveFilmAction = nullptr;    // "Film mentése…"
     QAction* closeAction = nullptr;       // "Bezárás"
     QAction* coloursAction = nullptr;     // "Színek"
     QAction* parametersAction = nullptr;  // "Paraméterek"
@@ -138,6 +152,7 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     std::unique_ptr<ParameterList> parameterList_;
     std::unique_ptr<MainWindowState> state_;
     Windows windows_;
+    PosterDialog* posterDialog_ = nullptr; // made on first use
     ToolWindows tools_;
     bool closed_ = false;
 
@@ -148,6 +163,7 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     std::int32_t defaultBackground_ = 0;
     // Last, so that its threads end before anything they were started from goes.
     std::unique_ptr<AttractorSearchCommand> attractorSearch_;
+    std::unique_ptr<FilmDialog> filmDialog_;
 };
 
 } // namespace gyrelune

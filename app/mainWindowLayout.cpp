@@ -144,6 +144,8 @@ void MainWindow::createMenu() {
         file->addAction(QStringLiteral("Mentés másként"), this, [this] { saveDocumentAs(); });
     savePictureAction =
         file->addAction(QStringLiteral("Kép mentése"), this, [this] { savePicture(); });
+    savePosterAction = file->addAction(tr("Poszter mentése…"), this, [this] { savePoster(); });
+    saveFilmAction = file->addAction(tr("Film mentése…"), this, [this] { showFilmDialog(); });
     closeAction = file->addAction(QStringLiteral("Bezárás"), this, [this] { closeMainWindow(); });
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Eszközök"));

@@ -30,6 +30,8 @@ int searchCommand(const QStringList& arguments);
 int inspectCommand(const QStringList& arguments);
 int filmCommand(const QStringList& arguments);
 int encodeCommand(const QStringList& arguments);
+int posterCommand(const QStringList& arguments);
+int mergeCommand(const QStringList& arguments);
 
 // ---- Shared by the commands (commandLine.cpp).
 

@@ -1,9 +1,7 @@
 // Documents fitted as Centre fits them, and pictures drawn by the render core.
 #include "cli/searchOutput.h"
 
-#include "core/documentOpen.h"
-#include "core/headlessSession.h"
-#include "render/directDriver.h"
+#include "core/searchResultPicture.h"
 #include "render/pictureFile.h"
 
 #include <QGuiApplication>
@@ -25,47 +23,23 @@
 namespace gyrelune::cli {
 namespace {
 
-constexpr int thumbnailSteps = 200000;
-constexpr int thumbnailSide = 160; // the longer side
 constexpr int sheetColumns = 5;
 constexpr int labelHeight = 20;
 
-void runSteps(RenderCore& core, int steps) {
-    core.applyPendingSettings();
-    DirectDriver driver;
-    for (int i = 0; i < steps; ++i)
-        core.executePass(driver);
-}
-
-AtrDocument savedDocument(HeadlessSession& session, const RenderCore& core) {
-    const RenderSettings& pending = core.pendingSettings;
-    return documentToSave(session.wiring(), pending.colours, pending.background);
-}
-
-// The document opened and drawn, Centre at the picture size, the document
-// saved; then Centre at the thumbnail's size and the thumbnail drawn.
 QImage writeResult(const OutputSettings& settings, const SearchResult& result,
                    const std::string& stem) {
-    RandomGenerator random;
-    RenderCore core(random);
-    DirectDrawServices services(core, settings.width, settings.height);
-    HeadlessSession session;
-    session.open({resultDocument(settings.setup, result), ReadStage::complete, {}}, {}, services);
-    runSteps(core, settings.fitSteps);
-    session.centre(services);
-    writeAtrDocument(stem + ".atr", savedDocument(session, core));
-
-    const int longer = std::max(settings.width, settings.height);
-    DirectDrawServices thumbnail(core, std::max(1, settings.width * thumbnailSide / longer),
-                                 std::max(1, settings.height * thumbnailSide / longer));
-    session.centre(thumbnail);
-    runSteps(core, thumbnailSteps);
+    ResultPictureSize size;
+    size.width = settings.width;
+    size.height = settings.height;
+    size.fitSteps = settings.fitSteps;
+    const ResultPicture picture = drawSearchResult(settings.setup, result, size);
+    writeAtrDocument(stem + ".atr", picture.document);
     JpegEncoder encoder;
-    if (const std::string reason = writePictureFile(core.picture(), stem + ".png", true, encoder,
+    if (const std::string reason = writePictureFile(picture.thumbnail, stem + ".png", true, encoder,
                                                     MessageLanguage::english);
         !reason.empty())
         throw std::runtime_error(stem + ".png: " + reason);
-    return imageView(core.picture()).copy();
+    return imageView(picture.thumbnail).copy();
 }
 
 // Quoted when it holds a comma, a quote or a line break.

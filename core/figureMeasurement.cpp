@@ -17,8 +17,8 @@ LitPixels countLitPixels(const PixelBuffer& picture, std::int32_t background) {
 
 Inspection inspectFigure(const RenderSettings& settings, OrbitPoint start,
                          const InspectionSettings& inspection, const std::atomic<bool>* halt) {
-    OrbitMap map;
-    map.assign(settings.formulaX, settings.formulaY, settings.formulaZ);
+    OrbitStage map;
+    map.takeFormulas(settings.formulaX, settings.formulaY, settings.formulaZ);
     return inspectOrbit(map, start, inspection, halt);
 }
 

@@ -15,7 +15,7 @@ namespace {
 // An interval end's value, as a parameter window's field reads its text.
 bool intervalValue(const std::string& text, Real48& value) {
     FormulaField field(text);
-    if (text.empty() || field.CompileAndMark()) return false;
+    if (text.empty() || !field.compileAndMark().wellFormed()) return false;
     try {
         value = field.value();
     } catch (const FloatingPointOverflow&) {
@@ -47,13 +47,10 @@ std::string collectParameters(SearchSetup& setup) {
     Formula formulas[3];
     const char* const axes[3] = {"X", "Y", "Z"};
     for (std::size_t i = 0; i < 3; ++i) {
-        bool error = false;
-        formulas[i].text = setup.base.texts[i];
-        formulas[i].Compile(error);
-        if (formulas[i].text.size() > maximumFormulaLength)
+        if (setup.base.texts[i].size() > maximumFormulaLength)
             return std::string("the ") + axes[i] + " new formula is longer than " +
                    std::to_string(maximumFormulaLength) + " characters";
-        if (error)
+        if (!formulas[i].compile(setup.base.texts[i]).wellFormed())
             return std::string("the ") + axes[i] + " new formula '" + formulas[i].text +
                    "' is malformed";
     }

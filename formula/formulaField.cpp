@@ -2,15 +2,13 @@
 
 namespace gyrelune {
 
-bool FormulaField::CompileAndMark() {
-    compiled_.text = text;
-    bool error;
-    compiled_.Compile(error);
+CompileResult FormulaField::compileAndMark() {
+    const CompileResult result = compiled_.compile(text);
     if (compiled_.parenthesesBalanced()) {
-        marking_ = error ? Marking::error : Marking::normal;
+        marking_ = result.wellFormed() ? Marking::normal : Marking::error;
         if (onMarked) onMarked(marking_);
     }
-    return error;
+    return result;
 }
 
 } // namespace gyrelune

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on Debian 12 (apt-get, as root).
 set -euo pipefail
-packages=(build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n libjpeg-dev
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libjpeg-dev
           libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev xvfb xauth x11-utils xdotool
           imagemagick fonts-dejavu-core openbox
           # the studio's picture files
@@ -12,7 +12,9 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n li
           libavcodec-dev libavformat-dev libswscale-dev libavutil-dev ffmpeg
           # desktop integration checks and the Debian package
           desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
-          dpkg-dev fakeroot file)
+          dpkg-dev fakeroot file
+          # CI's format check
+          clang-format)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -44,8 +44,8 @@ void record(SearchState& state, std::uint64_t offset, const Classification& clas
 // One thread: its own formulas, never shared with another thread.
 void work(SearchState& state) {
     const SearchSettings& settings = state.settings;
-    OrbitMap map;
-    map.compile(settings.formulas);
+    OrbitStage orbit;
+    orbit.compile(settings.formulas);
     OrbitClassifier classifier(settings.classifier);
     while (!state.halt.load(std::memory_order_relaxed)) {
         const std::uint64_t index = state.next.fetch_add(1);
@@ -55,8 +55,9 @@ void work(SearchState& state) {
         result.candidate = index;
         drawCandidate(settings.parameters, settings.seed, index, result.valueTexts, result.values);
         for (std::size_t i = 0; i < settings.parameters.size(); ++i)
-            map.setParameter(settings.parameters[i].name, result.values[i]);
-        const Classification classification = classifier.classify(map, settings.start, &state.halt);
+            orbit.setParameter(settings.parameters[i].name, result.values[i]);
+        const Classification classification =
+            classifier.classify(orbit, settings.start, &state.halt);
         if (classification.verdict == Verdict::interrupted) break;
         result.exponents = classification.exponents;
         result.kaplanYorke = classification.kaplanYorke;
@@ -126,10 +127,10 @@ void drawCandidate(const std::vector<ParameterRange>& parameters, std::uint64_t 
         const long double high =
             std::max(parameter.minimum.toDouble(), parameter.maximum.toDouble());
         const long double drawn = low + (high - low) * random.uniform();
-        texts.push_back(RealToText(5, Real48::fromExtended(drawn)));
+        texts.push_back(realToText(5, Real48::fromExtended(drawn)));
         // The value as the parameter window's value field reads the text.
         FormulaField field(texts.back());
-        field.CompileAndMark();
+        field.compileAndMark(); // a number text from realToText is always well formed
         values.push_back(field.value());
     }
 }
@@ -176,7 +177,7 @@ SearchOutcome runSearch(const SearchSettings& settings, const std::atomic<bool>*
     const auto elapsed = [&] {
         return std::chrono::duration<double>(Clock::now() - started).count();
     };
-    OrbitMap check;
+    OrbitStage check;
     if (!check.compile(settings.formulas)) {
         SearchOutcome outcome;
         outcome.end = SearchEnd::badFormulas;

@@ -5,27 +5,6 @@
 
 namespace gyrelune {
 
-ViewRotation::ViewRotation(const std::array<double, 3>& angles)
-    : identity_(angles[0] == 0 && angles[1] == 0 && angles[2] == 0),
-      sinA_(std::sin((long double)angles[0])), cosA_(std::cos((long double)angles[0])),
-      sinB_(std::sin((long double)angles[1])), cosB_(std::cos((long double)angles[1])),
-      sinC_(std::sin((long double)angles[2])), cosC_(std::cos((long double)angles[2])) {}
-
-void ViewRotation::apply(long double x, long double y, long double z, double& outX, double& outY,
-                         double& outDepth) const {
-    if (identity_) {
-        outX = double(x);
-        outY = double(y);
-        outDepth = double(z);
-        return;
-    }
-    const long double y1 = y * cosA_ - z * sinA_, z1 = y * sinA_ + z * cosA_;
-    const long double x2 = x * cosB_ + z1 * sinB_;
-    outX = double(x2 * cosC_ - y1 * sinC_);
-    outY = double(x2 * sinC_ + y1 * cosC_);
-    outDepth = double(z1 * cosB_ - x * sinB_);
-}
-
 FillGrid::FillGrid() : lit_(std::size_t(side) * side) {}
 
 void FillGrid::clear() {

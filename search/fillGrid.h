@@ -3,23 +3,10 @@
 // a fixed grid spanning their X-Y range, whatever the picture's size, so that
 // the picture size changes only the pictures.
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
 namespace gyrelune {
-
-// The renderer's rotation about X, then Y, then Z (angles in radians).
-class ViewRotation {
-  public:
-    explicit ViewRotation(const std::array<double, 3>& angles = {0, 0, 0});
-    void apply(long double x, long double y, long double z, double& outX, double& outY,
-               double& outDepth) const;
-
-  private:
-    bool identity_;
-    long double sinA_, cosA_, sinB_, cosB_, sinC_, cosC_;
-};
 
 class FillGrid {
   public:

@@ -59,16 +59,16 @@ Vector3 orthogonalTo(const Matrix3& frame, int k) {
     return v;
 }
 
-bool mapAt(OrbitMap& map, OrbitPoint point, OrbitPoint& image) {
-    std::int32_t code = 0;
-    if (!map.step(point, code) || code != 0) return false;
+bool mapAt(OrbitStage& map, OrbitPoint point, OrbitPoint& image) {
+    EvaluationCodes codes;
+    if (!map.step(point, codes) || codes.first() != EvaluationCode::ok) return false;
     image = point;
     return true;
 }
 
 } // namespace
 
-bool differenceJacobian(OrbitMap& map, const OrbitPoint& point, Matrix3& jacobian) {
+bool differenceJacobian(OrbitStage& map, const OrbitPoint& point, Matrix3& jacobian) {
     const long double centre[3] = {point.x, point.y, point.z};
     for (std::size_t axis = 0; axis < 3; ++axis) {
         const long double step = relativeStep * std::max(std::fabs(centre[axis]), 1.0L);

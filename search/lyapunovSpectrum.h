@@ -4,7 +4,7 @@
 // logs of the stretches along them are the exponents. The Jacobian comes from
 // central differences of the map as the renderer evaluates it.
 
-#include "search/orbitMap.h"
+#include "render/orbitStage.h"
 
 #include <array>
 #include <cstdint>
@@ -17,7 +17,7 @@ using Matrix3 = std::array<std::array<double, 3>, 3>; // [row][column]
 // coordinate's size (at least 1e-4): the 6-byte rounding (2^-40) then costs
 // about 1e-8 relative, and the truncation of a cubic term as much. False when
 // a neighbouring point cannot be stored or fails to evaluate.
-bool differenceJacobian(OrbitMap& map, const OrbitPoint& point, Matrix3& jacobian);
+bool differenceJacobian(OrbitStage& map, const OrbitPoint& point, Matrix3& jacobian);
 
 class SpectrumAccumulator {
   public:

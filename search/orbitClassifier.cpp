@@ -25,7 +25,9 @@ const char* verdictName(Verdict verdict) {
 }
 
 OrbitClassifier::OrbitClassifier(const ClassifierSettings& settings)
-    : settings_(settings), rotation_(settings.angles),
+    : settings_(settings),
+      rotation_(Real48::fromExtended(settings.angles[0]), Real48::fromExtended(settings.angles[1]),
+                Real48::fromExtended(settings.angles[2])),
       recent_(std::size_t(std::max(settings.longestCycle, 1))) {}
 
 bool OrbitClassifier::settledOnCycle(const OrbitPoint& point) const {
@@ -41,13 +43,13 @@ bool OrbitClassifier::settledOnCycle(const OrbitPoint& point) const {
     return false;
 }
 
-std::optional<Verdict> OrbitClassifier::advance(OrbitMap& map, OrbitPoint& point, int step,
+std::optional<Verdict> OrbitClassifier::advance(OrbitStage& map, OrbitPoint& point, int step,
                                                 const std::atomic<bool>* halt) {
     if (halt && step % haltPollSteps == 0 && halt->load(std::memory_order_relaxed))
         return Verdict::interrupted;
-    std::int32_t code = 0;
-    const bool stored = map.step(point, code);
-    if (code != 0) return Verdict::evaluationFailed;
+    EvaluationCodes codes;
+    const bool stored = map.step(point, codes);
+    if (codes.first() != EvaluationCode::ok) return Verdict::evaluationFailed;
     if (!stored || !(largestMagnitude(point) <= settings_.escapeBound)) return Verdict::escaped;
     const std::size_t period = recent_.size();
     if (step % period == 0 && recentCount_ >= period && settledOnCycle(point))
@@ -58,7 +60,7 @@ std::optional<Verdict> OrbitClassifier::advance(OrbitMap& map, OrbitPoint& point
 
 // The confirmation steps: the fill over the figure's own extent, its depth
 // extent and a sample for the correlation dimension.
-std::optional<Verdict> OrbitClassifier::measureLooks(OrbitMap& map, OrbitPoint& point,
+std::optional<Verdict> OrbitClassifier::measureLooks(OrbitStage& map, OrbitPoint& point,
                                                      int firstStep, const std::atomic<bool>* halt,
                                                      Classification& result) {
     fill_.clear();
@@ -67,8 +69,11 @@ std::optional<Verdict> OrbitClassifier::measureLooks(OrbitMap& map, OrbitPoint& 
         std::max(1, settings_.confirmationSteps / std::max(settings_.samplePoints, 1));
     for (int i = 0; i < settings_.confirmationSteps; ++i) {
         if (const auto verdict = advance(map, point, firstStep + i, halt)) return verdict;
+        // The point as the renderer draws it: stored, then rotated.
         double x, y, depth;
-        rotation_.apply(point.x, point.y, point.z, x, y, depth);
+        if (!roundToReal48(point.x, x) || !roundToReal48(point.y, y) ||
+            !roundToReal48(point.z, depth) || !rotation_.view(x, y, depth))
+            return Verdict::escaped;
         fill_.keep(x, y, depth);
         if (i % every == 0) sample_.push_back({double(point.x), double(point.y), double(point.z)});
     }
@@ -79,7 +84,7 @@ std::optional<Verdict> OrbitClassifier::measureLooks(OrbitMap& map, OrbitPoint& 
     return std::nullopt;
 }
 
-Classification OrbitClassifier::classify(OrbitMap& map, OrbitPoint start,
+Classification OrbitClassifier::classify(OrbitStage& map, OrbitPoint start,
                                          const std::atomic<bool>* halt) {
     recentCount_ = 0;
     int step = 1;

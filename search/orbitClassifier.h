@@ -6,9 +6,10 @@
 // accepted and measured for ranking: the spectrum, both dimensions and how
 // much of its own extent it fills.
 
+#include "render/orbitStage.h"
+#include "render/viewGeometry.h"
 #include "search/correlationDimension.h"
 #include "search/fillGrid.h"
-#include "search/orbitMap.h"
 
 #include <array>
 #include <atomic>
@@ -58,19 +59,19 @@ class OrbitClassifier {
     explicit OrbitClassifier(const ClassifierSettings& settings);
 
     // halt is polled every few hundred steps; when raised the verdict is interrupted.
-    Classification classify(OrbitMap& map, OrbitPoint start,
+    Classification classify(OrbitStage& map, OrbitPoint start,
                             const std::atomic<bool>* halt = nullptr);
 
   private:
     // One step with its checks; a verdict when the orbit is rejected.
-    std::optional<Verdict> advance(OrbitMap& map, OrbitPoint& point, int step,
+    std::optional<Verdict> advance(OrbitStage& map, OrbitPoint& point, int step,
                                    const std::atomic<bool>* halt);
     bool settledOnCycle(const OrbitPoint& point) const;
-    std::optional<Verdict> measureLooks(OrbitMap& map, OrbitPoint& point, int firstStep,
+    std::optional<Verdict> measureLooks(OrbitStage& map, OrbitPoint& point, int firstStep,
                                         const std::atomic<bool>* halt, Classification& result);
 
     ClassifierSettings settings_;
-    ViewRotation rotation_;
+    Rotation rotation_; // the renderer's, of the stored point
     FillGrid fill_;
     std::vector<OrbitPoint> recent_; // ring of the last longestCycle points
     std::size_t recentCount_ = 0;

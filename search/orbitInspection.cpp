@@ -16,10 +16,10 @@ long double largestMagnitude(const OrbitPoint& p) {
 }
 
 // Steps the main orbit; false with the verdict when it escapes or fails.
-bool advance(OrbitMap& map, OrbitPoint& point, double escapeBound, Behaviour& verdict) {
-    std::int32_t code = 0;
-    const bool stored = map.step(point, code);
-    if (code != 0) {
+bool advance(OrbitStage& map, OrbitPoint& point, double escapeBound, Behaviour& verdict) {
+    EvaluationCodes codes;
+    const bool stored = map.step(point, codes);
+    if (codes.first() != EvaluationCode::ok) {
         verdict = Behaviour::fails;
         return false;
     }
@@ -67,7 +67,7 @@ int shortestPeriod(const std::vector<OrbitPoint>& points, double tolerance) {
     return 0;
 }
 
-Inspection inspectOrbit(OrbitMap& map, OrbitPoint start, const InspectionSettings& settings,
+Inspection inspectOrbit(OrbitStage& map, OrbitPoint start, const InspectionSettings& settings,
                         const std::atomic<bool>* halt) {
     Inspection result;
     Behaviour stopped = Behaviour::fails;

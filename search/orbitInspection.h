@@ -2,7 +2,7 @@
 // What an orbit does, measured: its verdict, the Lyapunov spectrum, the
 // Kaplan-Yorke and correlation dimensions, and its coordinate ranges.
 
-#include "search/orbitMap.h"
+#include "render/orbitStage.h"
 
 #include <array>
 #include <atomic>
@@ -49,7 +49,7 @@ struct Inspection {
 
 // Iterates from start; halt (may be null) is polled now and then and ends the
 // measurement early with what was measured so far.
-Inspection inspectOrbit(OrbitMap& map, OrbitPoint start, const InspectionSettings& settings,
+Inspection inspectOrbit(OrbitStage& map, OrbitPoint start, const InspectionSettings& settings,
                         const std::atomic<bool>* halt = nullptr);
 
 // The shortest period p <= longest with the last point p steps after an equal

@@ -50,8 +50,10 @@ int coefficientCount(const PolynomialMap& map) {
 
 std::vector<std::string> coefficientNames(const PolynomialMap& map) {
     std::vector<std::string> names;
+    // Appended rather than concatenated: GCC 12 at -O3 misreads "k" + string as an overlapping
+    // copy.
     for (int i = 1; i <= coefficientCount(map); ++i)
-        names.push_back("k" + std::to_string(i));
+        names.push_back(std::string("k").append(std::to_string(i)));
     return names;
 }
 

@@ -4,6 +4,7 @@
 #include "guiTestSupport.h"
 
 #include "app/mainWindow.h"
+#include "windows/imageWindow.h"
 #include "windows/posterDialog.h"
 
 #include <QAction>
@@ -21,6 +22,19 @@ namespace gyrelune::test {
 namespace {
 
 using PosterDialogTest = GuiTest;
+
+TEST_F(PosterDialogTest, OpensFromTheMenuOverTheDrawing) {
+    main().savePosterAction->trigger();
+    EXPECT_EQ(main().posterDialog(), nullptr); // nothing drawn yet
+    drawAndStop();
+    main().savePosterAction->trigger();
+    PosterDialog& shown = *main().posterDialog();
+    EXPECT_TRUE(shown.isVisible());
+    EXPECT_EQ(shown.widthBox->value(), image().pictureSize().width());
+    shown.presetBox->setCurrentIndex(int(PosterPreset::a4Portrait));
+    emit shown.presetBox->activated(int(PosterPreset::a4Portrait));
+    EXPECT_EQ(shown.request().size, (PosterSize{2480, 3508, 300}));
+}
 
 TEST_F(PosterDialogTest, RendersInTheBackgroundUntilStopped) {
     // The work runs off the UI thread until it is done or stopped.

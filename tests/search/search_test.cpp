@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace gyrelune {
 namespace {
 
@@ -40,6 +42,24 @@ TEST(AttractorSearch, SameSeedSameResultsWhateverTheThreads) {
     EXPECT_EQ(a.size() - a.find('.'), 6u) << a;
     EXPECT_GE(one.results[0].values[0].toDouble(), 3.0);
     EXPECT_LE(one.results[0].values[0].toDouble(), 6.0);
+}
+
+// Looks (fill times dimension) first, then the largest exponent, then the index.
+TEST(AttractorSearch, RanksByLooksThenExponentThenCandidate) {
+    std::vector<SearchResult> results(5);
+    const double fills[] = {0.1, 0.3, 0.1, 0.3, 0.2}, dimensions[] = {2, 1, 2, 1, 1},
+                 exponents[] = {0.5, 0.2, 0.5, 0.4, 0.9};
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        results[i].candidate = 9 - i;
+        results[i].fill = fills[i];
+        results[i].correlationDimension = dimensions[i];
+        results[i].exponents[0] = exponents[i];
+    }
+    std::sort(results.begin(), results.end(), ranksBefore);
+    std::vector<std::uint64_t> order;
+    for (const SearchResult& result : results)
+        order.push_back(result.candidate);
+    EXPECT_EQ(order, (std::vector<std::uint64_t>{6, 8, 5, 7, 9}));
 }
 
 TEST(AttractorSearch, AStopOrALimitKeepsWhatWasFound) {

@@ -12,7 +12,7 @@ namespace {
 
 Inspection inspect(const std::string& x, const std::string& y, const std::string& z,
                    OrbitPoint start, std::int64_t steps = 200000) {
-    OrbitMap map;
+    OrbitStage map;
     EXPECT_TRUE(map.compile({x, y, z}));
     InspectionSettings settings;
     settings.steps = steps;
