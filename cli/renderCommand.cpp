@@ -3,6 +3,7 @@
 #include "cli/progressBar.h"
 
 #include "core/atrDocument.h"
+#include "core/documentWarnings.h"
 #include "core/headlessSession.h"
 #include "render/directDriver.h"
 #include "render/orbitPipeline.h"
@@ -135,6 +136,14 @@ QString readOptions(const RenderParser& p, RenderOptions& options) {
     return {};
 }
 
+// Drawn all the same, as the window would draw it.
+void warnAbout(const std::string& document, std::string_view bytes) {
+    for (const std::string& warning : documentWarnings(bytes))
+        printText(command + QString::fromStdString(": warning: '" + document + "': " + warning) +
+                      QLatin1Char('\n'),
+                  true);
+}
+
 } // namespace
 
 int renderCommand(const QStringList& arguments) {
@@ -153,10 +162,15 @@ int renderCommand(const QStringList& arguments) {
     try {
         ReadResult read;
         if (!options.document.empty()) {
-            read = readAtrDocument(options.document);
+            std::string bytes;
+            if (!readDocumentBytes(options.document, bytes, read.error))
+                return failure(command, QString::fromStdString("cannot read '" + options.document +
+                                                               "': " + read.error));
+            read = parseAtrDocument(bytes);
             if (read.stage == ReadStage::nothing)
                 return failure(command, QString::fromStdString("cannot read '" + options.document +
                                                                "': " + read.error));
+            warnAbout(options.document, bytes);
         }
         startHeadlessDrawing(options.document.empty() ? nullptr : &read, options.gain, services);
     } catch (const std::exception& error) {
