@@ -17,8 +17,10 @@ namespace {
 
 QMenu* toolsMenu(MainWindow& main) {
     for (QAction* item : main.menuBar()->actions())
-        if (item->menu() && item->text() == QStringLiteral("Eszközök")) return item->menu();
-    return main.menuBar()->addMenu(QStringLiteral("Eszközök"));
+        if (item->menu() &&
+            item->text() == QCoreApplication::translate("gyrelune::MainWindow", "Eszközök"))
+            return item->menu();
+    return main.menuBar()->addMenu(QCoreApplication::translate("gyrelune::MainWindow", "Eszközök"));
 }
 
 // The formulas and intervals a search ran on, as one text.
@@ -38,8 +40,7 @@ AttractorSearchCommand::AttractorSearchCommand(MainWindow& main) : main_(main) {
     showMessage = [this](const QString& text) {
         QMessageBox::information(&main_, QApplication::applicationDisplayName(), text);
     };
-    action_ =
-        toolsMenu(main)->addAction(QStringLiteral("Attraktor keresése"), this, [this] { start(); });
+    action_ = toolsMenu(main)->addAction(tr("Attraktor keresése"), this, [this] { start(); });
 }
 
 AttractorSearchCommand::~AttractorSearchCommand() {
@@ -75,8 +76,7 @@ void AttractorSearchCommand::start() {
     bool found = false;
     runCommand(&main_, [&] { found = prepare(settings); });
     if (!found) {
-        if (settings.parameters.empty())
-            showMessage(QStringLiteral("A képletekben nincs paraméter."));
+        if (settings.parameters.empty()) showMessage(tr("A képletekben nincs paraméter."));
         return;
     }
     const std::string key = searchKey(settings);
@@ -106,7 +106,7 @@ void AttractorSearchCommand::finished(const SearchOutcome& outcome) {
     worker_.join();
     running_ = false;
     if (outcome.results.empty()) {
-        showMessage(QStringLiteral("Nem található különös attraktor a paraméterek tartományában."));
+        showMessage(tr("Nem található különös attraktor a paraméterek tartományában."));
         return;
     }
     nextCandidate_ = outcome.results.front().candidate + 1;

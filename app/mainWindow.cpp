@@ -11,11 +11,13 @@
 #include "windows/keyPreview.h"
 #include "windows/resolutionDialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -138,9 +140,9 @@ void MainWindow::savePicture() {
     if (closed_) return;
     runCommand(this, [this] {
         if (!state_->renderStarted) return;
-        const QString name = askSaveFileName(this, {{QStringLiteral("JPG képfájl (*.jpg)"),
-                                                     QStringLiteral("BMP bitmapfájl (*.bmp)")},
-                                                    QStringLiteral("jpg")});
+        const QString name =
+            askSaveFileName(this, {{tr("JPG képfájl (*.jpg)"), tr("BMP bitmapfájl (*.bmp)")},
+                                   QStringLiteral("jpg")});
         if (name.isEmpty()) return;
         repaint();
         core().requestSave(QFile::encodeName(name).toStdString());
@@ -148,7 +150,7 @@ void MainWindow::savePicture() {
 }
 
 void MainWindow::showSaveFailure(const QString& fileName, const QString& reason) {
-    showError(this, QStringLiteral("A kép nem készült el:\n%1\n(%2)").arg(fileName, reason));
+    showError(this, tr("A kép nem készült el:\n%1\n(%2)").arg(fileName, reason));
 }
 
 void MainWindow::closeMainWindow() {
@@ -178,6 +180,18 @@ void MainWindow::showHelp() {
 void MainWindow::showAbout() {
     windows_.about->show();
     windows_.about->raise();
+}
+
+void MainWindow::chooseLanguage(Language language) {
+    if (language == savedLanguage()) return;
+    saveLanguage(language);
+    // Not modal, so nothing waits on it.
+    auto* box = new QMessageBox(QMessageBox::Information, QApplication::applicationDisplayName(),
+                                tr("A nyelv a program következő indításakor vált át.\n"
+                                   "The language changes when the program next starts."),
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void MainWindow::showMainWindow() {

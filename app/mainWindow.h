@@ -3,6 +3,7 @@
 // commands that drive the render thread. The commands' logic is the UI-free
 // MainWindowState; this class gives it the widgets, the thread and the timers.
 
+#include "app/language.h"
 #include "core/mainWindowState.h"
 #include "windows/formulaLineEditField.h"
 #include "windows/mainCommands.h"
@@ -13,6 +14,7 @@
 #include <memory>
 
 class QAction;
+class QMenu;
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -56,6 +58,8 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     void showResolutionDialog() override;
     void showHelp();
     void showAbout();
+    // "Nyelv / Language": kept in the settings for the next start.
+    void chooseLanguage(Language language);
     // Documents (mainWindowDocuments.cpp): "Megnyitás", "Mentés", "Mentés másként".
     void openDocument();
     // Opens a named document as "Megnyitás" does once its dialog has answered:
@@ -105,6 +109,8 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     QAction* resolutionAction = nullptr;  // "Felbontás"
     QAction* helpAction = nullptr;        // "használat"
     QAction* aboutAction = nullptr;       // "a készítőről"
+    QAction* hungarianAction = nullptr;   // "Nyelv / Language" > "Magyar"
+    QAction* englishAction = nullptr;     // "Nyelv / Language" > "English"
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -114,6 +120,7 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     QLayout* createButtons(QWidget* client);
     void createTimers();
     void createMenu();
+    void createLanguageMenu(QMenu* help);
     void initialise();
     void stopForClosing();
     void showSaveFailure(const QString& fileName, const QString& reason);

@@ -8,6 +8,7 @@
 #include "windows/commandGuard.h"
 #include "windows/fileDialogs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace gyrelune {
@@ -15,7 +16,8 @@ namespace gyrelune {
 namespace {
 
 FileDialogRequest documentDialog(const QString& defaultSuffix) {
-    return {{QStringLiteral("attraktor fájlok (*.atr)")}, defaultSuffix};
+    return {{QCoreApplication::translate("gyrelune::MainWindow", "attraktor fájlok (*.atr)")},
+            defaultSuffix};
 }
 
 std::string localFileName(const QString& name) {

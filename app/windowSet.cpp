@@ -12,10 +12,6 @@
 #include "windows/resolutionDialog.h"
 #include "windows/rotationWindow.h"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <QWindow>
 
 namespace gyrelune {
@@ -63,14 +59,6 @@ void WindowSet::show() {
 void WindowSet::start(const QString& document) {
     show();
     if (!document.isEmpty()) main_->openDocumentNamed(document);
-}
-
-void installHungarianTranslation() {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QLocale(QLocale::Hungarian, QLocale::Hungary), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
 }
 
 } // namespace gyrelune

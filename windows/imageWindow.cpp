@@ -16,7 +16,7 @@ namespace gyrelune {
 
 ImageWindow::ImageWindow(MainCommands& main, QWidget* parent)
     : QWidget(parent, Qt::Window), main_(main) {
-    setWindowTitle(QStringLiteral("Attraktor Kép"));
+    setWindowTitle(tr("Attraktor Kép"));
     setMouseTracking(true);
     setMinimumSize(smallestSide, smallestSide);
     setMaximumSize(largestSide, largestSide);
@@ -26,14 +26,12 @@ ImageWindow::ImageWindow(MainCommands& main, QWidget* parent)
 
 void ImageWindow::createContextMenu() {
     contextMenu_ = new QMenu(this);
-    contextMenu_->addAction(QStringLiteral("Színek"), this, [this] { main_.showColourWindow(); });
-    contextMenu_->addAction(QStringLiteral("Paraméterek"), this,
-                            [this] { main_.showParameterWindows(); });
-    contextMenu_->addAction(QStringLiteral("Felbontás"), this,
-                            [this] { main_.showResolutionDialog(); });
-    contextMenu_->addAction(QStringLiteral("Forgat"), this, [this] { main_.showRotationWindow(); });
-    contextMenu_->addAction(QStringLiteral("Kép mentése"), this, [this] { main_.savePicture(); });
-    contextMenu_->addAction(QStringLiteral("Főablak"), this, [this] { main_.showMainWindow(); });
+    contextMenu_->addAction(tr("Színek"), this, [this] { main_.showColourWindow(); });
+    contextMenu_->addAction(tr("Paraméterek"), this, [this] { main_.showParameterWindows(); });
+    contextMenu_->addAction(tr("Felbontás"), this, [this] { main_.showResolutionDialog(); });
+    contextMenu_->addAction(tr("Forgat"), this, [this] { main_.showRotationWindow(); });
+    contextMenu_->addAction(tr("Kép mentése"), this, [this] { main_.savePicture(); });
+    contextMenu_->addAction(tr("Főablak"), this, [this] { main_.showMainWindow(); });
 }
 
 QSize ImageWindow::pictureSize() const {

@@ -14,7 +14,7 @@ namespace gyrelune {
 
 RotationWindow::RotationWindow(MainCommands& main, QWidget* parent)
     : QWidget(parent, Qt::Tool), main_(main) {
-    setWindowTitle(QStringLiteral("Tengely körűli elforgatások"));
+    setWindowTitle(tr("Tengely körűli elforgatások"));
     QWidget* client = createFixedClient(this, QSize(clientWidth, clientHeight));
     auto* rows = new QGridLayout;
     rows->setContentsMargins(8, 8, 8, 8);

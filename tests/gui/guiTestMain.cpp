@@ -1,8 +1,9 @@
 // GUI tests run offscreen, with one application object for the whole run.
 
-#include "app/windowSet.h"
+#include "app/language.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,12 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gyrelune"));
     QApplication::setQuitOnLastWindowClosed(false);
-    gyrelune::installHungarianTranslation();
+    // Settings the tests write (recent documents, language) go to a test folder.
+    QStandardPaths::setTestModeEnabled(true);
+    // GYRELUNE_TEST_LANGUAGE=en runs the tests with the English interface.
+    gyrelune::Language language = gyrelune::Language::hungarian;
+    gyrelune::languageFromCode(qEnvironmentVariable("GYRELUNE_TEST_LANGUAGE"), language);
+    gyrelune::installLanguage(language);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

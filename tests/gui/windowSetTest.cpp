@@ -2,6 +2,8 @@
 
 #include "guiTestSupport.h"
 
+#include "app/language.h"
+
 #include "windows/aboutWindow.h"
 #include "windows/helpWindow.h"
 
@@ -11,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QTranslator>
 
 namespace gyrelune::test {
 namespace {
@@ -28,7 +31,7 @@ TEST_F(WindowSetTest, HelpAndAboutShowWithoutBlocking) {
     EXPECT_TRUE(help.helpText->isReadOnly());
 
     const QStringList lines = help.helpText->toPlainText().split('\n');
-    ASSERT_EQ(lines.size(), 103);
+    ASSERT_EQ(lines.size(), 116);
     const std::pair<int, const char*> quoted[] = {
         {1, "Attraktor fraktál szerkesztő"},
         {3, "Matematikai alap:"},
@@ -45,22 +48,22 @@ TEST_F(WindowSetTest, HelpAndAboutShowWithoutBlocking) {
         {34, "Főablak:"},
         {45, "Menü"},
         {48, "Fájl:"},
-        {57, "Eszközök:"},
-        {64, "Eszközök használata"},
-        {66, "színek:"},
-        {77, " Paraméterek:"},
-        {83, "Billentyűk:"},
-        {85, "SHIFT:      intervallum méretének felezése (a csúszkán)"},
-        {86, "BACKSPACE:  intervallum méretének dupplázása (a csúszkán)"},
-        {88, "Forgat:"},
-        {92, "Egyéb:"},
-        {99, "Billentyűparancsok:"},
-        {101, "ENTER:  rajzolást újraindítása friss adatokkal"},
-        {102, "ALT:    kép középre helyezése, és újra rajzolás"},
+        {66, "Eszközök:"},
+        {73, "Eszközök használata"},
+        {75, "színek:"},
+        {86, " Paraméterek:"},
+        {92, "Billentyűk:"},
+        {94, "SHIFT:      intervallum méretének felezése (a csúszkán)"},
+        {95, "BACKSPACE:  intervallum méretének dupplázása (a csúszkán)"},
+        {97, "Forgat:"},
+        {101, "Egyéb:"},
+        {112, "Billentyűparancsok:"},
+        {114, "ENTER:  rajzolást újraindítása friss adatokkal"},
+        {115, "ALT:    kép középre helyezése, és újra rajzolás"},
     };
     // The tables' second columns line up in the help's fixed-pitch font.
     EXPECT_TRUE(QFontInfo(help.helpText->font()).fixedPitch());
-    for (int table : {25, 85, 101}) {
+    for (int table : {25, 94, 114}) {
         const auto column = [&lines](int line) {
             return lines[line - 1].indexOf(QRegularExpression(QStringLiteral("(?<=  )\\S")));
         };
@@ -70,7 +73,7 @@ TEST_F(WindowSetTest, HelpAndAboutShowWithoutBlocking) {
 
     for (const auto& [line, text] : quoted) {
         EXPECT_EQ(lines[line - 1], QString::fromUtf8(text)) << "line " << line;
-        if (line != 25 && line < 100 && QString::fromUtf8(text).endsWith(':')) {
+        if (line != 25 && line < 113 && QString::fromUtf8(text).endsWith(':')) {
             EXPECT_EQ(lines[line], "") << "after the heading on line " << line;
         }
     }
@@ -111,6 +114,22 @@ bool runUntilQuit(const std::function<void()>& action) {
     guard.start(5000);
     QApplication::exec();
     return !timedOut;
+}
+
+// The choice is kept for the next start; the English texts are built in.
+TEST_F(WindowSetTest, LanguageChoiceIsKeptAndEnglishIsBuiltIn) {
+    main().englishAction->trigger();
+    EXPECT_EQ(savedLanguage(), Language::english);
+    main().hungarianAction->trigger();
+    EXPECT_EQ(savedLanguage(), Language::hungarian);
+
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral(":/i18n/gyrelune_en.qm")));
+    EXPECT_EQ(english.translate("gyrelune::MainWindow", "Fájl"), "File");
+    Language parsed = Language::hungarian;
+    EXPECT_TRUE(languageFromCode(QStringLiteral("en"), parsed));
+    EXPECT_EQ(parsed, Language::english);
+    EXPECT_FALSE(languageFromCode(QStringLiteral("de"), parsed));
 }
 
 TEST_F(WindowSetTest, ClosingTheImageWindowEndsTheProgram) {
