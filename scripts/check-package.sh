@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a Release build (cpack -G DEB) and checks its
 # control data and contents: the dependencies found by dpkg-shlibdeps, both
-# programs, the desktop files, icons and manual pages, and no maintainer
+# programs, the desktop files, icons, manual pages and cluster recipes, and no maintainer
 # scripts (Debian's triggers update the MIME, desktop and icon caches).
 # Usage: check-package.sh [BUILD_DIR]  (default build-release)
 set -euo pipefail
@@ -30,7 +30,9 @@ id=io.github.gyrelune.Gyrelune
 for file in bin/gyrelune bin/gyrelune-cli share/applications/$id.desktop \
     share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
     share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/16x16/apps/$id.png \
-    share/icons/hicolor/256x256/apps/$id.png share/man/man1/gyrelune.1 share/man/man1/gyrelune-cli.1; do
+    share/icons/hicolor/256x256/apps/$id.png share/man/man1/gyrelune.1 share/man/man1/gyrelune-cli.1 \
+    share/gyrelune/recipes/poster-slurm.sh share/gyrelune/recipes/poster-parallel.sh \
+    share/gyrelune/recipes/poster-common.sh; do
     grep -qx "./usr/$file" <<<"$contents" || fail "the package lacks /usr/$file"
 done
 if dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -qE '(pre|post)(inst|rm)$'; then

@@ -5,6 +5,10 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n
           qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libjpeg-dev
           libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev xvfb xauth x11-utils xdotool
           imagemagick fonts-dejavu-core openbox
+          # the studio's picture files
+          libpng-dev libtiff-dev libopenexr-dev zlib1g-dev
+          # the cluster recipes and their check
+          slurm-wlm munge parallel
           # desktop integration checks and the Debian package
           desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
           dpkg-dev fakeroot file)
