@@ -69,7 +69,8 @@ TEST_F(ReadoutTest, StartsWithTheDefaultsAndNothingDrawn) {
     EXPECT_EQ(menuTexts(main().menuBar()),
               QStringList({"Fájl:", "Megnyitás", "Mentés", "Mentés másként", "Kép mentése",
                            "Bezárás", "Eszközök:", "Színek", "Paraméterek", "Felbontás",
-                           "Attraktor keresése", "Súgó:", "használat", "a készítőről"}));
+                           "Attraktor keresése", "Súgó:", "használat", "a készítőről",
+                           "Nyelv / Language"}));
 }
 
 TEST_F(ReadoutTest, PointsPerSecondCaption) {
