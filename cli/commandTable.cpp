@@ -11,6 +11,7 @@ constexpr std::array commands{
     Command{"render", "Draw a document (or the default attractor) into a picture file.",
             renderCommand},
     Command{"search", "Find parameter sets that give strange attractors.", searchCommand},
+    Command{"encode", "Join a folder of numbered frames into a film.", encodeCommand},
 };
 
 } // namespace

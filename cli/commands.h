@@ -27,6 +27,8 @@ std::span<const Command> commandTable();
 int evalCommand(const QStringList& arguments);
 int renderCommand(const QStringList& arguments);
 int searchCommand(const QStringList& arguments);
+int filmCommand(const QStringList& arguments);
+int encodeCommand(const QStringList& arguments);
 
 // ---- Shared by the commands (commandLine.cpp).
 

@@ -9,6 +9,8 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n
           libpng-dev libtiff-dev libopenexr-dev zlib1g-dev
           # the cluster recipes and their check
           slurm-wlm munge parallel
+          # films: FFmpeg's libraries (the programs only check the films in tests)
+          libavcodec-dev libavformat-dev libswscale-dev libavutil-dev ffmpeg
           # desktop integration checks and the Debian package
           desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
           dpkg-dev fakeroot file)

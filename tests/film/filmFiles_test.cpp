@@ -1,0 +1,47 @@
+#include "studio/film/filmOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace gyrelune {
+namespace {
+
+RgbFrame gradient(int width, int height, int shift) {
+    RgbFrame frame{width, height, std::vector<std::uint8_t>(3 * std::size_t(width) * height)};
+    for (std::size_t i = 0; i < frame.pixels.size(); ++i)
+        frame.pixels[i] = std::uint8_t(i * 7 + shift);
+    return frame;
+}
+
+TEST(FilmFiles, PngFramesRoundTripAndVideosLeaveOnlyTheTarget) {
+    const auto folder = std::filesystem::temp_directory_path() / "gyrelune-film-files-test";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const RgbFrame frame = gradient(34, 20, 3);
+    writeFramePng((folder / "f.png").string(), frame);
+    const RgbFrame back = readFramePng((folder / "f.png").string());
+    EXPECT_EQ(back.width, 34);
+    EXPECT_EQ(back.pixels, frame.pixels);
+
+    for (const char* name : {"f.mp4", "f.webm", "f.gif"}) {
+        const std::string target = (folder / name).string();
+        VideoWriter writer(target, filmFormatOf(target), {34, 20, 10, 80});
+        for (int i = 0; i < 3; ++i)
+            writer.addFrame(gradient(34, 20, i));
+        writer.finish();
+        EXPECT_GT(std::filesystem::file_size(target), 100u) << name;
+    }
+    {
+        const std::string target = (folder / "abandoned.mp4").string();
+        VideoWriter writer(target, FilmFormat::mp4, {34, 20, 10, 80});
+        writer.addFrame(gradient(34, 20, 0));
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 4);
+    EXPECT_THROW(VideoWriter((folder / "odd.mp4").string(), FilmFormat::mp4, {33, 20, 10, 80}),
+                 FilmError);
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
+} // namespace gyrelune
