@@ -2,6 +2,7 @@
 // strange attractors, written as documents with thumbnails.
 #include "cli/commands.h"
 #include "cli/searchOutput.h"
+#include "cli/stopSignals.h"
 
 #include "core/documentOpen.h"
 #include "core/headlessSession.h"
@@ -14,11 +15,11 @@
 
 #include <atomic>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -40,15 +41,9 @@ struct SearchOptions {
     std::string output;
 };
 
-std::atomic<bool> interrupted{false};
-
-extern "C" void interruptSearch(int) {
-    interrupted = true;
-}
-
-int failWith(const std::string& message) {
+int failWith(const std::string& message, int status = exitFailed) {
     std::fprintf(stderr, "gyrelune-cli search: %s\n", message.c_str());
-    return exitBadUsage;
+    return status;
 }
 
 bool parseSize(const QString& text, int& width, int& height) {
@@ -164,6 +159,18 @@ std::string formulaParameters(const AtrDocument& base, std::vector<SearchParamet
     return parameters.empty() ? "the formulas have no parameters" : "";
 }
 
+std::string checkedRange(const SearchParameter& p, ParameterRange& range) {
+    range = {p.name, {}, {}};
+    if (!intervalValue(p.minimumText, range.minimum) ||
+        !intervalValue(p.maximumText, range.maximum))
+        return "the interval of '" + p.name + "' (" + p.minimumText + " to " + p.maximumText +
+               ") is not a pair of numbers";
+    if (range.minimum.toDouble() > range.maximum.toDouble())
+        return "the interval of '" + p.name + "' has its minimum " + p.minimumText +
+               " above its maximum " + p.maximumText;
+    return {};
+}
+
 std::string applyIntervals(const QStringList& intervals, std::vector<SearchParameter>& parameters) {
     for (const QString& interval : intervals) {
         const std::string text = interval.toStdString();
@@ -181,6 +188,8 @@ std::string applyIntervals(const QStringList& intervals, std::vector<SearchParam
         }
         found->minimumText = text.substr(equals + 1, colon - equals - 1);
         found->maximumText = text.substr(colon + 1);
+        ParameterRange range;
+        if (std::string error = checkedRange(*found, range); !error.empty()) return error;
     }
     return {};
 }
@@ -188,14 +197,8 @@ std::string applyIntervals(const QStringList& intervals, std::vector<SearchParam
 std::string searchRanges(const std::vector<SearchParameter>& parameters,
                          std::vector<ParameterRange>& ranges) {
     for (const SearchParameter& p : parameters) {
-        ParameterRange range{p.name, {}, {}};
-        if (!intervalValue(p.minimumText, range.minimum) ||
-            !intervalValue(p.maximumText, range.maximum))
-            return "the interval of '" + p.name + "' (" + p.minimumText + " to " + p.maximumText +
-                   ") is not a pair of numbers";
-        if (range.minimum.toDouble() > range.maximum.toDouble())
-            return "the interval of '" + p.name + "' has its minimum " + p.minimumText +
-                   " above its maximum " + p.maximumText;
+        ParameterRange range;
+        if (std::string error = checkedRange(p, range); !error.empty()) return error;
         ranges.push_back(range);
     }
     return {};
@@ -215,6 +218,11 @@ std::string prepareOutput(const std::string& target, std::string& temporary) {
     if (!::mkdtemp(pattern.data()))
         return "cannot write into '" + path.parent_path().string() + "': " + std::strerror(errno);
     temporary = pattern;
+    // mkdtemp makes it private; the results get the mode any new folder gets.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::chmod(temporary.c_str(), 0777 & ~mask) != 0)
+        return "cannot write into '" + temporary + "': " + std::strerror(errno);
     return {};
 }
 
@@ -267,13 +275,10 @@ SearchSettings searchSettings(const SearchOptions& options, const AtrDocument& b
     return settings;
 }
 
-SearchOutcome searchWithProgress(const SearchSettings& settings) {
-    // Left in place while the results are written, which takes seconds: a
-    // second Ctrl-C must not leave them half-written.
-    std::signal(SIGINT, interruptSearch);
+SearchOutcome searchWithProgress(const SearchSettings& settings, const StopSignals& stop) {
     SearchProgressBar bar(::isatty(STDERR_FILENO), settings.wanted, settings.timeBudgetSeconds);
     SearchOutcome outcome =
-        runSearch(settings, &interrupted, [&bar](const SearchProgress& p) { bar.update(p); });
+        runSearch(settings, &stop.requested(), [&bar](const SearchProgress& p) { bar.update(p); });
     bar.finish();
     return outcome;
 }
@@ -332,10 +337,12 @@ std::string writeAndFinish(const OutputSettings& output, const SearchOutcome& ou
 } // namespace
 
 int searchCommand(const QStringList& arguments) {
+    // From the start, so that no signal finds the hidden folder unattended.
+    const StopSignals stopSignals;
     SearchOptions options;
     bool help = false;
     if (const std::string error = parseOptions(arguments, options, help); !error.empty()) {
-        failWith(error);
+        failWith(error, exitBadUsage);
         std::fputs(searchUsage, stderr);
         return exitBadUsage;
     }
@@ -347,7 +354,9 @@ int searchCommand(const QStringList& arguments) {
     std::vector<ParameterRange> ranges;
     std::string temporary, error = loadBase(options.document, output.base);
     if (error.empty()) error = formulaParameters(output.base, output.parameters);
-    if (error.empty()) error = applyIntervals(options.intervals, output.parameters);
+    if (!error.empty()) return failWith(error);
+    if (error = applyIntervals(options.intervals, output.parameters); !error.empty())
+        return failWith(error, exitBadUsage);
     if (error.empty()) error = searchRanges(output.parameters, ranges);
     if (error.empty()) error = prepareOutput(options.output, temporary);
     if (!error.empty()) return failWith(error);
@@ -356,7 +365,7 @@ int searchCommand(const QStringList& arguments) {
     const ClassifierSettings& classifier = settings.classifier;
     output.fitSteps = classifier.transientSteps + classifier.alignSteps + classifier.measuredSteps +
                       classifier.confirmationSteps;
-    const SearchOutcome outcome = searchWithProgress(settings);
+    const SearchOutcome outcome = searchWithProgress(settings, stopSignals);
     if (outcome.results.empty()) {
         std::filesystem::remove_all(temporary);
         std::fprintf(stderr, "gyrelune-cli search: no strange attractor found in %llu candidates\n",

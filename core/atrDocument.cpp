@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace gyrelune {
 namespace {
@@ -53,13 +54,34 @@ class LineReader {
 };
 
 void readParameters(LineReader& reader, AtrDocument& document, std::size_t count) {
-    document.parameters.resize(count);
-    for (StoredParameter& parameter : document.parameters) {
+    std::unordered_map<std::string, std::size_t> indexOfName;
+    for (std::size_t k = 0; k < count; ++k) {
+        StoredParameter parameter;
         parameter.name = reader.nextText();
         parameter.minimumText = reader.nextText();
         parameter.maximumText = reader.nextText();
         parameter.valueText = reader.nextText();
+        const auto [entry, isNew] =
+            indexOfName.try_emplace(parameter.name, document.parameters.size());
+        if (isNew)
+            document.parameters.push_back(std::move(parameter));
+        else
+            document.parameters[entry->second] = std::move(parameter);
     }
+}
+
+// Empty when the file is within the bounds, else the reason it is refused.
+std::string boundsError(std::string_view bytes) {
+    if (bytes.size() > maximumDocumentBytes)
+        return "File too large (a document holds at most " +
+               std::to_string(maximumDocumentBytes >> 20) + " MB)";
+    const std::string_view content = bytes.substr(0, bytes.find(endOfFile));
+    const auto lines = std::size_t(std::count(content.begin(), content.end(), '\n')) +
+                       (!content.empty() && content.back() != '\n' ? 1 : 0);
+    if (lines > maximumDocumentLines)
+        return "Too many lines (a document holds at most " + std::to_string(maximumDocumentLines) +
+               ")";
+    return {};
 }
 
 void appendLine(std::string& out, std::string_view line) {
@@ -82,6 +104,10 @@ void appendInteger(std::string& out, long value) {
 
 ReadResult parseAtrDocument(std::string_view bytes) {
     ReadResult result;
+    if (std::string error = boundsError(bytes); !error.empty()) {
+        result.error = std::move(error);
+        return result;
+    }
     AtrDocument& document = result.document;
     LineReader reader(bytes);
     for (std::string& text : document.texts)
@@ -126,7 +152,7 @@ ReadResult readAtrDocument(const std::string& fileName) {
     if (fd < 0) return failed(errno);
     std::string bytes;
     char buffer[65536];
-    for (;;) {
+    while (bytes.size() <= maximumDocumentBytes) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {

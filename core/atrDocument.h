@@ -46,9 +46,18 @@ struct ReadResult {
     std::string error; // the platform's message; empty when complete
 };
 
+// No real document comes near these; a larger file is refused as a whole.
+inline constexpr std::size_t maximumDocumentBytes = 16 * 1024 * 1024;
+inline constexpr std::size_t maximumDocumentLines = 1024 * 1024;
+
 // Counts beyond what the rest of the file can hold are cut to the entries that
-// begin within the file, so a damaged count allocates nothing unbounded.
+// begin within the file, so a damaged count allocates nothing unbounded. A
+// name stored again replaces the texts of its first entry in place (the later
+// entry wins, as it does when Draw applies the values), so the document holds
+// one entry per distinct name.
 ReadResult parseAtrDocument(std::string_view bytes);
+// Reads at most maximumDocumentBytes + 1 bytes, so a device or an endless
+// stream is refused rather than read until memory runs out.
 ReadResult readAtrDocument(const std::string& fileName);
 
 // The document's bytes, every line ended by CR LF.

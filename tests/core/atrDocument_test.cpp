@@ -137,6 +137,23 @@ TEST(AtrDocument, HugeCountsInAShortFileAreBounded) {
     EXPECT_EQ(read.document.parameters[0], (StoredParameter{"name", "", "", ""}));
 }
 
+TEST(AtrDocument, ARepeatedNameKeepsItsFirstPlaceWithTheLaterTexts) {
+    const ReadResult read = parseAtrDocument("\n\n\n\n\n\n\n\n\n0\n0\n0\n0\n4\n"
+                                             "a\n-2\n2\n1\nb\n0\n1\n0\na\n-3\n3\n2\na\n-4\n4\n3\n");
+    ASSERT_EQ(read.document.parameters.size(), 2u);
+    EXPECT_EQ(read.document.parameters[0], (StoredParameter{"a", "-4", "4", "3"}));
+    EXPECT_EQ(read.document.parameters[1].name, "b");
+}
+
+TEST(AtrDocument, OversizedFilesAreRefusedWhole) {
+    ReadResult read = parseAtrDocument(std::string(maximumDocumentLines + 1, '\n'));
+    EXPECT_EQ(read.stage, ReadStage::nothing);
+    EXPECT_EQ(read.error, "Too many lines (a document holds at most 1048576)");
+    read = parseAtrDocument(std::string(maximumDocumentBytes + 1, 'x'));
+    EXPECT_EQ(read.error, "File too large (a document holds at most 16 MB)");
+    EXPECT_EQ(parseAtrDocument(std::string(maximumDocumentLines, '\n')).stage, ReadStage::complete);
+}
+
 TEST(AtrDocument, OldDocumentsAreReadInTheirCodePage) {
     // "Fényerő" in Windows-1250, and the same in UTF-8.
     const ReadResult read =
