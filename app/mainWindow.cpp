@@ -76,6 +76,13 @@ SessionWiring MainWindow::wiring() {
             tools_.rotation->setRotationActive(active);
         };
     if (tools_.colours) wiring.coloursLoaded = [this] { tools_.colours->repaintSwatches(); };
+    wiring.pictureSize = [this] {
+        const QSize size = windows_.image ? windows_.image->pictureSize() : QSize();
+        return std::pair<int, int>(size.width(), size.height());
+    };
+    wiring.setPictureSize = [this](int width, int height) {
+        if (windows_.image) windows_.image->setPictureSize(width, height);
+    };
     return wiring;
 }
 
@@ -89,11 +96,13 @@ std::unique_ptr<AbstractParameterWindow> MainWindow::newParameterWindow() {
 void MainWindow::draw() {
     if (closed_) return;
     runCommand(this, [this] { state_->draw(wiring(), *this); });
+    recordStep();
 }
 
 void MainWindow::centre() {
     if (closed_) return;
     runCommand(this, [this] { state_->centre(wiring(), *this); });
+    recordStep();
 }
 
 void MainWindow::toggleStop() {
@@ -103,6 +112,10 @@ void MainWindow::toggleStop() {
         if (caption.empty()) return;
         stopButton->setText(QString::fromStdString(caption));
         stopButton->repaint();
+        // Stopped, the rate is 0 rather than the last one measured.
+        if (state_->drawingStopped && windows_.image)
+            windows_.image->setWindowTitle(
+                QString::fromStdString(state_->pointsPerSecondCaption(state_->lastPointCount)));
     });
 }
 
@@ -220,6 +233,10 @@ RenderCore& MainWindow::renderCore() {
 // ---- Closing.
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!mayDiscardSettings()) {
+        event->ignore();
+        return;
+    }
     stopForClosing();
     event->accept();
     QCoreApplication::quit();

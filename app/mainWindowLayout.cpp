@@ -146,11 +146,29 @@ void MainWindow::createTimers() {
 
 void MainWindow::createMenu() {
     QMenu* file = menuBar()->addMenu(tr("Fájl"));
+    newAction = file->addAction(tr("Új"), this, [this] { newDocument(); });
+    newAction->setShortcut(QKeySequence::New);
     openAction = file->addAction(tr("Megnyitás"), this, [this] { openDocument(); });
+    openAction->setShortcut(QKeySequence::Open);
+    examplesMenu = file->addMenu(tr("Példák"));
+    fillExamplesMenu();
+    recentMenu = file->addMenu(tr("Legutóbbi fájlok"));
+    connect(recentMenu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
     saveAction = file->addAction(tr("Mentés"), this, [this] { saveDocument(); });
+    saveAction->setShortcut(QKeySequence::Save);
     saveAsAction = file->addAction(tr("Mentés másként"), this, [this] { saveDocumentAs(); });
+    saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     savePictureAction = file->addAction(tr("Kép mentése"), this, [this] { savePicture(); });
     closeAction = file->addAction(tr("Bezárás"), this, [this] { closeMainWindow(); });
+    closeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* edit = menuBar()->addMenu(tr("Szerkesztés"));
+    undoAction = edit->addAction(tr("Visszavonás"), this, [this] { undo(); });
+    undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction = edit->addAction(tr("Újra"), this, [this] { redo(); });
+    redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    updateHistoryActions();
 
     QMenu* tools = menuBar()->addMenu(tr("Eszközök"));
     coloursAction = tools->addAction(tr("Színek"), this, [this] { showColourWindow(); });

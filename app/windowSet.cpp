@@ -32,6 +32,7 @@ WindowSet::WindowSet() {
     image_ = std::make_unique<ImageWindow>(*main_);
     resolution_->setImageWindow(*image_);
     main_->setWindows({resolution_, help_.get(), about_.get(), image_.get()});
+    main_->startHistory();
     const OpenDocument open = [main](const QString& name) { main->openDocumentNamed(name); };
     acceptDocumentDrops(*main_, open);
     acceptDocumentDrops(*image_, open);
@@ -57,6 +58,7 @@ void WindowSet::show() {
 }
 
 void WindowSet::start(const QString& document) {
+    main_->startHistory();
     show();
     if (!document.isEmpty()) main_->openDocumentNamed(document);
 }

@@ -615,6 +615,34 @@ The language changes when the program next starts.</translation>
         <source>English</source>
         <translation>English</translation>
     </message>
+    <message>
+        <source>A beállítások megváltoztak. Menti a dokumentumot?</source>
+        <translation>The settings have changed. Save the document?</translation>
+    </message>
+    <message>
+        <source>Új</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Példák</source>
+        <translation>Examples</translation>
+    </message>
+    <message>
+        <source>Legutóbbi fájlok</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>Szerkesztés</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Visszavonás</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Újra</source>
+        <translation>Redo</translation>
+    </message>
 </context>
 <context>
     <name>gyrelune::ParameterWindow</name>

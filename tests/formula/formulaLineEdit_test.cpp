@@ -39,13 +39,13 @@ TEST(FormulaLineEdit, MarksMalformedTextsAndClearsTheMark) {
     expectNormal(f);
 }
 
-TEST(FormulaLineEdit, UnbalancedParenthesesKeepTheColours) {
+TEST(FormulaLineEdit, UnbalancedParenthesesAreMarkedMalformed) {
     FormulaLineEdit f;
     f.setText("2");
     f.CompileAndMark();
-    f.setText("(1");
+    f.setText("sin(x*(y+");
     EXPECT_TRUE(f.CompileAndMark());
-    expectNormal(f);
+    expectErrorColours(f);
 
     f.setText("1+");
     f.CompileAndMark();

@@ -158,10 +158,14 @@ TEST_F(DocumentTest, AWrittenDocumentHasALinePerFieldStopAndParameterAllEndedByC
 
     const QByteArray bytes = contents(file("params.atr"));
     const int n = 4, m = 3;
-    EXPECT_EQ(bytes.count("\r\n"), 14 + 3 * n + 4 * m);
+    // Then the picture part: gain, width, height.
+    EXPECT_EQ(bytes.count("\r\n"), 14 + 3 * n + 4 * m + 3);
     EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+    const QSize size = windows->image().pictureSize();
     EXPECT_TRUE(bytes.endsWith("\r\n3\r\na\r\n-2\r\n2\r\n0\r\nb\r\n-2\r\n2\r\n0.75\r\n"
-                               "c\r\n-2\r\n2\r\n0\r\n"));
+                               "c\r\n-2\r\n2\r\n0\r\n1500\r\n" +
+                               QByteArray::number(size.width()) + "\r\n" +
+                               QByteArray::number(size.height()) + "\r\n"));
 }
 
 TEST_F(DocumentTest, OpeningReplacesColoursAndParameterWindowsAndKeepsTheGain) {

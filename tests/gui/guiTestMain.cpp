@@ -1,8 +1,10 @@
 // GUI tests run offscreen, with one application object for the whole run.
 
 #include "app/language.h"
+#include "app/mainWindow.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -18,6 +20,8 @@ int main(int argc, char** argv) {
     gyrelune::Language language = gyrelune::Language::hungarian;
     gyrelune::languageFromCode(qEnvironmentVariable("GYRELUNE_TEST_LANGUAGE"), language);
     gyrelune::installLanguage(language);
+    // Settings left changed by a test are thrown away without the question.
+    gyrelune::MainWindow::setSaveQuestion([](QWidget*) { return int(QMessageBox::Discard); });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -67,8 +67,9 @@ TEST_F(ReadoutTest, StartsWithTheDefaultsAndNothingDrawn) {
     EXPECT_EQ(main().rotateButton->text(), "Forgat");
 
     EXPECT_EQ(menuTexts(main().menuBar()),
-              QStringList({"Fájl:", "Megnyitás", "Mentés", "Mentés másként", "Kép mentése",
-                           "Bezárás", "Eszközök:", "Színek", "Paraméterek", "Felbontás",
+              QStringList({"Fájl:", "Új", "Megnyitás", "Példák", "Legutóbbi fájlok", "Mentés",
+                           "Mentés másként", "Kép mentése", "Bezárás", "Szerkesztés:",
+                           "Visszavonás", "Újra", "Eszközök:", "Színek", "Paraméterek", "Felbontás",
                            "Attraktor keresése", "Súgó:", "használat", "a készítőről",
                            "Nyelv / Language"}));
 }
@@ -81,6 +82,8 @@ TEST_F(ReadoutTest, PointsPerSecondCaption) {
     core().shownPointCount.store(40);
     main().showPointsPerSecond();
     EXPECT_EQ(image().windowTitle(), "Attraktor Kép       pont/sec: 40");
+    drawAndStop();
+    EXPECT_EQ(image().windowTitle(), "Attraktor Kép       pont/sec: 0");
 }
 
 TEST_F(ReadoutTest, StatusLineFollowsThePublishedRanges) {
