@@ -1,6 +1,7 @@
 // Open, save and save as through the main window's menu, with the real
 // rotation, colour and parameter windows.
 
+#include "windows/imageWindow.h"
 #include "toolWindowsTestSupport.h"
 
 #include "app/mainWindow.h"
