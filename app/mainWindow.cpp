@@ -6,6 +6,7 @@
 #include "windows/aboutWindow.h"
 #include "windows/commandGuard.h"
 #include "windows/fileDialogs.h"
+#include "windows/filmDialog.h"
 #include "windows/helpWindow.h"
 #include "windows/imageWindow.h"
 #include "windows/keyPreview.h"
@@ -252,6 +253,27 @@ void MainWindow::stopForClosing() {
     }
     // Ending the loop now rather than with the process leaves no thread behind.
     thread_->shutdown();
+}
+
+FilmDialog& MainWindow::filmDialog() {
+    if (!filmDialog_) {
+        FilmDialog::Source source;
+        // The settings of the last Draw; the UI thread is the one that writes them.
+        source.settings = [this] { return core().pendingSettings; };
+        source.label = [this] {
+            const std::string& name = state_->documentName;
+            return name.substr(name.find_last_of('/') + 1);
+        };
+        source.windowSize = [this] { return QSize(imageClientWidth(), imageClientHeight()); };
+        filmDialog_ = std::make_unique<FilmDialog>(std::move(source), this);
+    }
+    return *filmDialog_;
+}
+
+void MainWindow::showFilmDialog() {
+    FilmDialog& dialog = filmDialog();
+    dialog.show();
+    dialog.raise();
 }
 
 // ---- DrawServices.

@@ -4,6 +4,7 @@
 // MainWindowState; this class gives it the widgets, the thread and the timers.
 
 #include "app/language.h"
+#include "core/atrDocument.h"
 #include "core/mainWindowState.h"
 #include "core/settingsHistory.h"
 #include "windows/formulaLineEditField.h"
@@ -26,11 +27,14 @@ namespace gyrelune {
 
 class AttractorSearchCommand;
 class RenderThread;
+class FilmDialog;
 class ResolutionDialog;
 class HelpWindow;
 class AboutWindow;
 class ImageWindow;
 class FormulaLineEdit;
+
+class PosterDialog;
 
 class MainWindow : public QMainWindow, public MainCommands, private DrawServices {
     Q_OBJECT
@@ -54,6 +58,9 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     void toggleStop();
     void showRotationWindow() override;
     void savePicture() override;
+    // "Poszter mentése…" (mainWindowPoster.cpp).
+    void savePoster();
+    PosterDialog* posterDialog() const { return posterDialog_; }
     void closeMainWindow();
     void showColourWindow() override;
     void showParameterWindows() override;
@@ -74,8 +81,8 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     // History and unsaved work (mainWindowHistory.cpp).
     // Start-up, once the windows are wired: the first step, and what counts as saved.
     void startHistory();
-    void undo(); // "Visszavonás"
-    void redo(); // "Újra"
+    void undo();        // "Visszavonás"
+    void redo();        // "Újra"
     void newDocument(); // "Új": the start-up set-up, after the question
     // "Példák" (mainWindowFiles.cpp): an example document shipped in the resources.
     void openExample(const QString& resourceName);
@@ -117,8 +124,13 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     const MainWindowState& state() const { return *state_; }
     // "Eszközök" > "Attraktor keresése".
     AttractorSearchCommand& attractorSearch() { return *attractorSearch_; }
+    // "Fájl" > "Film mentése…", made when first shown.
+    FilmDialog& filmDialog();
+    void showFilmDialog();
 
     // ---- Controls.
+    // What "Mentés" writes: the fields, rotation, colours and parameter windows.
+    AtrDocument currentDocument();
     FormulaLineEdit* edit(MainField field) const { return edits_[std::size_t(field)]; }
     QPushButton* drawButton = nullptr;
     QPushButton* centreButton = nullptr;
@@ -134,6 +146,8 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     QAction* saveAction = nullptr;        // "Mentés"
     QAction* saveAsAction = nullptr;      // "Mentés másként"
     QAction* savePictureAction = nullptr; // "Kép mentése"
+    QAction* savePosterAction = nullptr;  // "Poszter mentése…"
+    QAction* saveFilmAction = nullptr;    // "Film mentése…"
     QAction* closeAction = nullptr;       // "Bezárás"
     QAction* undoAction = nullptr;        // "Visszavonás"
     QAction* redoAction = nullptr;        // "Újra"
@@ -187,6 +201,7 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     std::unique_ptr<ParameterList> parameterList_;
     std::unique_ptr<MainWindowState> state_;
     Windows windows_;
+    PosterDialog* posterDialog_ = nullptr; // made on first use
     ToolWindows tools_;
     bool closed_ = false;
     SettingsHistory history_;
@@ -201,6 +216,7 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     std::int32_t defaultBackground_ = 0;
     // Last, so that its threads end before anything they were started from goes.
     std::unique_ptr<AttractorSearchCommand> attractorSearch_;
+    std::unique_ptr<FilmDialog> filmDialog_;
 };
 
 } // namespace gyrelune

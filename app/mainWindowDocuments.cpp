@@ -103,10 +103,13 @@ void MainWindow::saveDocumentAs() {
     });
 }
 
-void MainWindow::writeDocument(const QString& fileName) {
+AtrDocument MainWindow::currentDocument() {
     const RenderCore& core = thread_->core();
-    writeAtrDocument(localFileName(fileName), documentToSave(wiring(), core.pendingSettings.colours,
-                                                             core.pendingSettings.background));
+    return documentToSave(wiring(), core.pendingSettings.colours, core.pendingSettings.background);
+}
+
+void MainWindow::writeDocument(const QString& fileName) {
+    writeAtrDocument(localFileName(fileName), currentDocument());
 }
 
 } // namespace gyrelune

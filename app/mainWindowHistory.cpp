@@ -78,7 +78,7 @@ ViewPlace MainWindow::viewPlace() {
     runCommand(this, [this, &view] {
         const auto value = [this](MainField which) {
             FormulaLineEditField& field = *fields_[std::size_t(which)];
-            field.CompileAndMark();
+            field.compileAndMark();
             return field.field().value().toExtended();
         };
         view = {value(MainField::zoom), value(MainField::centreX), value(MainField::centreY)};
@@ -89,7 +89,7 @@ ViewPlace MainWindow::viewPlace() {
 void MainWindow::showViewPlace(const ViewPlace& view) {
     runCommand(this, [this, &view] {
         edit(MainField::zoom)
-            ->setText(QString::fromStdString(RealToText(5, Real48::fromExtended(view.zoom))));
+            ->setText(QString::fromStdString(realToText(5, Real48::fromExtended(view.zoom))));
         edit(MainField::centreX)
             ->setText(QString::fromStdString(centreText(view.centreX, view.zoom)));
         edit(MainField::centreY)

@@ -159,6 +159,8 @@ void MainWindow::createMenu() {
     saveAsAction = file->addAction(tr("Mentés másként"), this, [this] { saveDocumentAs(); });
     saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     savePictureAction = file->addAction(tr("Kép mentése"), this, [this] { savePicture(); });
+    savePosterAction = file->addAction(tr("Poszter mentése…"), this, [this] { savePoster(); });
+    saveFilmAction = file->addAction(tr("Film mentése…"), this, [this] { showFilmDialog(); });
     closeAction = file->addAction(tr("Bezárás"), this, [this] { closeMainWindow(); });
     closeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 

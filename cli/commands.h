@@ -27,8 +27,11 @@ std::span<const Command> commandTable();
 int evalCommand(const QStringList& arguments);
 int renderCommand(const QStringList& arguments);
 int searchCommand(const QStringList& arguments);
+int inspectCommand(const QStringList& arguments);
 int filmCommand(const QStringList& arguments);
 int encodeCommand(const QStringList& arguments);
+int posterCommand(const QStringList& arguments);
+int mergeCommand(const QStringList& arguments);
 
 // ---- Shared by the commands (commandLine.cpp).
 

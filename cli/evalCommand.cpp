@@ -52,9 +52,7 @@ int evalCommand(const QStringList& arguments) {
     if (values.isEmpty()) return badUsage(command, QStringLiteral("missing FORMULA"), usage);
 
     Formula formula;
-    formula.text = values.first().toStdString();
-    bool error;
-    formula.Compile(error);
+    const bool error = !formula.compile(values.first().toStdString()).wellFormed();
     for (const QString& value : values.mid(1)) {
         const std::string arg = value.toStdString();
         const auto eq = arg.find('=');
@@ -62,15 +60,15 @@ int evalCommand(const QStringList& arguments) {
             return badUsage(command, QStringLiteral("expected NAME=VALUE, got '%1'").arg(value),
                             usage);
         FormulaField valueField(arg.substr(eq + 1));
-        if (valueField.CompileAndMark())
+        if (!valueField.compileAndMark().wellFormed())
             return badUsage(command,
                             QStringLiteral("'%1' is not a well-formed value")
                                 .arg(QString::fromStdString(arg.substr(eq + 1))),
                             usage);
-        formula.SetVariable(arg.substr(0, eq), valueField.value());
+        formula.setVariable(arg.substr(0, eq), valueField.value());
     }
-    std::int32_t code;
-    const long double value = formula.Evaluate(code);
+    EvaluationCode code;
+    const long double value = formula.evaluate(code);
     std::printf("value=%.17g code=%d error=%d\n", double(value), int(code), error ? 1 : 0);
     return exitDone;
 }

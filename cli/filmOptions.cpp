@@ -83,7 +83,15 @@ QString readLength(const FilmParser& p, FilmOptions& o, bool& ranged) {
         o.plan.frameCount = int(count);
     }
     o.range = {0, o.plan.frameCount - 1};
-    if (ranged) {
+    if (c.isSet(p.part)) {
+        const QStringList numbers = c.value(p.part).split(QLatin1Char('/'));
+        long long part, parts;
+        if (ranged || numbers.size() != 2 || !readWhole(numbers[1], 1, 1000000, parts) ||
+            !readWhole(numbers[0], 0, parts - 1, part))
+            return QStringLiteral("--part needs I/N with 0 <= I < N, and no frame range beside it");
+        o.range = framePart(int(part), int(parts), o.plan.frameCount);
+        ranged = true;
+    } else if (ranged) {
         std::string error;
         const auto range = parseFrameRange(frames.toStdString(), o.plan.frameCount, error);
         if (!range) return QString::fromStdString(error);
@@ -175,6 +183,10 @@ FilmParser::FilmParser()
                   "linear: straight from key to key.",
                   "linear|smooth")),
       loop(option("loop", "Run back to the first key, so the film repeats seamlessly.")),
+      part(option("part",
+                  "Render only part I (0 to N-1) of N even frame ranges into the "
+                  "folder OUT, as a task of a cluster job does.",
+                  "I/N")),
       points(option("points", "Points per frame (default 1000000).", "N")),
       supersample(option("supersample", "Cells per pixel side, 1 to 4 (default 2).", "S")),
       threads(option("threads", "Render threads (default: one per core).", "N")),
@@ -188,8 +200,9 @@ FilmParser::FilmParser()
         "Renders a film through the keyframe documents KEY.atr: every parameter, the angles,\n"
         "zoom, centre, gain and colours move from key to key (the formulas are the same in\n"
         "every key). One key with --turn or --sweep makes a turntable or a sweep."));
-    parser.addOptions({help, output, seconds, frames, fps, size, quality, look, turn, sweep, ease,
-                       loop, points, supersample, threads, seed, gain, progress, quiet});
+    parser.addOptions({help,        output,  seconds, frames, fps,      size, quality,
+                       look,        turn,    sweep,   ease,   loop,     part, points,
+                       supersample, threads, seed,    gain,   progress, quiet});
     parser.addPositionalArgument(QStringLiteral("KEY.atr"), QStringLiteral("Keyframe documents."),
                                  QStringLiteral("KEY.atr [KEY.atr ...]"));
 }
@@ -197,7 +210,7 @@ FilmParser::FilmParser()
 QString filmUsage() {
     return QStringLiteral(
         "gyrelune-cli film KEY.atr [KEY.atr ...] -o OUT [--seconds T | --frames N] "
-        "[--frames A-B] [--fps F] [--size WxH] [--quality Q] [--look window|log] "
+        "[--frames A-B | --part I/N] [--fps F] [--size WxH] [--quality Q] [--look window|log] "
         "[--turn AXIS:DEG] [--sweep NAME=A:B] [--ease linear|smooth] [--loop] [--points N] "
         "[--supersample S] [--threads N] [--seed S] [--gain G] [--progress | --quiet]");
 }
@@ -214,7 +227,7 @@ QString readFilmOptions(const FilmParser& p, FilmOptions& o) {
         if (!problem.isEmpty()) return problem;
     const FilmFormat format = filmFormatOf(o.output);
     if (ranged && format != FilmFormat::frameFolder)
-        return QStringLiteral("--frames A-B renders into a folder, not a video file");
+        return QStringLiteral("a frame range renders into a folder, not a video file");
     if (const std::string problem = filmSizeProblem(format, o.look.width, o.look.height);
         !problem.empty())
         return QString::fromStdString(problem);

@@ -26,7 +26,7 @@ struct FilmOptions {
 struct FilmParser {
     QCommandLineParser parser;
     QCommandLineOption help, output, seconds, frames, fps, size, quality, look, turn, sweep, ease,
-        loop, points, supersample, threads, seed, gain, progress, quiet;
+        loop, part, points, supersample, threads, seed, gain, progress, quiet;
     FilmParser();
 };
 

@@ -1,5 +1,6 @@
 #include "cli/filmProgress.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -10,12 +11,13 @@ FilmProgressBar::FilmProgressBar(bool shown, int total) : shown_(shown), total_(
 void FilmProgressBar::update(int done, double partial) {
     if (!shown_ || total_ <= 0) return;
     const double fraction = (done + partial) / total_;
-    const int tenths = int(fraction * 1000);
+    // Every whole frame shows, and tenths of a percent between them.
+    const int tenths = done * 1000 + int(partial * 1000);
     if (tenths == lastTenths_) return;
     lastTenths_ = tenths;
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-    const int filled = int(fraction * 30);
+    const int filled = std::min(30, int(fraction * 30));
     std::string left = "--:--";
     if (fraction > 0.001) {
         const long remaining = long(seconds / fraction * (1 - fraction) + 0.5);

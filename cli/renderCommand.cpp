@@ -1,5 +1,6 @@
 // gyrelune-cli render: the program's first drawing, without windows.
 #include "cli/commands.h"
+#include "cli/progressBar.h"
 
 #include "core/atrDocument.h"
 #include "core/headlessSession.h"
@@ -134,27 +135,6 @@ QString readOptions(const RenderParser& p, RenderOptions& options) {
     return {};
 }
 
-class ProgressBar {
-  public:
-    ProgressBar(bool shown, unsigned long long total) : shown_(shown), total_(total) {}
-    void update(unsigned long long done) {
-        if (!shown_) return;
-        const int percent = total_ ? int(done * 100 / total_) : 100;
-        if (percent == last_) return;
-        last_ = percent;
-        const int filled = percent * 40 / 100;
-        std::fprintf(stderr, "\r[%s%s] %3d%%", std::string(std::size_t(filled), '#').c_str(),
-                     std::string(std::size_t(40 - filled), ' ').c_str(), percent);
-        if (percent == 100) std::fputc('\n', stderr);
-        std::fflush(stderr);
-    }
-
-  private:
-    bool shown_;
-    unsigned long long total_;
-    int last_ = -1;
-};
-
 } // namespace
 
 int renderCommand(const QStringList& arguments) {
@@ -187,17 +167,18 @@ int renderCommand(const QStringList& arguments) {
     // The restart is taken over at once rather than after the first 100 steps.
     core.applyPendingSettings();
     DirectDriver driver;
-    ProgressBar progress(options.progress, options.steps);
+    ProgressBar progress(options.progress);
     constexpr unsigned long long progressEvery = 65536;
     OrbitPipeline pipeline(core, options.threads == 2 ? OrbitPipeline::Mode::twoThreads
                                                       : OrbitPipeline::Mode::adaptive);
     OrbitPipeline* const feed = options.threads == 1 ? nullptr : &pipeline;
     for (unsigned long long step = 0; step < options.steps; ++step) {
         core.executePass(driver, feed);
-        if (step % progressEvery == 0) progress.update(step);
+        if (step % progressEvery == 0) progress.update(double(step) / double(options.steps));
     }
     pipeline.stop();
-    progress.update(options.steps);
+    progress.update(1);
+    progress.finish();
 
     JpegEncoder encoder;
     if (const std::string reason = writePictureFile(core.picture(), options.output, true, encoder);

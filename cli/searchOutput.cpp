@@ -1,74 +1,45 @@
 // Documents fitted as Centre fits them, and pictures drawn by the render core.
 #include "cli/searchOutput.h"
 
-#include "core/documentOpen.h"
-#include "core/headlessSession.h"
-#include "render/directDriver.h"
+#include "core/searchResultPicture.h"
 #include "render/pictureFile.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <exception>
+#include <filesystem>
+#include <fstream>
 #include <mutex>
+#include <sys/stat.h>
 #include <thread>
 
 namespace gyrelune::cli {
 namespace {
 
-constexpr int thumbnailSteps = 200000;
-constexpr int thumbnailSide = 160; // the longer side
 constexpr int sheetColumns = 5;
 constexpr int labelHeight = 20;
 
-AtrDocument resultDocument(const OutputSettings& settings, const SearchResult& result) {
-    AtrDocument document = settings.base;
-    document.hasParameterPart = true;
-    document.parameters.clear();
-    for (std::size_t i = 0; i < settings.parameters.size(); ++i) {
-        const SearchParameter& p = settings.parameters[i];
-        document.parameters.push_back({p.name, p.minimumText, p.maximumText, result.valueTexts[i]});
-    }
-    return document;
-}
-
-void runSteps(RenderCore& core, int steps) {
-    core.applyPendingSettings();
-    DirectDriver driver;
-    for (int i = 0; i < steps; ++i)
-        core.executePass(driver);
-}
-
-AtrDocument savedDocument(HeadlessSession& session, const RenderCore& core) {
-    const RenderSettings& pending = core.pendingSettings;
-    return documentToSave(session.wiring(), pending.colours, pending.background);
-}
-
-// The document opened and drawn, Centre at the picture size, the document
-// saved; then Centre at the thumbnail's size and the thumbnail drawn.
 QImage writeResult(const OutputSettings& settings, const SearchResult& result,
                    const std::string& stem) {
-    RandomGenerator random;
-    RenderCore core(random);
-    DirectDrawServices services(core, settings.width, settings.height);
-    HeadlessSession session;
-    session.open({resultDocument(settings, result), ReadStage::complete, {}}, {}, services);
-    runSteps(core, settings.fitSteps);
-    session.centre(services);
-    writeAtrDocument(stem + ".atr", savedDocument(session, core));
-
-    const int longer = std::max(settings.width, settings.height);
-    DirectDrawServices thumbnail(core, std::max(1, settings.width * thumbnailSide / longer),
-                                 std::max(1, settings.height * thumbnailSide / longer));
-    session.centre(thumbnail);
-    runSteps(core, thumbnailSteps);
+    ResultPictureSize size;
+    size.width = settings.width;
+    size.height = settings.height;
+    size.fitSteps = settings.fitSteps;
+    const ResultPicture picture = drawSearchResult(settings.setup, result, size);
+    writeAtrDocument(stem + ".atr", picture.document);
     JpegEncoder encoder;
-    if (const std::string reason = writePictureFile(core.picture(), stem + ".png", true, encoder);
+    if (const std::string reason =
+            writePictureFile(picture.thumbnail, stem + ".png", true, encoder);
         !reason.empty())
         throw std::runtime_error(stem + ".png: " + reason);
-    return imageView(core.picture()).copy();
+    return imageView(picture.thumbnail).copy();
 }
 
 // Quoted when it holds a comma, a quote or a line break.
@@ -140,7 +111,7 @@ QImage contactSheet(const std::vector<QImage>& thumbnails,
         painter.drawImage(left, top, thumbnails[std::size_t(i)]);
         const QString label = QStringLiteral("%1   λ = %2")
                                   .arg(i + 1, 3, 10, QLatin1Char('0'))
-                                  .arg(results[std::size_t(i)].exponent, 0, 'f', 3);
+                                  .arg(results[std::size_t(i)].exponents[0], 0, 'f', 3);
         painter.drawText(QRect(left, top + cellHeight, cellWidth, labelHeight), Qt::AlignCenter,
                          label);
     }
@@ -148,19 +119,98 @@ QImage contactSheet(const std::vector<QImage>& thumbnails,
 }
 
 std::string summaryCsv(const OutputSettings& settings, const std::vector<SearchResult>& results) {
-    std::string csv = "file,exponent,fill";
-    for (const SearchParameter& parameter : settings.parameters)
+    std::string csv = "file,exponent,exponent2,exponent3,kaplan_yorke,correlation_dimension,fill";
+    for (const SearchParameter& parameter : settings.setup.parameters)
         csv.append(",").append(csvField(parameter.name));
     csv += ",candidate\n";
     for (std::size_t i = 0; i < results.size(); ++i) {
-        char numbers[64];
-        std::snprintf(numbers, sizeof numbers, ",%.4f,%.4f", results[i].exponent, results[i].fill);
+        const SearchResult& r = results[i];
+        char numbers[160];
+        std::snprintf(numbers, sizeof numbers, ",%.4f,%.4f,%.4f,%.4f,%.4f,%.4f", r.exponents[0],
+                      r.exponents[1], r.exponents[2], r.kaplanYorke, r.correlationDimension,
+                      r.fill);
         csv += resultName(i + 1, ".atr") + numbers;
         for (const std::string& value : results[i].valueTexts)
             csv.append(",").append(value);
         csv.append(",").append(std::to_string(results[i].candidate)).append("\n");
     }
     return csv;
+}
+
+// ---- The output folder.
+
+// A new hidden directory beside target; the finished results are renamed to target.
+std::string prepareOutput(const std::string& target, std::string& temporary) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path path = fs::absolute(fs::path(target).lexically_normal(), error);
+    if (fs::exists(path, error) && (!fs::is_directory(path, error) || !fs::is_empty(path, error)))
+        return "'" + target + "' already exists and is not an empty directory";
+    std::string hidden = path.filename().string();
+    hidden.insert(0, 1, '.');
+    hidden += "-XXXXXX";
+    std::string pattern = (path.parent_path() / hidden).string();
+    if (!::mkdtemp(pattern.data()))
+        return "cannot write into '" + path.parent_path().string() + "': " + std::strerror(errno);
+    temporary = pattern;
+    // mkdtemp makes it private; the results get the mode any new folder gets.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::chmod(temporary.c_str(), 0777 & ~mask) != 0)
+        return "cannot write into '" + temporary + "': " + std::strerror(errno);
+    return {};
+}
+
+namespace {
+
+std::string finishOutput(const std::string& temporary, const std::string& target) {
+    std::error_code error;
+    if (std::filesystem::is_directory(target, error)) std::filesystem::remove(target, error);
+    if (::rename(temporary.c_str(), target.c_str()) != 0)
+        return "cannot write '" + target + "': " + std::strerror(errno);
+    return {};
+}
+
+bool writeText(const std::string& fileName, const std::string& text) {
+    std::ofstream out(fileName, std::ios::binary);
+    out << text;
+    out.close();
+    return bool(out);
+}
+
+// Everything goes into the temporary directory, which is renamed at the end.
+std::string writeOutput(const OutputSettings& output, const SearchOutcome& outcome,
+                        const std::string& temporary) {
+    try {
+        const std::vector<QImage> thumbnails = writeResults(output, outcome.results, temporary);
+        if (!contactSheet(thumbnails, outcome.results)
+                 .save(QString::fromStdString(temporary + "/contact-sheet.png")))
+            return "cannot write the contact sheet";
+        if (!writeText(temporary + "/summary.csv", summaryCsv(output, outcome.results)))
+            return "cannot write the summary";
+    } catch (const std::exception& failure) {
+        return failure.what();
+    }
+    return {};
+}
+
+} // namespace
+
+std::string writeAndFinish(const OutputSettings& output, const SearchOutcome& outcome,
+                           const std::string& temporary, const std::string& target) {
+    // The contact sheet's labels need fonts, which need the application object.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int appArgc = 1;
+    char appName[] = "gyrelune-cli";
+    char* appArgv[] = {appName, nullptr};
+    // Its start-up notes (such as a missing runtime directory) do not concern a command-line run.
+    const QtMessageHandler previousHandler =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    QGuiApplication application(appArgc, appArgv);
+    qInstallMessageHandler(previousHandler);
+    std::string error = writeOutput(output, outcome, temporary);
+    if (error.empty()) error = finishOutput(temporary, target);
+    return error;
 }
 
 } // namespace gyrelune::cli

@@ -21,8 +21,7 @@ class EditField {
     virtual void setText(const std::string& text) = 0;
 
     const std::string& text() { return field().text; }
-    // Returns the error flag.
-    bool CompileAndMark() { return field().CompileAndMark(); }
+    CompileResult compileAndMark() { return field().compileAndMark(); }
 };
 
 // A field without a window: setText stores the text and then runs onChanged.

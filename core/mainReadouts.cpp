@@ -30,7 +30,7 @@ std::string MainWindowState::updateStatusLine(const RenderCore& core) {
 std::string statusLineText(const Ranges& r) {
     const auto range = [](const char* axis, Real48 low, Real48 high) {
         return std::string(axis) + " " + translate("gyrelune::MainWindow", "tartomány") + ": [" +
-               RealToText(3, low) + " , " + RealToText(3, high) + "]";
+               realToText(3, low) + " , " + realToText(3, high) + "]";
     };
     return std::string(17, ' ') + range("X", r.xMin, r.xMax) + "      " +
            range("Y", r.yMin, r.yMax) + "      " + range("Z", r.zMin, r.zMax);

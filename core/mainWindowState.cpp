@@ -11,8 +11,6 @@
 namespace gyrelune {
 namespace {
 
-constexpr long double centreMargin = 0.95L;
-
 // Draw and Centre edit the pending settings as one value and assign it back
 // whole, also when an error ends the command half-way: what it did stays done.
 struct PendingSettingsEdit {
@@ -47,7 +45,7 @@ MainWindowState::MainWindowState(const SessionWiring& wiring)
       usedCentreYText(wiring.field(MainField::centreY).text()),
       usedGainText(wiring.field(MainField::gain).text()) {
     for (EditField* field : wiring.mainFields)
-        field->CompileAndMark();
+        field->compileAndMark(); // only the marks are wanted
 }
 
 void MainWindowState::draw(const SessionWiring& wiring, DrawServices& services) {
@@ -78,9 +76,8 @@ void MainWindowState::handOverFields(const SessionWiring& wiring, RenderCore& co
     for (int i = 0; i < 3; ++i) {
         EditField& field = wiring.field(formulaFields[i]);
         if (field.text() == *usedFormulas[i]) continue;
-        formulas[i]->text = field.text();
-        bool error;
-        formulas[i]->Compile(error);
+        // A malformed formula is drawn all the same (it evaluates to 0), as always.
+        (void)formulas[i]->compile(field.text());
     }
     const MainField numberFields[4] = {MainField::zoom, MainField::centreX, MainField::centreY,
                                        MainField::gain};
@@ -88,7 +85,7 @@ void MainWindowState::handOverFields(const SessionWiring& wiring, RenderCore& co
                                    &usedGainText};
     for (int i = 0; i < 4; ++i)
         if (wiring.field(numberFields[i]).text() != *usedNumbers[i])
-            wiring.field(numberFields[i]).CompileAndMark();
+            wiring.field(numberFields[i]).compileAndMark(); // a malformed number reads 0
     for (int i = 0; i < 3; ++i)
         *usedFormulas[i] = wiring.field(formulaFields[i]).text();
     for (int i = 0; i < 4; ++i)
@@ -98,7 +95,7 @@ void MainWindowState::handOverFields(const SessionWiring& wiring, RenderCore& co
     pending.zoom = wiring.field(MainField::zoom).field().value();
     pending.centreX = wiring.field(MainField::centreX).field().value();
     pending.centreY = wiring.field(MainField::centreY).field().value();
-    const std::int32_t gain = roundGain(wiring.field(MainField::gain).field().Evaluate());
+    const std::int32_t gain = roundGain(wiring.field(MainField::gain).field().evaluate());
     pending.gain = gain < 0 ? 0 : gain;
 
     pending.angleX = angleRadians(wiring.angleFields[0]->text());
@@ -116,28 +113,23 @@ void MainWindowState::centre(const SessionWiring& wiring, DrawServices& services
     const long double width = services.imageClientWidth();
     const long double height = services.imageClientHeight();
     const Ranges& shown = core.shownRanges;
-    const long double xMax = shown.xMax.toExtended(), xMin = shown.xMin.toExtended();
-    const long double yMax = shown.yMax.toExtended(), yMin = shown.yMin.toExtended();
     {
         PendingSettingsEdit edit(core);
         RenderSettings& pending = edit.settings;
-        pending.centreX = Real48::fromExtended((xMax + xMin) / 2);
-        pending.centreY = Real48::fromExtended((yMax + yMin) / 2);
-        const long double rx = divide(xMax - xMin, width);
-        const long double ry = divide(yMax - yMin, height);
-        if (rx > ry) {
-            if (xMax != xMin)
-                pending.zoom = Real48::fromExtended(width / (xMax - xMin) * centreMargin);
-        } else if (yMax != yMin) {
-            pending.zoom = Real48::fromExtended(height / (yMax - yMin) * centreMargin);
-        }
+        const ViewFit fit = ViewGeometry::fit(shown, width, height);
+        pending.centreX = fit.centreX;
+        pending.centreY = fit.centreY;
+        // A picture of no width or height fails as a division would.
+        divide(shown.xMax.toExtended() - shown.xMin.toExtended(), width);
+        divide(shown.yMax.toExtended() - shown.yMin.toExtended(), height);
+        if (fit.zoomChanged) pending.zoom = Real48::fromExtended(fit.zoom);
 
-        wiring.field(MainField::zoom).setText(RealToText(5, pending.zoom));
-        wiring.field(MainField::centreX).setText(RealToText(3, pending.centreX));
-        wiring.field(MainField::centreY).setText(RealToText(3, pending.centreY));
+        wiring.field(MainField::zoom).setText(realToText(5, pending.zoom));
+        wiring.field(MainField::centreX).setText(realToText(3, pending.centreX));
+        wiring.field(MainField::centreY).setText(realToText(3, pending.centreY));
         EditField& gainField = wiring.field(MainField::gain);
-        gainField.CompileAndMark();
-        pending.gain = roundGain(gainField.field().Evaluate());
+        gainField.compileAndMark(); // a malformed gain reads 0
+        pending.gain = roundGain(gainField.field().evaluate());
     }
     core.restartRequested = true;
 }

@@ -83,10 +83,10 @@ void ParameterList::applyParameterValues(Formula& formulaX, Formula& formulaY, F
     for (const ParameterEntry& entry : entries_) {
         if (!entry.live) continue;
         AbstractParameterWindow& window = *entry.window;
-        window.valueField().CompileAndMark();
+        window.valueField().compileAndMark(); // malformed: marked, and its value is 0
         const Real48 value = window.valueField().field().value();
         for (Formula* formula : {&formulaX, &formulaY, &formulaZ})
-            formula->SetVariable(window.paramName(), value);
+            formula->setVariable(window.paramName(), value);
     }
 }
 

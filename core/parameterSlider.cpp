@@ -39,11 +39,12 @@ ParameterInterval scaleInterval(Real48 value, Real48 minimum, Real48 maximum,
 }
 
 void intervalEndChanged(FormulaField& field) {
-    if (!field.text.empty() && field.text.back() != '.') field.CompileAndMark();
+    // The field's mark is the outcome; a malformed end keeps the interval as it was.
+    if (!field.text.empty() && field.text.back() != '.') field.compileAndMark();
 }
 
 std::string parameterText(Real48 value) {
-    return RealToText(5, value);
+    return realToText(5, value);
 }
 
 } // namespace gyrelune

@@ -4,10 +4,11 @@
 
 namespace gyrelune {
 
+// The fields are compiled for their marks; a malformed one reads 0.
 void AbstractParameterWindow::initialise() {
-    minimumField().CompileAndMark();
-    maximumField().CompileAndMark();
-    valueField().CompileAndMark();
+    minimumField().compileAndMark();
+    maximumField().compileAndMark();
+    valueField().compileAndMark();
     setSliderPosition(initialSliderPosition);
     lastPosition_ = initialSliderPosition;
     activated_ = false;
@@ -21,9 +22,9 @@ void AbstractParameterWindow::updateCaption() {
 }
 
 void AbstractParameterWindow::placeSlider() {
-    minimumField().CompileAndMark();
-    maximumField().CompileAndMark();
-    valueField().CompileAndMark();
+    minimumField().compileAndMark();
+    maximumField().compileAndMark();
+    valueField().compileAndMark();
     const Real48 minimum = minimumField().field().value();
     const Real48 maximum = maximumField().field().value();
     const Real48 value = valueField().field().value();
@@ -65,8 +66,8 @@ void AbstractParameterWindow::sliderKeyDown(int key) {
     const std::string maximumText = parameterText(scaled.maximum);
     minimumField().setText(minimumText);
     maximumField().setText(maximumText);
-    minimumField().CompileAndMark();
-    maximumField().CompileAndMark();
+    minimumField().compileAndMark();
+    maximumField().compileAndMark();
 }
 
 bool AbstractParameterWindow::pollSlider(bool pictureReady) {

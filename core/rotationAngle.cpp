@@ -7,10 +7,10 @@
 namespace gyrelune {
 
 std::optional<int> angleSliderTarget(FormulaField& field) {
-    if (field.CompileAndMark()) return std::nullopt;
+    if (!field.compileAndMark().wellFormed()) return std::nullopt;
     // The remainder of the rounded value, taken in floating point so that any
     // magnitude the field can hold gives its exact remainder.
-    long double angle = std::fmod(std::nearbyint(field.Evaluate()), 360.0L);
+    long double angle = std::fmod(std::nearbyint(field.evaluate()), 360.0L);
     if (angle < 0) angle += 360;
     return int(angle);
 }

@@ -15,7 +15,7 @@ namespace gyrelune {
 
 inline constexpr int angleSliderMaximum = 359;
 
-// An angle text's change handling: CompileAndMark; if the text compiled,
+// An angle text's change handling: compileAndMark; if the text compiled,
 // its value rounded (ties to even) and brought into 0..359; none otherwise.
 std::optional<int> angleSliderTarget(FormulaField& field);
 

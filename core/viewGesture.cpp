@@ -49,7 +49,7 @@ ViewPlace movedBy(const ViewPlace& view, double dx, double dy) {
 
 std::string centreText(long double value, long double zoom) {
     const int needed = int(std::ceil(std::log10(std::max(std::fabs(zoom), 1.0L) * 10)));
-    return RealToText(std::clamp(needed, 3, 11), Real48::fromExtended(value));
+    return realToText(std::clamp(needed, 3, 11), Real48::fromExtended(value));
 }
 
 } // namespace gyrelune

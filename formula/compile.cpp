@@ -74,42 +74,81 @@ void toPolish(std::vector<Token>& tokens, PostfixQueue& queue) {
         queue.push_back(pop(top));
 }
 
+// Tokenises text; false when its parentheses do not balance. Marks the first
+// literal beyond the 6-byte range in result.
+bool readTokens(const std::string& text, std::vector<Token>& tokens, VariableTable& variables,
+                CompileResult& result) {
+    std::vector<std::size_t> open; // where the pending "(" stand
+    bool tooLarge = false;
+    std::size_t pos = 0;
+    Token t;
+    while (nextToken(text, pos, t, variables, tooLarge)) {
+        if (tooLarge && result.wellFormed())
+            result = {CompileResult::Fault::numberTooLarge, t.position};
+        if (t.isOperation && isSymbol(&t, '(')) open.push_back(t.position);
+        if (t.isOperation && isSymbol(&t, ')')) {
+            if (open.empty()) {
+                result = {CompileResult::Fault::unbalancedParentheses, t.position};
+                return false;
+            }
+            open.pop_back();
+        }
+        tokens.push_back(t);
+        t = Token();
+    }
+    if (open.empty()) return true;
+    result = {CompileResult::Fault::unbalancedParentheses, open.back()};
+    return false;
+}
+
+// Where a queue that evaluates as malformed first goes wrong, found as the
+// program's translation finds it: by the number of values each token leaves.
+CompileResult operandFault(const PostfixQueue& queue) {
+    std::vector<std::size_t> values; // where each value on the stack came from
+    for (const Token& t : queue) {
+        if (!t.isOperation) {
+            values.push_back(t.position);
+        } else if (t.operation.code != opNone) {
+            const std::size_t needs = operationOf(t.operation.code).operands;
+            if (values.size() < needs) return {CompileResult::Fault::missingOperand, t.position};
+            values.resize(values.size() - needs);
+            values.push_back(t.position);
+        }
+    }
+    const std::size_t extra = values.size() > 1 ? values[1] : 0;
+    return {CompileResult::Fault::extraOperand, extra};
+}
+
 } // namespace
 
-void Formula::Compile(bool& error) {
-    error = false;
+CompileResult Formula::compile(std::string newText) {
+    text = std::move(newText);
     queue_.clear();
     variables_.clear();
     std::vector<Token> tokens;
-    bool tooLarge = false;
-    int depth = 0;
-    std::size_t pos = 0;
-    Token t;
-    while (nextToken(text, pos, t, variables_, tooLarge)) {
-        if (t.isOperation && isSymbol(&t, '(')) ++depth;
-        if (t.isOperation && isSymbol(&t, ')')) --depth;
-        tokens.push_back(t);
-        t = Token();
-        if (depth < 0) break;
+    CompileResult result;
+    if (!readTokens(text, tokens, variables_, result)) {
+        balanced_ = false;
+        program_.build(queue_, variables_);
+        return result;
     }
-    if (depth != 0) error = true;
-    balanced_ = !error;
-    if (!error) toPolish(tokens, queue_);
+    balanced_ = true;
+    toPolish(tokens, queue_);
     program_.build(queue_, variables_);
-    if (error) return;
-    std::int32_t code;
-    Evaluate(code);
-    error = code == 1 || tooLarge;
+    EvaluationCode code;
+    evaluate(code);
+    if (code == EvaluationCode::malformed && result.wellFormed()) result = operandFault(queue_);
+    return result;
 }
 
-int Formula::FindVariable(const std::string& name) const {
+int Formula::findVariable(const std::string& name) const {
     for (std::size_t i = 0; i < variables_.size(); ++i)
         if (variables_[i].name == name) return int(i);
     return -1;
 }
 
-void Formula::SetVariable(const std::string& name, Real48 value) {
-    const int index = FindVariable(name);
+void Formula::setVariable(const std::string& name, Real48 value) {
+    const int index = findVariable(name);
     if (index >= 0) setVariableAt(index, value);
 }
 

@@ -31,7 +31,7 @@ namespace {
         GYRELUNE_NEXT;                                                                             \
     }
 
-long double Program::run(std::int32_t& code) noexcept {
+long double Program::run(EvaluationCode& code) noexcept {
     // In step-kind order: finish, the operation codes 1..14, short of operands.
     static const void* const handlers[] = {
         &&finish, &&abs, &&trunc, &&sh,  &&sin, &&sqrt, &&sqr, &&ch,
@@ -59,7 +59,7 @@ shortOfOperands: status = 1; GYRELUNE_NEXT;
     // clang-format on
 finish:
     if (status == 0 && step->right) status = 1; // more than one value left
-    code = status;
+    code = EvaluationCode(status);
     return status == 0 || status == 2 ? cell[step->left] : 0.0L;
 }
 
@@ -69,7 +69,7 @@ finish:
 
 } // namespace formula_detail
 
-long double Formula::Evaluate(std::int32_t& code) {
+long double Formula::evaluate(EvaluationCode& code) noexcept {
     return program_.run(code);
 }
 

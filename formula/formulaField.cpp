@@ -2,15 +2,13 @@
 
 namespace gyrelune {
 
-bool FormulaField::CompileAndMark() {
-    compiled_.text = text;
-    bool error;
-    compiled_.Compile(error);
-    // Unbalanced parentheses are malformed like any other fault, not a
-    // text to leave in its old colours.
-    marking_ = error || !compiled_.parenthesesBalanced() ? Marking::error : Marking::normal;
+CompileResult FormulaField::compileAndMark() {
+    const CompileResult result = compiled_.compile(text);
+    // Unbalanced parentheses are marked like any other fault, not left in
+    // the old colours, which looked like acceptance.
+    marking_ = result.wellFormed() ? Marking::normal : Marking::error;
     if (onMarked) onMarked(marking_);
-    return error;
+    return result;
 }
 
 } // namespace gyrelune

@@ -17,16 +17,18 @@ class FormulaField {
 
     std::string text;
 
-    // Compiles text; marks normal or error when the parentheses balance.
-    bool CompileAndMark();
+    // Compiles text and marks it; unbalanced parentheses mark it as an error.
+    // A malformed field simply reads 0.
+    CompileResult compileAndMark();
     // Value of the text last compiled (an empty queue gives 0).
-    long double Evaluate(std::int32_t& code) { return compiled_.Evaluate(code); }
-    long double Evaluate() {
-        std::int32_t code;
-        return compiled_.Evaluate(code);
+    long double evaluate(EvaluationCode& code) { return compiled_.evaluate(code); }
+    // The value alone: a field's failing evaluation shows as its value 0.
+    long double evaluate() {
+        EvaluationCode code;
+        return compiled_.evaluate(code);
     }
     // The value stored as a 6-byte real; throws FloatingPointOverflow.
-    Real48 value() { return Real48::fromExtended(Evaluate()); }
+    Real48 value() { return Real48::fromExtended(evaluate()); }
 
     Marking marking() const { return marking_; }
     // Called whenever the marking is set (the widget recolours itself).

@@ -5,6 +5,7 @@
 // of their result, pushes vanish into the operations that use them, and a
 // queue that runs short of operands is marked where it does.
 
+#include "formula/evaluationCode.h"
 #include "formula/token.h"
 
 #include <cstdint>
@@ -31,7 +32,7 @@ class Program {
     void setVariable(std::size_t index, Real48 value) { cells_[index] = value.toDouble(); }
     void setVariables(const VariableTable& variables);
 
-    long double run(std::int32_t& code) noexcept;
+    long double run(EvaluationCode& code) noexcept;
 
   private:
     std::vector<Step> steps_;

@@ -5,7 +5,7 @@
 
 namespace gyrelune {
 
-std::string RealToText(int decimals, Real48 value) {
+std::string realToText(int decimals, Real48 value) {
     decimals = decimals < 1 ? 1 : decimals > 9 ? 9 : decimals;
     long long m = 1;
     for (int i = 0; i < decimals; ++i)

@@ -7,6 +7,6 @@ namespace gyrelune {
 
 // Fixed-point text with exactly `decimals` decimals and a "." separator.
 // Decimals outside 1..9 are taken as the nearest of 1 and 9.
-std::string RealToText(int decimals, Real48 value);
+std::string realToText(int decimals, Real48 value);
 
 } // namespace gyrelune

@@ -6,6 +6,6 @@
 
 namespace gyrelune {
 
-long double referenceEvaluate(const Formula& formula, std::int32_t& code);
+long double referenceEvaluate(const Formula& formula, EvaluationCode& code);
 
 } // namespace gyrelune

@@ -3,6 +3,7 @@
 
 #include "formula/real48.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -48,7 +49,8 @@ struct Token {
         std::uint8_t code = opNone;
         std::uint8_t priority = 0;
     } operation;
-    Token* next = nullptr; // operator stack link, used only while compiling
+    std::size_t position = 0; // where the token starts in the text
+    Token* next = nullptr;    // operator stack link, used only while compiling
 };
 // A formula in Polish (postfix) order; never holds parentheses.
 using PostfixQueue = std::vector<Token>;

@@ -119,6 +119,7 @@ bool nextToken(const std::string& s, std::size_t& pos, Token& t, VariableTable& 
     while (pos < s.size() && s[pos] == ' ')
         ++pos;
     if (pos >= s.size()) return false;
+    t.position = pos;
     if (isDigit(s[pos])) {
         makeConstant(t, readLiteral(s, pos, tooLarge));
     } else if (s.compare(pos, 2, "pi") == 0) {

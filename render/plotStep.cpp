@@ -1,146 +1,37 @@
-// One orbit point, in two stages: the orbit stage stores the point and
-// iterates the map; the raster stage rotates, projects, tracks the range and
-// accumulates. Neither depends on the other's results, so the orbit stage can
-// run ahead on a thread of its own.
+// One orbit point, in two stages: the orbit stage (OrbitStage) stores the
+// point and iterates the map; the raster stage rotates, projects, tracks the
+// range and accumulates. Neither depends on the other's results, so the orbit
+// stage can run ahead on a thread of its own.
 
 #include "render/renderCore.h"
-#include "render/roundToInteger.h"
-
-#include <cmath>
-#include <limits>
 
 namespace gyrelune {
-namespace {
-
-inline bool store(long double value, double& out) noexcept {
-    return roundToReal48(value, out);
-}
-
-// Projections beyond this are off any picture; it also keeps the rounding
-// away from the integer conversion's overflow.
-constexpr long double farAway = 1e15L;
-
-// No rotated coordinate of a point within this bound can reach the stored
-// range's limit: each stage at most adds two magnitudes, five times the largest
-// after three stages.
-constexpr double rotationSafe = 0x1p124;
-
-constexpr double failedMark = std::numeric_limits<double>::quiet_NaN();
-
-} // namespace
 
 void RenderCore::plotStep() {
-    StoredOrbitPoint point;
-    orbitStep(point);
-    rasterStep(point);
+    rasterStep(orbit_.next());
 }
 
 void RenderCore::orbitStep(StoredOrbitPoint& point) noexcept {
-    double x, y, z;
-    if (!store(orbitX_, x) || !store(orbitY_, y) || !store(orbitZ_, z) || !rotationFits(x, y, z)) {
-        // Beyond the stored range: leave the point as a failed iteration
-        // would, or every later pass would fail on it again.
-        restartOrbitAtRandom();
-        point.x = failedMark;
-        return;
-    }
-    iterateOrbit(x, y, z);
-    point = {x, y, z};
-}
-
-bool RenderCore::rotationFits(double x, double y, double z) const noexcept {
-    if (anglesZero_) return true;
-    if (std::fabs(x) < rotationSafe && std::fabs(y) < rotationSafe && std::fabs(z) < rotationSafe)
-        return true;
-    return rotate(x, y, z);
+    point = orbit_.next();
 }
 
 void RenderCore::rasterStep(StoredOrbitPoint point) {
-    if (point.x != point.x) return; // a failed step: nothing drawn, not counted
+    if (point.failed()) return; // nothing drawn, not counted
     double x = point.x, y = point.y, z = point.z;
-    // Storing a stored value returns it; only the signs of zeros could differ.
-    if (!anglesZero_ || x == 0 || y == 0 || z == 0) rotate(x, y, z);
+    view_.rotation().view(x, y, z);
+    // The picture's middle follows the window at once, before the restart.
+    view_.setPictureSize(clientWidth(), clientHeight());
     long long px = 0, py = 0;
-    const bool onPicture = project(x, y, px, py);
-    trackRange(x, y, z);
+    const bool onPicture = view_.project(x, y, px, py);
+    ranges_.widen(x, y, z);
     if (onPicture && px >= 1 && px <= gridWidth_ - 1 && py >= 1 && py <= gridHeight_ - 1)
         accumulate(int(px), int(py), z);
     ++stepsSinceHandOff_;
 }
 
-// Three stages, each stored as 6-byte reals before the next.
-bool RenderCore::rotate(double& x, double& y, double& z) const noexcept {
-    const long double x0 = x, y0 = y, z0 = z;
-    double y1, z1, x2, z2, x3, y3;
-    if (!store(y0 * cosA_ - z0 * sinA_, y1) || !store(y0 * sinA_ + z0 * cosA_, z1)) return false;
-    const long double x1 = x0;
-    if (!store(x1 * cosB_ + z1 * sinB_, x2) || !store(z1 * cosB_ - x1 * sinB_, z2)) return false;
-    if (!store(x2 * cosC_ - y1 * sinC_, x3) || !store(x2 * sinC_ + y1 * cosC_, y3)) return false;
-    x = x3;
-    y = y3;
-    z = z2;
-    return true;
-}
-
-// False for a point too far out to land on any picture.
-bool RenderCore::project(double x, double y, long long& px, long long& py) const noexcept {
-    const long double across = zoom_.toExtended() * (x - centreX_.toExtended());
-    const long double down = zoom_.toExtended() * (y - centreY_.toExtended());
-    if (!(std::fabs(across) < farAway) || !(std::fabs(down) < farAway)) return false;
-    px = clientWidth() / 2 + roundToInteger(across);
-    py = clientHeight() / 2 - roundToInteger(down);
-    return true;
-}
-
-void RenderCore::trackRange(double x, double y, double z) noexcept {
-    // Keeps the start point (1, 1, 1) of an unrotated orbit out of the range.
-    if (x == 1 || y == 1 || z == 1) return;
-    const Real48 rx = Real48::fromExactDouble(x), ry = Real48::fromExactDouble(y),
-                 rz = Real48::fromExactDouble(z);
-    Ranges& r = ranges_;
-    if (r.empty()) {
-        r.xMax = r.xMin = rx;
-        r.yMax = r.yMin = ry;
-        r.zMax = r.zMin = rz;
-    }
-    if (x < r.xMin.toDouble()) r.xMin = rx;
-    if (y < r.yMin.toDouble()) r.yMin = ry;
-    if (x > r.xMax.toDouble()) r.xMax = rx;
-    if (y > r.yMax.toDouble()) r.yMax = ry;
-    if (z > r.zMax.toDouble()) r.zMax = rz;
-    if (z < r.zMin.toDouble()) r.zMin = rz;
-}
-
 void RenderCore::iterateMap() {
-    double x, y, z;
-    if (!store(orbitX_, x) || !store(orbitY_, y) || !store(orbitZ_, z))
-        throw FloatingPointOverflow();
-    iterateOrbit(x, y, z);
-}
-
-// All three formulas get the old point (already stored) before any is evaluated.
-void RenderCore::iterateOrbit(double x, double y, double z) noexcept {
-    const Real48 rx = Real48::fromExactDouble(x), ry = Real48::fromExactDouble(y),
-                 rz = Real48::fromExactDouble(z);
-    Formula* formulas[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
-    for (int i = 0; i < 3; ++i) {
-        if (slotX_[i] >= 0) formulas[i]->setVariableAt(slotX_[i], rx);
-        if (slotY_[i] >= 0) formulas[i]->setVariableAt(slotY_[i], ry);
-        if (slotZ_[i] >= 0) formulas[i]->setVariableAt(slotZ_[i], rz);
-    }
-    std::int32_t code = 0;
-    const long double newX = activeFormulaX_.Evaluate(code);
-    const long double newY = activeFormulaY_.Evaluate(code);
-    const long double newZ = activeFormulaZ_.Evaluate(code);
-    orbitX_ = newX;
-    orbitY_ = newY;
-    orbitZ_ = newZ;
-}
-
-void RenderCore::restartOrbitAtRandom() noexcept {
-    orbitX_ = random_.draw(1000) / 100.0L;
-    orbitY_ = random_.draw(1000) / 100.0L;
-    orbitZ_ = random_.draw(1000) / 100.0L;
+    EvaluationCodes ignored;
+    if (!orbit_.advance(ignored)) throw FloatingPointOverflow();
 }
 
 } // namespace gyrelune

@@ -29,7 +29,7 @@ void paintBlank(PixelBuffer& picture, std::int32_t background) {
 
 } // namespace
 
-RenderCore::RenderCore(RandomGenerator& random) : random_(random) {}
+RenderCore::RenderCore(RandomGenerator& random) : orbit_(random) {}
 
 RenderCore::~RenderCore() = default;
 
@@ -50,19 +50,12 @@ void RenderCore::setUp(int width, int height) {
     backgroundColour_ = 0;
     backRed_ = backGreen_ = backBlue_ = 0;
     gain_ = 2;
-    angleX_ = angleY_ = angleZ_ = Real48();
-    takeAngles();
+    view_ = ViewGeometry(Rotation(), view_.zoom(), view_.centreX(), view_.centreY(), width, height);
+    orbit_.setRotation(view_.rotation());
     stepsSinceHandOff_ = 0;
     pointCount_ = 0;
     restartRequested.store(false);
-    const char* identity[3] = {"x", "y", "z"};
-    Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
-    for (int i = 0; i < 3; ++i) {
-        bool error = false;
-        active[i]->text = identity[i];
-        active[i]->Compile(error);
-    }
-    resolveCoordinateSlots();
+    orbit_.setIdentity();
     setClientSize(width, height);
     resetPicture(width, height);
     setUp_ = true;
@@ -90,7 +83,7 @@ void RenderCore::resetPicture(int width, int height) {
     peakMagnitude_ = Real48();
     sqrtPeak_ = 0;
     sqrtPeakDouble_ = 0;
-    orbitX_ = orbitY_ = orbitZ_ = 1;
+    orbit_.setPoint({1, 1, 1});
     ranges_ = Ranges{};
     pointCount_ = 0;
     stepsSinceHandOff_ = 0;
@@ -103,61 +96,25 @@ void RenderCore::applyPendingSettings() {
     backgroundColour_ = settings.background;
     backRed_ = backGreen_ = backBlue_ = 0;
     splitColour(settings.background, backRed_, backGreen_, backBlue_);
-    zoom_ = settings.zoom;
-    centreX_ = settings.centreX;
-    centreY_ = settings.centreY;
-    angleX_ = settings.angleX;
-    angleY_ = settings.angleY;
-    angleZ_ = settings.angleZ;
-    takeAngles();
+    // The rotation's sines and cosines are taken once per restart.
+    view_ = ViewGeometry(Rotation(settings.angleX, settings.angleY, settings.angleZ), settings.zoom,
+                         settings.centreX, settings.centreY, clientWidth(), clientHeight());
+    orbit_.setRotation(view_.rotation());
     gain_ = settings.gain;
-    const Formula* pending[3] = {&settings.formulaX, &settings.formulaY, &settings.formulaZ};
-    Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
-    for (int i = 0; i < 3; ++i) {
-        if (pending[i]->text != active[i]->text) {
-            bool error = false;
-            active[i]->text = pending[i]->text;
-            active[i]->Compile(error);
-        }
-        active[i]->replaceVariables(pending[i]->variables());
-    }
-    resolveCoordinateSlots();
+    orbit_.takeFormulas(settings.formulaX, settings.formulaY, settings.formulaZ);
     resetPicture(clientWidth(), clientHeight());
 }
 
-void RenderCore::resolveCoordinateSlots() {
-    const Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
-    for (int i = 0; i < 3; ++i) {
-        slotX_[i] = active[i]->FindVariable("x");
-        slotY_[i] = active[i]->FindVariable("y");
-        slotZ_[i] = active[i]->FindVariable("z");
-    }
-}
-
-// The per-step rotation uses these, so they are taken once per restart.
-void RenderCore::takeAngles() {
-    sinA_ = sinExtended(angleX_.toExtended());
-    cosA_ = cosExtended(angleX_.toExtended());
-    sinB_ = sinExtended(angleY_.toExtended());
-    cosB_ = cosExtended(angleY_.toExtended());
-    sinC_ = sinExtended(angleZ_.toExtended());
-    cosC_ = cosExtended(angleZ_.toExtended());
-    anglesZero_ = angleX_ == Real48() && angleY_ == Real48() && angleZ_ == Real48();
-}
-
 void RenderCore::setOrbit(long double x, long double y, long double z) {
-    orbitX_ = x;
-    orbitY_ = y;
-    orbitZ_ = z;
+    orbit_.setPoint({x, y, z});
 }
 
 OrbitState RenderCore::orbitState() const {
-    return {orbitX_, orbitY_, orbitZ_, random_.seed()};
+    return orbit_.state();
 }
 
 void RenderCore::restoreOrbitState(const OrbitState& state) {
-    setOrbit(state.x, state.y, state.z);
-    random_.setSeed(state.randomSeed);
+    orbit_.restore(state);
 }
 
 const PixelCell& RenderCore::cell(int column, int row) const {

@@ -10,9 +10,11 @@
 #include "formula/formula.h"
 #include "formula/real48.h"
 #include "render/colourStops.h"
+#include "render/orbitStage.h"
 #include "render/pixelBuffer.h"
 #include "render/randomGenerator.h"
 #include "render/renderSettings.h"
+#include "render/viewGeometry.h"
 
 #include <atomic>
 #include <cstddef>
@@ -42,19 +44,6 @@ class PictureSink {
 // written, empty on success (render/pictureFile.h has the program's).
 using PictureWriter =
     std::function<std::string(const PixelBuffer& picture, const std::string& fileName)>;
-
-// One orbit point on its way from the orbit stage to the raster stage, stored
-// as 6-byte reals; x is NaN for a step whose point could not be stored (or
-// rotated), where the orbit restarted at random instead.
-struct StoredOrbitPoint {
-    double x = 0, y = 0, z = 0;
-};
-
-// What the orbit stage carries from step to step.
-struct OrbitState {
-    long double x = 0, y = 0, z = 0;
-    std::uint32_t randomSeed = 0;
-};
 
 class RenderCore {
   public:
@@ -133,9 +122,9 @@ class RenderCore {
     // The live picture: read it only while the loop stands still, and copy()
     // what is kept (the loop writes into its memory directly).
     const PixelBuffer& picture() const { return picture_; }
-    long double orbitX() const { return orbitX_; }
-    long double orbitY() const { return orbitY_; }
-    long double orbitZ() const { return orbitZ_; }
+    long double orbitX() const { return orbit_.point().x; }
+    long double orbitY() const { return orbit_.point().y; }
+    long double orbitZ() const { return orbit_.point().z; }
     void setOrbit(long double x, long double y, long double z);
     OrbitState orbitState() const;
     void restoreOrbitState(const OrbitState& state);
@@ -148,31 +137,24 @@ class RenderCore {
     const ColourStops& colours() const { return colours_; }
     std::int32_t backgroundColour() const { return backgroundColour_; }
     std::int32_t gain() const { return gain_; }
-    Real48 zoom() const { return zoom_; }
-    Real48 centreX() const { return centreX_; }
-    Real48 centreY() const { return centreY_; }
+    Real48 zoom() const { return view_.zoom(); }
+    Real48 centreX() const { return view_.centreX(); }
+    Real48 centreY() const { return view_.centreY(); }
+    const ViewGeometry& view() const { return view_; }
     const Ranges& ranges() const { return ranges_; } // the live range
-    const Formula& activeFormulaX() const { return activeFormulaX_; }
-    const Formula& activeFormulaY() const { return activeFormulaY_; }
-    const Formula& activeFormulaZ() const { return activeFormulaZ_; }
+    const Formula& activeFormulaX() const { return orbit_.formula(0); }
+    const Formula& activeFormulaY() const { return orbit_.formula(1); }
+    const Formula& activeFormulaZ() const { return orbit_.formula(2); }
     bool isSetUp() const { return setUp_; }
 
   private:
-    void iterateOrbit(double x, double y, double z) noexcept;
-    void restartOrbitAtRandom() noexcept;
-    void resolveCoordinateSlots();
-    void takeAngles();
-    bool rotationFits(double x, double y, double z) const noexcept;
-    bool rotate(double& x, double& y, double& z) const noexcept;
-    bool project(double x, double y, long long& px, long long& py) const noexcept;
-    void trackRange(double x, double y, double z) noexcept;
     void accumulate(int px, int py, double z);
     void shade(int column, int row) noexcept;
     void reshadeAll() noexcept;
     void takeStopDepths();
 
-    RandomGenerator& random_;
-    long double orbitX_ = 0, orbitY_ = 0, orbitZ_ = 0;
+    OrbitStage orbit_;
+    ViewGeometry view_;
     std::vector<PixelCell> pixelGrid_; // column-major, (W+1) x (H+1)
     // The cells that took colour since the reset, once each, for the re-shade.
     std::vector<std::uint32_t> touchedCells_;
@@ -186,9 +168,6 @@ class RenderCore {
     Real48 stopDepthsZMin_, stopDepthsZMax_;
     bool stopDepthsValid_ = false;
     int gridWidth_ = 0, gridHeight_ = 0;
-    Formula activeFormulaX_, activeFormulaY_, activeFormulaZ_;
-    // Table slots of x, y, z (-1: not used) in activeFormulaX_, activeFormulaY_, activeFormulaZ_.
-    int slotX_[3] = {-1, -1, -1}, slotY_[3] = {-1, -1, -1}, slotZ_[3] = {-1, -1, -1};
     std::mutex saveNameMutex_;
     std::string saveFileName_;
     PictureWriter pictureWriter_;
@@ -201,10 +180,6 @@ class RenderCore {
     // Row memory of picture_, taken once per reset.
     std::uint8_t* pixels_ = nullptr;
     std::ptrdiff_t stride_ = 0;
-    Real48 zoom_, centreX_, centreY_;
-    Real48 angleX_, angleY_, angleZ_;
-    long double sinA_ = 0, cosA_ = 1, sinB_ = 0, cosB_ = 1, sinC_ = 0, cosC_ = 1;
-    bool anglesZero_ = true;
     std::int32_t gain_ = 0;
     Ranges ranges_;
     Real48 peakMagnitude_;

@@ -3,7 +3,9 @@
 # machine (munge with a key of its own, slurmctld and slurmd, all configured in
 # a temporary folder), renders a poster as a 4-task array job and its merge,
 # and again with GNU parallel on the local cores; both pictures must be
-# byte-identical to one single-process run. Every daemon it starts is stopped
+# byte-identical to one single-process run. The same for a film: frame ranges
+# as array tasks or parallel jobs, then the encode, decode to the frames of a
+# one-process film. Every daemon it starts is stopped
 # by its PID on the way out. Needs root and Debian's slurm-wlm, munge and
 # parallel; without them it skips (77), except under CI where it fails.
 #
@@ -20,7 +22,7 @@ skip() {
     exit 77
 }
 [ "$(id -u)" -eq 0 ] || skip "the daemons need root"
-for program in munged slurmctld slurmd sbatch squeue sinfo parallel; do
+for program in munged slurmctld slurmd sbatch squeue sinfo parallel ffmpeg; do
     command -v "$program" >/dev/null || skip "$program is missing (scripts/setup.sh installs it)"
 done
 [ -x "$GYRELUNE_CLI" ] || skip "no $GYRELUNE_CLI: build it first"
@@ -128,8 +130,8 @@ waitForJob() {
         COMPLETED) return 0 ;;
         PENDING | CONFIGURING | RUNNING | COMPLETING) sleep 0.1 ;;
         *)
-            echo "check-cluster: the merge job ended $state; logs:" >&2
-            tail -n 20 "$work"/slurm.png.parts/*.log >&2
+            echo "check-cluster: job $1 ended $state; logs:" >&2
+            tail -n 20 "$work"/*.parts/*.log "$work"/*.frames/*.log >&2 2>/dev/null || true
             exit 1
             ;;
         esac
@@ -158,4 +160,25 @@ waitForJob "$mergeJob"
 same "$work/slurm.png" "Slurm, 4 array tasks and the merge"
 recipes/poster-parallel.sh -n 4 "$document" "$work/parallel.png" "${poster[@]}" >/dev/null
 same "$work/parallel.png" "GNU parallel, 4 shards"
+# A film: frame ranges on the cluster and on parallel's slots, then the
+# encode; the decoded frames must be those of the one-process film.
+film=(--seconds 2 --fps 10 --size 160x120 --points 40000 --turn Y:360 --quiet)
+decoded() {
+    ffmpeg -v error -i "$1" -f framemd5 - | grep -v '^#'
+}
+sameFilm() {
+    if [ "$(decoded "$work/single.mp4")" = "$(decoded "$1")" ]; then
+        echo "check-cluster: $2: the same decoded frames as one process"
+    else
+        echo "check-cluster: $2: the film's frames differ from one process" >&2
+        exit 1
+    fi
+}
+"$GYRELUNE_CLI" film "$document" -o "$work/single.mp4" "${film[@]}"
+submitted=$(recipes/film-slurm.sh -n 3 "$work/slurm.mp4" "$document" "${film[@]}")
+encodeJob=$(sed -n 's/^encode: job \([0-9]*\).*/\1/p' <<<"$submitted")
+waitForJob "$encodeJob"
+sameFilm "$work/slurm.mp4" "Slurm film, 3 array tasks and the encode"
+recipes/film-parallel.sh -n 3 "$work/parallel.mp4" "$document" "${film[@]}" >/dev/null
+sameFilm "$work/parallel.mp4" "GNU parallel film, 3 tasks"
 echo "check-cluster: done in $(($(date +%s) - started)) s"

@@ -3,11 +3,18 @@
 # control data and contents: the dependencies found by dpkg-shlibdeps, both
 # programs, the desktop files, icons, manual pages and cluster recipes, and no maintainer
 # scripts (Debian's triggers update the MIME, desktop and icon caches).
-# Usage: check-package.sh [BUILD_DIR]  (default build-release)
+# Usage: check-package.sh [BUILD_DIR]  (default build-release); a build
+# directory configured already is used as it is, if it is a Release build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-release}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DGYRELUNE_TESTS=OFF -DGYRELUNE_BENCH=OFF >/dev/null
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DGYRELUNE_TESTS=OFF -DGYRELUNE_BENCH=OFF >/dev/null
+fi
+if ! grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$build/CMakeCache.txt"; then
+    echo "$build is not a Release build"
+    exit 1
+fi
 cmake --build "$build" -j"$(nproc)"
 rm -f "$build"/gyrelune_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)

@@ -13,7 +13,9 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n
           libavcodec-dev libavformat-dev libswscale-dev libavutil-dev ffmpeg
           # desktop integration checks and the Debian package
           desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
-          dpkg-dev fakeroot file)
+          dpkg-dev fakeroot file
+          # CI's format check
+          clang-format)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

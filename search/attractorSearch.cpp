@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <mutex>
 #include <thread>
 
@@ -43,8 +44,8 @@ void record(SearchState& state, std::uint64_t offset, const Classification& clas
 // One thread: its own formulas, never shared with another thread.
 void work(SearchState& state) {
     const SearchSettings& settings = state.settings;
-    OrbitMap map;
-    map.compile(settings.formulas);
+    OrbitStage orbit;
+    orbit.compile(settings.formulas);
     OrbitClassifier classifier(settings.classifier);
     while (!state.halt.load(std::memory_order_relaxed)) {
         const std::uint64_t index = state.next.fetch_add(1);
@@ -54,10 +55,13 @@ void work(SearchState& state) {
         result.candidate = index;
         drawCandidate(settings.parameters, settings.seed, index, result.valueTexts, result.values);
         for (std::size_t i = 0; i < settings.parameters.size(); ++i)
-            map.setParameter(settings.parameters[i].name, result.values[i]);
-        const Classification classification = classifier.classify(map, settings.start, &state.halt);
+            orbit.setParameter(settings.parameters[i].name, result.values[i]);
+        const Classification classification =
+            classifier.classify(orbit, settings.start, &state.halt);
         if (classification.verdict == Verdict::interrupted) break;
-        result.exponent = classification.exponent;
+        result.exponents = classification.exponents;
+        result.kaplanYorke = classification.kaplanYorke;
+        result.correlationDimension = classification.correlationDimension;
         result.fill = classification.fill;
         record(state, offset, classification, std::move(result));
     }
@@ -123,17 +127,47 @@ void drawCandidate(const std::vector<ParameterRange>& parameters, std::uint64_t 
         const long double high =
             std::max(parameter.minimum.toDouble(), parameter.maximum.toDouble());
         const long double drawn = low + (high - low) * random.uniform();
-        texts.push_back(RealToText(5, Real48::fromExtended(drawn)));
+        texts.push_back(realToText(5, Real48::fromExtended(drawn)));
         // The value as the parameter window's value field reads the text.
         FormulaField field(texts.back());
-        field.CompileAndMark();
+        field.compileAndMark(); // a number text from realToText is always well formed
         values.push_back(field.value());
     }
 }
 
+std::string rejectionSummary(const SearchOutcome& outcome) {
+    std::string text = "rejected:";
+    bool any = false;
+    for (int v = 1; v < verdictCount - 1; ++v) {
+        const std::uint64_t count = outcome.verdicts[std::size_t(v)];
+        if (count == 0) continue;
+        text.append(any ? ", " : " ").append(std::to_string(count));
+        text.append(" ").append(verdictName(Verdict(v)));
+        any = true;
+    }
+    if (!any) text += " none";
+    if (outcome.verdicts[std::size_t(Verdict::flat)] != 0)
+        text += " (a flat figure has no depth to colour: Z new needs a depth, such as x)";
+    return text;
+}
+
+std::string chaosRates(const SearchOutcome& outcome) {
+    const auto count = [&](Verdict v) { return outcome.verdicts[std::size_t(v)]; };
+    const std::uint64_t accepted = count(Verdict::accepted);
+    const std::uint64_t chaotic = accepted + count(Verdict::flat) + count(Verdict::fewPixels);
+    const double all = double(std::max<std::uint64_t>(outcome.examined, 1));
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "chaotic and bounded: %llu of %llu (%.2f %%); accepted: %llu (%.2f %%)",
+                  (unsigned long long)chaotic, (unsigned long long)outcome.examined,
+                  100.0 * double(chaotic) / all, (unsigned long long)accepted,
+                  100.0 * double(accepted) / all);
+    return text;
+}
+
 bool ranksBefore(const SearchResult& a, const SearchResult& b) {
-    if (a.fill != b.fill) return a.fill > b.fill;
-    if (a.exponent != b.exponent) return a.exponent > b.exponent;
+    if (a.looks() != b.looks()) return a.looks() > b.looks();
+    if (a.exponents[0] != b.exponents[0]) return a.exponents[0] > b.exponents[0];
     return a.candidate < b.candidate;
 }
 
@@ -143,7 +177,7 @@ SearchOutcome runSearch(const SearchSettings& settings, const std::atomic<bool>*
     const auto elapsed = [&] {
         return std::chrono::duration<double>(Clock::now() - started).count();
     };
-    OrbitMap check;
+    OrbitStage check;
     if (!check.compile(settings.formulas)) {
         SearchOutcome outcome;
         outcome.end = SearchEnd::badFormulas;

@@ -1,41 +1,29 @@
 #pragma once
-// How much of a small picture an orbit lights once the view is fitted to the
-// orbit's X-Y range as Centre fits it (the longer side at 95 %).
+// How much of its own extent a figure lights: the rotated points binned into
+// a fixed grid spanning their X-Y range, whatever the picture's size, so that
+// the picture size changes only the pictures.
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
 namespace gyrelune {
 
-// The renderer's rotation about X, then Y, then Z (angles in radians).
-class ViewRotation {
-  public:
-    explicit ViewRotation(const std::array<double, 3>& angles = {0, 0, 0});
-    void apply(long double x, long double y, long double z, double& outX, double& outY) const;
-
-  private:
-    bool identity_;
-    long double sinA_, cosA_, sinB_, cosB_, sinC_, cosC_;
-};
-
 class FillGrid {
   public:
-    FillGrid(int columns, int rows);
+    static constexpr int side = 256;
+    FillGrid();
 
-    // Starts a new orbit; keeps the memory.
+    // Starts a new figure; keeps the memory.
     void clear();
-    // Every point after the start widens the range, as the renderer's does.
-    void widenRange(double x, double y);
-    // A point that is counted; call widenRange for it too.
-    void keep(double x, double y);
-    // Lit cells / all cells over the kept points.
-    double litShare();
+    void keep(double x, double y, double depth);
+    // Whether the depths differ, so the depth colours show.
+    bool hasDepth() const;
+    int litCells();
+    // Lit cells / all cells.
+    double litShare() { return double(litCells()) / double(side * side); }
 
   private:
-    int columns_, rows_;
-    bool empty_ = true;
-    double xMin_ = 0, xMax_ = 0, yMin_ = 0, yMax_ = 0;
+    double xMin_ = 0, xMax_ = 0, yMin_ = 0, yMax_ = 0, depthMin_ = 0, depthMax_ = 0;
     std::vector<double> xs_, ys_;
     std::vector<std::uint8_t> lit_;
 };

@@ -1,5 +1,7 @@
 #include "search/orbitClassifier.h"
 
+#include "search/lyapunovSpectrum.h"
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -13,52 +15,20 @@ long double largestMagnitude(const OrbitPoint& p) {
     return std::max({std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
 }
 
-// One step of the main and the nearby orbit; logStretch is the log of how much
-// the distance between them grew. False when the nearby point cannot be stored.
-bool stretchStep(OrbitMap& map, OrbitPoint& main, OrbitOffset& offset, double separation,
-                 long double& logStretch, std::int32_t& code) {
-    const long double distance = separation * std::max(largestMagnitude(main), 1e-6L);
-    double nearby[3];
-    if (!roundToReal48(main.x + distance * offset.x, nearby[0]) ||
-        !roundToReal48(main.y + distance * offset.y, nearby[1]) ||
-        !roundToReal48(main.z + distance * offset.z, nearby[2]))
-        return false;
-    OrbitPoint other{nearby[0], nearby[1], nearby[2]};
-    const long double before = std::sqrt((other.x - main.x) * (other.x - main.x) +
-                                         (other.y - main.y) * (other.y - main.y) +
-                                         (other.z - main.z) * (other.z - main.z));
-    std::int32_t otherCode = 0;
-    if (!map.step(main, code) || !map.step(other, otherCode) || before == 0) return false;
-    const long double dx = other.x - main.x, dy = other.y - main.y, dz = other.z - main.z;
-    const long double after = std::sqrt(dx * dx + dy * dy + dz * dz);
-    if (after > 0) {
-        offset = {dx / after, dy / after, dz / after};
-        logStretch = std::log(after / before);
-    } else {
-        // The two met within the rounding: the most that can be said.
-        const long double quantum = 0x1.0p-40L * std::max(largestMagnitude(main), 1e-30L);
-        logStretch = std::log(quantum / before);
-    }
-    return true;
-}
-
 } // namespace
 
 const char* verdictName(Verdict verdict) {
     static const char* const names[verdictCount] = {"accepted",   "evaluation failed", "escaped",
-                                                    "settled",    "not chaotic",       "too thin",
-                                                    "interrupted"};
+                                                    "settled",    "not chaotic",       "flat",
+                                                    "few pixels", "interrupted"};
     return names[std::size_t(verdict)];
 }
 
 OrbitClassifier::OrbitClassifier(const ClassifierSettings& settings)
-    : settings_(settings), rotation_(settings.angles),
-      fill_(settings.fillColumns, settings.fillRows),
+    : settings_(settings),
+      rotation_(Real48::fromExtended(settings.angles[0]), Real48::fromExtended(settings.angles[1]),
+                Real48::fromExtended(settings.angles[2])),
       recent_(std::size_t(std::max(settings.longestCycle, 1))) {}
-
-void OrbitClassifier::remember(const OrbitPoint& point) {
-    recent_[recentCount_++ % recent_.size()] = point;
-}
 
 bool OrbitClassifier::settledOnCycle(const OrbitPoint& point) const {
     const long double tolerance =
@@ -73,77 +43,67 @@ bool OrbitClassifier::settledOnCycle(const OrbitPoint& point) const {
     return false;
 }
 
-std::optional<Verdict> OrbitClassifier::advance(OrbitMap& map, Walk& walk, int step, bool measuring,
+std::optional<Verdict> OrbitClassifier::advance(OrbitStage& map, OrbitPoint& point, int step,
                                                 const std::atomic<bool>* halt) {
     if (halt && step % haltPollSteps == 0 && halt->load(std::memory_order_relaxed))
         return Verdict::interrupted;
-    std::int32_t code = 0;
-    walk.logStretch = 0;
-    const bool stepped = measuring ? stretchStep(map, walk.point, walk.offset, settings_.separation,
-                                                 walk.logStretch, code)
-                                   : map.step(walk.point, code);
-    if (code != 0) return Verdict::evaluationFailed;
-    if (!stepped || !(largestMagnitude(walk.point) <= settings_.escapeBound))
-        return Verdict::escaped;
+    EvaluationCodes codes;
+    const bool stored = map.step(point, codes);
+    if (codes.first() != EvaluationCode::ok) return Verdict::evaluationFailed;
+    if (!stored || !(largestMagnitude(point) <= settings_.escapeBound)) return Verdict::escaped;
     const std::size_t period = recent_.size();
-    if (step % period == 0 && recentCount_ >= period && settledOnCycle(walk.point))
+    if (step % period == 0 && recentCount_ >= period && settledOnCycle(point))
         return Verdict::settled;
-    remember(walk.point);
-    rotation_.apply(walk.point.x, walk.point.y, walk.point.z, walk.viewX, walk.viewY);
-    fill_.widenRange(walk.viewX, walk.viewY);
+    recent_[recentCount_++ % period] = point;
     return std::nullopt;
 }
 
-Classification OrbitClassifier::classify(OrbitMap& map, OrbitPoint start,
-                                         const std::atomic<bool>* halt) {
+// The confirmation steps: the fill over the figure's own extent, its depth
+// extent and a sample for the correlation dimension.
+std::optional<Verdict> OrbitClassifier::measureLooks(OrbitStage& map, OrbitPoint& point,
+                                                     int firstStep, const std::atomic<bool>* halt,
+                                                     Classification& result) {
     fill_.clear();
-    recentCount_ = 0;
-    Walk walk{start, {}, 0, 0, 0};
-    const int measureFrom = settings_.transientSteps + settings_.alignSteps;
-    const int measureTo = measureFrom + settings_.measuredSteps;
-    long double stretchSum = 0;
-    for (int step = 1; step <= measureTo; ++step) {
-        if (const auto verdict = advance(map, walk, step, step > settings_.transientSteps, halt))
-            return {*verdict, 0, 0};
-        if (step <= measureFrom) continue;
-        stretchSum += walk.logStretch;
-        fill_.keep(walk.viewX, walk.viewY);
+    sample_.clear();
+    const int every =
+        std::max(1, settings_.confirmationSteps / std::max(settings_.samplePoints, 1));
+    for (int i = 0; i < settings_.confirmationSteps; ++i) {
+        if (const auto verdict = advance(map, point, firstStep + i, halt)) return verdict;
+        // The point as the renderer draws it: stored, then rotated.
+        double x, y, depth;
+        if (!roundToReal48(point.x, x) || !roundToReal48(point.y, y) ||
+            !roundToReal48(point.z, depth) || !rotation_.view(x, y, depth))
+            return Verdict::escaped;
+        fill_.keep(x, y, depth);
+        if (i % every == 0) sample_.push_back({double(point.x), double(point.y), double(point.z)});
     }
-    Classification result;
-    result.exponent = double(stretchSum / std::max(settings_.measuredSteps, 1));
-    if (result.exponent <= settings_.minimumExponent) {
-        result.verdict = Verdict::notChaotic;
-        return result;
-    }
-    // A chaotic orbit may still leave or settle later; the range it covers
-    // meanwhile is what Centre fits the view to.
-    for (int step = measureTo + 1; step <= measureTo + settings_.confirmationSteps; ++step) {
-        if (const auto verdict = advance(map, walk, step, false, halt)) return {*verdict, 0, 0};
-        fill_.keep(walk.viewX, walk.viewY);
-    }
+    if (!fill_.hasDepth()) return Verdict::flat;
+    if (fill_.litCells() < settings_.minimumLitCells) return Verdict::fewPixels;
     result.fill = fill_.litShare();
-    result.verdict = result.fill < settings_.minimumFill ? Verdict::tooThin : Verdict::accepted;
-    return result;
+    result.correlationDimension = correlationDimension(sample_);
+    return std::nullopt;
 }
 
-double largestLyapunovExponent(OrbitMap& map, OrbitPoint start, int transientSteps,
-                               int measuredSteps, double separation) {
-    std::int32_t code = 0;
-    for (int step = 0; step < transientSteps; ++step)
-        map.step(start, code);
-    OrbitOffset offset;
-    long double sum = 0;
-    constexpr int alignSteps = 100; // the offset turns into the stretching direction
-    for (int step = 0; step < alignSteps; ++step) {
-        long double ignored;
-        if (!stretchStep(map, start, offset, separation, ignored, code)) break;
+Classification OrbitClassifier::classify(OrbitStage& map, OrbitPoint start,
+                                         const std::atomic<bool>* halt) {
+    recentCount_ = 0;
+    int step = 1;
+    for (; step <= settings_.transientSteps; ++step)
+        if (const auto verdict = advance(map, start, step, halt)) return {*verdict};
+    SpectrumAccumulator spectrum;
+    for (int i = 0; i < settings_.measuredSteps; ++i, ++step) {
+        Matrix3 jacobian;
+        if (differenceJacobian(map, start, jacobian)) spectrum.advance(jacobian);
+        if (const auto verdict = advance(map, start, step, halt)) return {*verdict};
     }
-    for (int step = 0; step < measuredSteps; ++step) {
-        long double logStretch = 0;
-        if (!stretchStep(map, start, offset, separation, logStretch, code)) break;
-        sum += logStretch;
-    }
-    return double(sum / std::max(measuredSteps, 1));
+    Classification result;
+    result.exponents = spectrum.exponents();
+    result.kaplanYorke = kaplanYorkeDimension(result.exponents);
+    result.verdict = Verdict::notChaotic;
+    if (!(result.exponents[0] > settings_.minimumExponent)) return result;
+    const auto rejected = measureLooks(map, start, step, halt, result);
+    result.verdict = rejected ? *rejected : Verdict::accepted;
+    return result;
 }
 
 } // namespace gyrelune

@@ -1,11 +1,15 @@
 #pragma once
-// Classifies the orbit of one parameter set: rejected (a failed evaluation,
-// an escape from a large box, a fixed point or short cycle), else measured by
-// its largest Lyapunov exponent and by how much of a fitted picture it fills,
-// and accepted when both are high enough.
+// Classifies the orbit of one parameter set: rejected when an evaluation
+// fails, when it leaves a large box, settles on a fixed point or short cycle,
+// does not stretch (largest Lyapunov exponent at or below a threshold), or
+// draws nothing to see (no depth extent, or a handful of cells lit); else
+// accepted and measured for ranking: the spectrum, both dimensions and how
+// much of its own extent it fills.
 
+#include "render/orbitStage.h"
+#include "render/viewGeometry.h"
+#include "search/correlationDimension.h"
 #include "search/fillGrid.h"
-#include "search/orbitMap.h"
 
 #include <array>
 #include <atomic>
@@ -17,24 +21,16 @@ namespace gyrelune {
 
 struct ClassifierSettings {
     int transientSteps = 1000; // main orbit only
-    int alignSteps = 100;      // the nearby orbit turns into the stretching direction
-    int measuredSteps = 6000;
+    int measuredSteps = 6000;  // with the tangent frame
     // The main orbit alone, once the exponent passed: it must neither leave
-    // nor settle, and its range widens the fill measure's view, as the
-    // points drawn before Centre widen Centre's.
+    // nor settle, and it is what the fill and the dimension see.
     int confirmationSteps = 100000;
-    double escapeBound = 1e6; // |coordinate| beyond it: escaped
-    // The nearby orbit's distance, relative to the point's largest coordinate
-    // (taken as at least 1e-6): far above the 6-byte rounding (2^-40 relative).
-    double separation = 1e-8;
-    int longestCycle = 64;         // cycles up to this period are found
-    double cycleTolerance = 1e-10; // relative
-    double minimumExponent = 0.01; // per iteration, natural log
-    // The fill measure: the lit share of a picture of this size drawn from the
-    // points past the transient and fitted as Centre fits it. A renderer that
-    // draws more points into the same view lights at least as much.
-    int fillColumns = 600, fillRows = 600;
-    double minimumFill = 0.025;
+    double escapeBound = 1e6;              // |coordinate| beyond it: escaped
+    int longestCycle = 64;                 // cycles up to this period are found
+    double cycleTolerance = 1e-10;         // relative
+    double minimumExponent = 0.01;         // per iteration, natural log
+    int minimumLitCells = 16;              // of the fill grid: fewer is "a handful"
+    int samplePoints = 600;                // for the correlation dimension
     std::array<double, 3> angles{0, 0, 0}; // the view's rotation, radians
 };
 
@@ -44,21 +40,18 @@ enum class Verdict : std::uint8_t {
     escaped,
     settled,    // a fixed point or a cycle up to longestCycle
     notChaotic, // exponent at or below minimumExponent
-    tooThin,    // fill below minimumFill
+    flat,       // no depth extent: drawn in the background colour only
+    fewPixels,  // lights fewer than minimumLitCells cells
     interrupted,
 };
-inline constexpr int verdictCount = 7;
+inline constexpr int verdictCount = 8;
 const char* verdictName(Verdict verdict);
 
 struct Classification {
     Verdict verdict = Verdict::interrupted;
-    double exponent = 0; // measured only past the transient
-    double fill = 0;
-};
-
-// The unit vector along which the nearby orbit lies.
-struct OrbitOffset {
-    long double x = 0.57735026918962576451L, y = x, z = x;
+    std::array<double, 3> exponents{0, 0, 0}; // largest first, measured past the transient
+    double kaplanYorke = 0, correlationDimension = 0;
+    double fill = 0; // lit share of a fixed grid over the figure's own extent
 };
 
 class OrbitClassifier {
@@ -66,33 +59,23 @@ class OrbitClassifier {
     explicit OrbitClassifier(const ClassifierSettings& settings);
 
     // halt is polled every few hundred steps; when raised the verdict is interrupted.
-    Classification classify(OrbitMap& map, OrbitPoint start,
+    Classification classify(OrbitStage& map, OrbitPoint start,
                             const std::atomic<bool>* halt = nullptr);
 
   private:
-    struct Walk {
-        OrbitPoint point;
-        OrbitOffset offset;
-        long double logStretch;
-        double viewX, viewY; // the point rotated into the view
-    };
     // One step with its checks; a verdict when the orbit is rejected.
-    std::optional<Verdict> advance(OrbitMap& map, Walk& walk, int step, bool measuring,
+    std::optional<Verdict> advance(OrbitStage& map, OrbitPoint& point, int step,
                                    const std::atomic<bool>* halt);
     bool settledOnCycle(const OrbitPoint& point) const;
-    void remember(const OrbitPoint& point);
+    std::optional<Verdict> measureLooks(OrbitStage& map, OrbitPoint& point, int firstStep,
+                                        const std::atomic<bool>* halt, Classification& result);
 
     ClassifierSettings settings_;
-    ViewRotation rotation_;
+    Rotation rotation_; // the renderer's, of the stored point
     FillGrid fill_;
     std::vector<OrbitPoint> recent_; // ring of the last longestCycle points
     std::size_t recentCount_ = 0;
+    std::vector<SamplePoint> sample_;
 };
-
-// The largest Lyapunov exponent of the orbit from start, without any rejection:
-// transient steps skipped, 100 steps to turn the nearby orbit into the
-// stretching direction, then two nearby orbits renormalised every step.
-double largestLyapunovExponent(OrbitMap& map, OrbitPoint start, int transientSteps,
-                               int measuredSteps, double separation = 1e-8);
 
 } // namespace gyrelune

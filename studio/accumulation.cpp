@@ -1,8 +1,11 @@
 #include "studio/accumulation.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
+#include <new>
 #include <set>
+#include <sys/mman.h>
 #include <tuple>
 
 namespace gyrelune {
@@ -33,6 +36,26 @@ bool sameGrid(const AccumulationHeader& a, const AccumulationHeader& b) {
 }
 
 } // namespace
+
+template <typename T> T* GridAllocator<T>::allocate(std::size_t n) {
+    constexpr std::size_t hugePage = std::size_t(2) << 20;
+    const std::size_t bytes = n * sizeof(T);
+    if (bytes < hugePage) {
+        if (void* p = std::malloc(bytes ? bytes : 1)) return static_cast<T*>(p);
+        throw std::bad_alloc();
+    }
+    const std::size_t rounded = (bytes + hugePage - 1) / hugePage * hugePage;
+    void* p = std::aligned_alloc(hugePage, rounded);
+    if (!p) throw std::bad_alloc();
+    ::madvise(p, rounded, MADV_HUGEPAGE);
+    return static_cast<T*>(p);
+}
+
+template <typename T> void GridAllocator<T>::deallocate(T* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+template struct GridAllocator<DensityCell>;
 
 std::uint64_t AccumulationHeader::points() const {
     return orbitCount(orbits) * orbitLength;
@@ -94,6 +117,8 @@ std::string mergeProblem(const AccumulationHeader& into, const AccumulationHeade
         return "its orbit length or transient differs";
     if (!(into.view == other.view)) return "its framing differs";
     if (!(into.depth == other.depth)) return "its depth range differs";
+    if (into.cellsPerWindowPixel != other.cellsPerWindowPixel)
+        return "it was framed in another window size";
     if (into.gain != other.gain || into.background != other.background)
         return "its gain or background differs";
     if (orbitsOverlap(into.orbits, other.orbits)) return "some of its orbits are already in";

@@ -38,6 +38,10 @@ struct AccumulationHeader {
     std::uint32_t orbitLength = 0, transient = 0;
     PosterView view;
     DepthRange depth;
+    // Cells across one pixel of the image window the view was framed in: the
+    // window's look takes its peak over blocks of that size, so that the
+    // poster is as bright as the window.
+    double cellsPerWindowPixel = 1;
     // For the tone mapping: the document's gain and background (0x00BBGGRR).
     std::int32_t gain = 0, background = 0;
     OrbitSet orbits; // sorted, disjoint, shards that complete each other joined
@@ -48,9 +52,21 @@ struct AccumulationHeader {
     friend bool operator==(const AccumulationHeader&, const AccumulationHeader&) = default;
 };
 
+// Large grids in huge pages where the system offers them: the points land
+// all over the grid, and with small pages most of them would miss the TLB.
+template <typename T> struct GridAllocator {
+    using value_type = T;
+    GridAllocator() = default;
+    template <typename U> GridAllocator(const GridAllocator<U>&) {}
+    T* allocate(std::size_t n);
+    void deallocate(T* p, std::size_t) noexcept;
+    friend bool operator==(const GridAllocator&, const GridAllocator&) = default;
+};
+
 struct Accumulation {
     AccumulationHeader header;
-    std::vector<DensityCell> cells; // gridWidth() x gridHeight(), row by row
+    std::vector<DensityCell, GridAllocator<DensityCell>>
+        cells; // gridWidth() x gridHeight(), by rows
 
     // Sized to the header's grid, all cells empty; throws std::bad_alloc.
     void allocate();

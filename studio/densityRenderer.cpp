@@ -43,21 +43,6 @@ OrbitStage stageFor(const RenderSettings& document) {
     return stage;
 }
 
-void widen(Ranges& r, double x, double y, double z) {
-    const Real48 rx = Real48::fromExactDouble(x), ry = Real48::fromExactDouble(y),
-                 rz = Real48::fromExactDouble(z);
-    if (r.empty()) {
-        r = {rx, rx, ry, ry, rz, rz};
-        return;
-    }
-    if (x < r.xMin.toDouble()) r.xMin = rx;
-    if (x > r.xMax.toDouble()) r.xMax = rx;
-    if (y < r.yMin.toDouble()) r.yMin = ry;
-    if (y > r.yMax.toDouble()) r.yMax = ry;
-    if (z < r.zMin.toDouble()) r.zMin = rz;
-    if (z > r.zMax.toDouble()) r.zMax = rz;
-}
-
 // The range of the rotated points of the pre-pass orbits, after their transients.
 Ranges prePassRange(const StudioSettings& settings) {
     OrbitStage stage = stageFor(settings.document);
@@ -71,7 +56,7 @@ Ranges prePassRange(const StudioSettings& settings) {
         for (std::uint32_t i = 0; i < prePassPoints; ++i) {
             StoredOrbitPoint p = stage.next();
             if (p.failed() || !rotation.view(p.x, p.y, p.z)) continue;
-            widen(range, p.x, p.y, p.z);
+            range.widen(p.x, p.y, p.z);
         }
     }
     return range;
@@ -109,7 +94,6 @@ struct Job {
     Rotation rotation;
     double depthLow, depthScale;
     std::vector<std::array<std::uint8_t, 3>> colours;
-    bool hasColours;
     Accumulation* grid;
     std::uint64_t begin, end; // orbit indices, before the shard's selection
     std::atomic<std::uint64_t> nextOrbit{0};
@@ -117,6 +101,15 @@ struct Job {
     const std::atomic<bool>* stop;
 };
 
+void accumulate(DensityCell& cell, const std::array<std::uint8_t, 3>& colour) noexcept {
+    addTo(cell.count, 1);
+    addTo(cell.red, colour[0]);
+    addTo(cell.green, colour[1]);
+    addTo(cell.blue, colour[2]);
+}
+
+// A point's cell is added to one step later: its memory is fetched while the
+// formulas work out the next point.
 void walkOrbit(Job& job, OrbitStage& stage, std::uint64_t k) {
     const StudioSettings& s = *job.settings;
     startOrbit(stage, s.seed, k, false);
@@ -124,8 +117,12 @@ void walkOrbit(Job& job, OrbitStage& stage, std::uint64_t k) {
         stage.next();
     const long long columns = job.gridView.width(), rows = job.gridView.height();
     DensityCell* cells = job.grid->cells.data();
+    DensityCell* pending = nullptr;
+    const std::array<std::uint8_t, 3>* pendingColour = nullptr;
     for (std::uint32_t i = 0; i < s.orbitLength; ++i) {
         StoredOrbitPoint p = stage.next();
+        if (pending) accumulate(*pending, *pendingColour);
+        pending = nullptr;
         if (p.failed() || !job.rotation.view(p.x, p.y, p.z)) continue;
         long long px, py;
         if (!job.gridView.project(p.x, p.y, px, py) || px < 0 || py < 0 || px >= columns ||
@@ -133,21 +130,21 @@ void walkOrbit(Job& job, OrbitStage& stage, std::uint64_t k) {
             continue;
         const double t = (p.z - job.depthLow) * job.depthScale;
         const int step = t <= 0 ? 0 : t >= colourSteps - 1 ? colourSteps - 1 : int(t);
-        const std::array<std::uint8_t, 3>& c = job.colours[std::size_t(step)];
-        DensityCell& cell = cells[std::size_t(py) * std::size_t(columns) + std::size_t(px)];
-        addTo(cell.count, 1);
-        if (!job.hasColours) continue;
-        addTo(cell.red, c[0]);
-        addTo(cell.green, c[1]);
-        addTo(cell.blue, c[2]);
+        pendingColour = &job.colours[std::size_t(step)];
+        pending = &cells[std::size_t(py) * std::size_t(columns) + std::size_t(px)];
+        __builtin_prefetch(pending, 1);
     }
+    if (pending) accumulate(*pending, *pendingColour);
+}
+
+// The first orbit from begin on that belongs to the shard.
+std::uint64_t firstOrbit(std::uint64_t begin, const StudioSettings& s) {
+    return begin + (s.shardIndex + s.shardCount - begin % s.shardCount) % s.shardCount;
 }
 
 void work(Job& job, OrbitStage stage) {
     const std::uint32_t stride = job.settings->shardCount;
-    // The first orbit of the range that belongs to the shard.
-    const std::uint64_t first =
-        job.begin + (job.settings->shardIndex + stride - job.begin % stride) % stride;
+    const std::uint64_t first = firstOrbit(job.begin, *job.settings);
     for (;;) {
         if (job.stop && job.stop->load(std::memory_order_relaxed)) return;
         const std::uint64_t j = job.nextOrbit.fetch_add(1, std::memory_order_relaxed);
@@ -199,6 +196,7 @@ DensityRenderer::DensityRenderer(const StudioSettings& settings) : settings_(set
         throw std::invalid_argument("the shard must be I/N with 1 <= I <= N");
     if (s.orbitLength < 1) throw std::invalid_argument("orbits must have at least one point");
     documentHash_ = documentHash(s.document);
+    scale_ = std::min(double(s.width) / s.windowWidth, double(s.height) / s.windowHeight);
     const bool needRange = s.fit || !s.depthRange;
     const Ranges range = needRange ? prePassRange(s) : Ranges{};
     if (s.fit) {
@@ -206,9 +204,7 @@ DensityRenderer::DensityRenderer(const StudioSettings& settings) : settings_(set
         view_ = {fit.zoomChanged ? double(fit.zoom) : s.document.zoom.toDouble(),
                  fit.centreX.toDouble(), fit.centreY.toDouble()};
     } else {
-        const double scale =
-            std::min(double(s.width) / s.windowWidth, double(s.height) / s.windowHeight);
-        view_ = {s.document.zoom.toDouble() * scale, s.document.centreX.toDouble(),
+        view_ = {s.document.zoom.toDouble() * scale_, s.document.centreX.toDouble(),
                  s.document.centreY.toDouble()};
     }
     depth_ =
@@ -226,6 +222,7 @@ AccumulationHeader DensityRenderer::header() const {
     h.transient = settings_.transient;
     h.view = view_;
     h.depth = depth_;
+    h.cellsPerWindowPixel = scale_ * settings_.supersample;
     h.gain = settings_.document.gain;
     h.background = settings_.document.background;
     return h;
@@ -248,7 +245,6 @@ bool DensityRenderer::render(Accumulation& into, std::uint64_t begin, std::uint6
     job.depthLow = depth_.low;
     job.depthScale = depth_.high > depth_.low ? colourSteps / (depth_.high - depth_.low) : 0;
     job.colours = colourTable(s.document.colours);
-    job.hasColours = !s.document.colours.empty();
     job.grid = &into;
     job.begin = begin;
     job.end = end;
@@ -281,11 +277,17 @@ bool DensityRenderer::render(Accumulation& into, std::uint64_t begin, std::uint6
         }
     }
     workers.clear(); // joins
-    if (stop && stop->load()) return false;
-    report();
+    // An orbit once taken is walked to its end, and they are taken in order:
+    // the first `taken` orbits of the shard's range are in, whole.
+    const std::uint64_t inRange = orbitCount({piece});
+    const std::uint64_t taken = std::min(job.nextOrbit.load(), inRange);
+    OrbitPiece done = piece;
+    if (taken < inRange) done.end = firstOrbit(begin, s) + taken * s.shardCount;
     OrbitSet orbits = into.header.orbits;
-    orbits.push_back(piece);
+    orbits.push_back(done);
     into.header.orbits = canonicalOrbits(std::move(orbits));
+    if (taken < inRange) return false;
+    report();
     return true;
 }
 

@@ -45,6 +45,7 @@ class DensityRenderer {
   private:
     StudioSettings settings_;
     PosterView view_;
+    double scale_ = 1; // poster pixels per window pixel
     DepthRange depth_;
     std::uint64_t documentHash_ = 0;
 };

@@ -50,20 +50,21 @@ std::string headerText(const AccumulationHeader& h) {
     char buffer[512];
     std::snprintf(buffer, sizeof buffer,
                   "%s %d\ndocument: %016" PRIx64 "\nsize: %dx%d\nsupersample: %d\nseed: %" PRIu64
-                  "\norbit-length: %u\ntransient: %u\nview: %a %a %a\ndepth: %a %a\ngain: %d\n"
+                  "\norbit-length: %u\ntransient: %u\nview: %a %a %a\ndepth: %a %a\nwindow-pixel: "
+                  "%a\ngain: %d\n"
                   "background: %d\n",
                   magic, version, h.documentHash, h.width, h.height, h.supersample, h.seed,
                   h.orbitLength, h.transient, h.view.zoom, h.view.centreX, h.view.centreY,
-                  h.depth.low, h.depth.high, h.gain, h.background);
+                  h.depth.low, h.depth.high, h.cellsPerWindowPixel, h.gain, h.background);
     return std::string(buffer) + "orbits: " + orbitsText(h.orbits) +
            "\npoints: " + std::to_string(h.points()) + "\n\n";
 }
 
 // The header's lines after the first, in their order, each "key: value".
 bool parseHeader(const std::vector<std::string>& lines, AccumulationHeader& h) {
-    const char* keys[] = {"document",     "size",       "supersample", "seed",
-                          "orbit-length", "transient",  "view",        "depth",
-                          "gain",         "background", "orbits",      "points"};
+    const char* keys[] = {"document",   "size",   "supersample", "seed",         "orbit-length",
+                          "transient",  "view",   "depth",       "window-pixel", "gain",
+                          "background", "orbits", "points"};
     if (lines.size() != std::size(keys)) return false;
     std::vector<std::string> v;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -82,9 +83,10 @@ bool parseHeader(const std::vector<std::string>& lines, AccumulationHeader& h) {
         std::sscanf(v[6].c_str(), "%la %la %la%c", &h.view.zoom, &h.view.centreX, &h.view.centreY,
                     &tail) != 3 ||
         std::sscanf(v[7].c_str(), "%la %la%c", &h.depth.low, &h.depth.high, &tail) != 2 ||
-        std::sscanf(v[8].c_str(), "%d%c", &h.gain, &tail) != 1 ||
-        std::sscanf(v[9].c_str(), "%d%c", &h.background, &tail) != 1 ||
-        !parseOrbits(v[10], h.orbits))
+        std::sscanf(v[8].c_str(), "%la%c", &h.cellsPerWindowPixel, &tail) != 1 ||
+        std::sscanf(v[9].c_str(), "%d%c", &h.gain, &tail) != 1 ||
+        std::sscanf(v[10].c_str(), "%d%c", &h.background, &tail) != 1 ||
+        !parseOrbits(v[11], h.orbits))
         return false;
     h.seed = seed;
     if (h.width < 1 || h.height < 1 || h.supersample < 1 || h.supersample > 64) return false;

@@ -8,6 +8,7 @@
 //   size: WxH           supersample: s
 //   seed, orbit-length, transient: whole numbers
 //   view: zoom centreX centreY     depth: low high   (C hex floats, exact)
+//   window-pixel: cells across one pixel of the image window (hex float)
 //   gain, background: whole numbers (the background 0x00BBGGRR)
 //   orbits: begin-end/index:count, ... (the orbit set, studio/studioSettings.h)
 //   points: the points walked (orbits times orbit length; for reading only)

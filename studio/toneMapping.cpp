@@ -107,16 +107,35 @@ double automaticReference(const Accumulation& grid, Look look) {
             total += c.count;
         return total / double(grid.cells.size());
     }
-    const Background back = backgroundOf(grid.header);
+    // The peak over blocks of one window pixel, per cell.
+    const AccumulationHeader& h = grid.header;
+    const int block = std::max(1, int(std::lround(h.cellsPerWindowPixel)));
+    const int columns = h.gridWidth(), blocks = (columns + block - 1) / block;
+    const Background back = backgroundOf(h);
+    std::vector<double> sums(std::size_t(blocks) * 4);
     double peak = 0;
-    for (const DensityCell& c : grid.cells) {
-        if (c.count == 0) continue;
-        const double r = accumulator(c.red, c.count, back.channel[0]),
-                     g = accumulator(c.green, c.count, back.channel[1]),
-                     b = accumulator(c.blue, c.count, back.channel[2]);
-        peak = std::max(peak, r * r + g * g + b * b);
+    for (int row = 0; row < h.gridHeight(); ++row) {
+        for (int x = 0; x < columns; ++x) {
+            const DensityCell& c = grid.cell(x, row);
+            double* s = &sums[std::size_t(x / block) * 4];
+            s[0] += c.count;
+            s[1] += c.red;
+            s[2] += c.green;
+            s[3] += c.blue;
+        }
+        if ((row + 1) % block != 0 && row + 1 != h.gridHeight()) continue;
+        for (int b = 0; b < blocks; ++b) {
+            double* s = &sums[std::size_t(b) * 4];
+            double m = 0;
+            for (int k = 0; k < 3; ++k) {
+                const double a = (s[k + 1] - s[0] * back.channel[k]) / 255.0;
+                m += a * a;
+            }
+            peak = std::max(peak, m);
+            std::fill(s, s + 4, 0.0);
+        }
     }
-    return std::sqrt(peak);
+    return std::sqrt(peak) / (double(block) * block);
 }
 
 void toneMapCell(const DensityCell& cell, const AccumulationHeader& header,

@@ -6,7 +6,8 @@
 //
 // The window's look: a cell's accumulator per channel is
 // a = (sum of colour - count * background) / 255, P the largest
-// a_red^2 + a_green^2 + a_blue^2 of any cell; each channel lies
+// a_red^2 + a_green^2 + a_blue^2 of any block of cells as large as one pixel
+// of the image window (studio/accumulation.h), per cell; each channel lies
 // v = sign(a) sqrt(|a| / sqrt(P)) * gain from the background (in levels of
 // 255), what a channel cannot show beyond 0 or 255 is shared over the three,
 // and the result is clamped.

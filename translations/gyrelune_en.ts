@@ -34,6 +34,60 @@
         <source>Nem található különös attraktor a paraméterek tartományában.</source>
         <translation>No strange attractor was found in the parameters&apos; intervals.</translation>
     </message>
+    <message>
+        <source>Az ábra mérése</source>
+        <translation>Measure the figure</translation>
+    </message>
+    <message>
+        <source>Keresés…</source>
+        <translation>Searching…</translation>
+    </message>
+    <message>
+        <source>%1 jelölt, %2 attraktor</source>
+        <translation>%1 candidates, %2 attractors</translation>
+    </message>
+    <message>
+        <source>elszökik</source>
+        <translation>escapes</translation>
+    </message>
+    <message>
+        <source>fixpont</source>
+        <translation>fixed point</translation>
+    </message>
+    <message>
+        <source>ciklus</source>
+        <translation>cycle</translation>
+    </message>
+    <message>
+        <source>kváziperiodikus</source>
+        <translation>quasi-periodic</translation>
+    </message>
+    <message>
+        <source>kaotikus</source>
+        <translation>chaotic</translation>
+    </message>
+    <message>
+        <source>hiperkaotikus</source>
+        <translation>hyperchaotic</translation>
+    </message>
+    <message>
+        <source>hibás kiértékelés</source>
+        <translation>failed evaluation</translation>
+    </message>
+    <message>
+        <source> (periódus: %1)</source>
+        <translation> (period: %1)</translation>
+    </message>
+    <message>
+        <source>Ítélet: %1
+Ljapunov-kitevők: %2  %3  %4
+Kaplan–Yorke-dimenzió: %5
+Korrelációs dimenzió: %6</source>
+        <translation>Verdict: %1
+Lyapunov exponents: %2  %3  %4
+Kaplan–Yorke dimension: %5
+Correlation dimension: %6</translation>
+    </message>
 </context>
 <context>
     <name>gyrelune::ColourWindow</name>
@@ -91,6 +145,124 @@
     <message>
         <source>%1 fájl</source>
         <translation>%1 file</translation>
+    </message>
+</context>
+<context>
+    <name>gyrelune::FilmDialog</name>
+    <message>
+        <source>Film mentése</source>
+        <translation>Save film</translation>
+    </message>
+    <message>
+        <source>Mentés…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Kulcskép hozzáadása</source>
+        <translation>Add keyframe</translation>
+    </message>
+    <message>
+        <source>A mostani képletek, paraméterek, forgatás, nézet és színek</source>
+        <translation>The current formulas, parameters, rotation, view and colours</translation>
+    </message>
+    <message>
+        <source>Törlés</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Feljebb</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Lejjebb</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source> mp</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Vissza az első kulcsképhez</source>
+        <translation>Back to the first keyframe</translation>
+    </message>
+    <message>
+        <source>Hossz</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Kép/mp</source>
+        <translation>Frames/s</translation>
+    </message>
+    <message>
+        <source>Méret</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Minőség</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>A kulcsképeknek ugyanaz a három képlete kell legyen.</source>
+        <translation>The keyframes must have the same three formulas.</translation>
+    </message>
+    <message>
+        <source>%1 mp  %2. kulcskép %3</source>
+        <translation>%1 s  keyframe %2 %3</translation>
+    </message>
+    <message>
+        <source>MP4 videó (*.mp4);;WebM videó (*.webm);;GIF animáció (*.gif)</source>
+        <translation>MP4 video (*.mp4);;WebM video (*.webm);;GIF animation (*.gif)</translation>
+    </message>
+    <message>
+        <source>A film neve .mp4, .webm vagy .gif végű legyen.</source>
+        <translation>The film&apos;s name must end in .mp4, .webm or .gif.</translation>
+    </message>
+    <message>
+        <source>MP4 és WebM filmhez páros szélesség és magasság kell.</source>
+        <translation>MP4 and WebM films need an even width and height.</translation>
+    </message>
+    <message>
+        <source>Leállítás…</source>
+        <translation>Stopping…</translation>
+    </message>
+    <message>
+        <source>%1 / %2 képkocka</source>
+        <translation>frame %1 of %2</translation>
+    </message>
+    <message>
+        <source>Hiba: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Kész: %1</source>
+        <translation>Done: %1</translation>
+    </message>
+    <message>
+        <source>Megszakítva</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <source>Bezárás</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>gyrelune::FoundAttractorsWindow</name>
+    <message>
+        <source>Talált attraktorok</source>
+        <translation>Attractors found</translation>
+    </message>
+    <message>
+        <source>Továbbiak</source>
+        <translation>More</translation>
+    </message>
+    <message>
+        <source>Mag: %1 (gyrelune-cli search --seed %1)</source>
+        <translation>Seed: %1 (gyrelune-cli search --seed %1)</translation>
     </message>
 </context>
 <context>
@@ -419,6 +591,22 @@
         <source>Használati útmutató</source>
         <translation>User guide</translation>
     </message>
+    <message>
+        <source>Poszter mentése…: nagy felbontású kép a pontok sűrűségéből</source>
+        <translation>Save poster…: a high-resolution picture from the density of the points</translation>
+    </message>
+    <message>
+        <source>Film mentése…: film kulcsképek között</source>
+        <translation>Save film…: a film between keyframes</translation>
+    </message>
+    <message>
+        <source>Attraktor keresése: különös attraktorok a paraméterek tartományában</source>
+        <translation>Search for attractors: strange attractors in the parameters&apos; intervals</translation>
+    </message>
+    <message>
+        <source>Az ábra mérése: Ljapunov-kitevők és dimenziók a mostani ábráról</source>
+        <translation>Measure the figure: Lyapunov exponents and dimensions of the figure drawn</translation>
+    </message>
 </context>
 <context>
     <name>gyrelune::ImageWindow</name>
@@ -643,12 +831,227 @@ The language changes when the program next starts.</translation>
         <source>Újra</source>
         <translation>Redo</translation>
     </message>
+    <message>
+        <source>Poszter mentése…</source>
+        <translation>Save poster…</translation>
+    </message>
+    <message>
+        <source>Film mentése…</source>
+        <translation>Save film…</translation>
+    </message>
 </context>
 <context>
     <name>gyrelune::ParameterWindow</name>
     <message>
         <source>%1 jelű konstans</source>
         <translation>constant %1</translation>
+    </message>
+</context>
+<context>
+    <name>gyrelune::PosterDialog</name>
+    <message>
+        <source> képpont</source>
+        <translation> pixels</translation>
+    </message>
+    <message>
+        <source>%1 óra %2 perc</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 perc %2 mp</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 mp</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Poszter mentése</source>
+        <translation>Save poster</translation>
+    </message>
+    <message>
+        <source>az ablak mérete</source>
+        <translation>the window&apos;s size</translation>
+    </message>
+    <message>
+        <source>1920 × 1080 (Full HD)</source>
+        <translation>1920 × 1080 (Full HD)</translation>
+    </message>
+    <message>
+        <source>3840 × 2160 (4K)</source>
+        <translation>3840 × 2160 (4K)</translation>
+    </message>
+    <message>
+        <source>A4 fekvő, 300 dpi</source>
+        <translation>A4 landscape, 300 dpi</translation>
+    </message>
+    <message>
+        <source>A4 álló, 300 dpi</source>
+        <translation>A4 portrait, 300 dpi</translation>
+    </message>
+    <message>
+        <source>A3 fekvő, 300 dpi</source>
+        <translation>A3 landscape, 300 dpi</translation>
+    </message>
+    <message>
+        <source>A3 álló, 300 dpi</source>
+        <translation>A3 portrait, 300 dpi</translation>
+    </message>
+    <message>
+        <source>egyéni</source>
+        <translation>custom</translation>
+    </message>
+    <message>
+        <source>a poszter mérete képpontban</source>
+        <translation>the poster&apos;s size in pixels</translation>
+    </message>
+    <message>
+        <source>a poszter szélessége képpontban</source>
+        <translation>the poster&apos;s width in pixels</translation>
+    </message>
+    <message>
+        <source>a poszter magassága képpontban</source>
+        <translation>the poster&apos;s height in pixels</translation>
+    </message>
+    <message>
+        <source>nincs</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1 × %1 minta képpontonként</source>
+        <translation>%1 × %1 samples per pixel</translation>
+    </message>
+    <message>
+        <source>túlmintavételezés: több minta egy képpontban, simább vonalak</source>
+        <translation>supersampling: more samples in a pixel, smoother lines</translation>
+    </message>
+    <message>
+        <source> pont/képpont</source>
+        <translation> points/pixel</translation>
+    </message>
+    <message>
+        <source>hány pontot számoljon képpontonként: több pont, finomabb árnyalatok</source>
+        <translation>how many points to compute per pixel: more points, finer shades</translation>
+    </message>
+    <message>
+        <source>az ablaké</source>
+        <translation>the window&apos;s</translation>
+    </message>
+    <message>
+        <source>logaritmikus</source>
+        <translation>logarithmic</translation>
+    </message>
+    <message>
+        <source>az ablak árnyalása, vagy a sűrűség logaritmusa a sötét részekért</source>
+        <translation>the window&apos;s shading, or the density&apos;s logarithm for the dark parts</translation>
+    </message>
+    <message>
+        <source>*.png, *.jpg, *.tif vagy *.exr</source>
+        <translation>*.png, *.jpg, *.tif or *.exr</translation>
+    </message>
+    <message>
+        <source>Tallózás…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Méret:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>Élsimítás:</source>
+        <translation>Anti-aliasing:</translation>
+    </message>
+    <message>
+        <source>Minőség:</source>
+        <translation>Quality:</translation>
+    </message>
+    <message>
+        <source>Kinézet:</source>
+        <translation>Look:</translation>
+    </message>
+    <message>
+        <source>Fájl:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>az ablak mérete (%1 × %2)</source>
+        <translation>the window&apos;s size (%1 × %2)</translation>
+    </message>
+    <message>
+        <source>PNG képfájl (*.png)</source>
+        <translation>PNG picture file (*.png)</translation>
+    </message>
+    <message>
+        <source>JPG képfájl (*.jpg)</source>
+        <translation>JPG picture file (*.jpg)</translation>
+    </message>
+    <message>
+        <source>TIFF képfájl (*.tif)</source>
+        <translation>TIFF picture file (*.tif)</translation>
+    </message>
+    <message>
+        <source>EXR HDR képfájl (*.exr)</source>
+        <translation>EXR HDR picture file (*.exr)</translation>
+    </message>
+    <message>
+        <source>Adja meg a fájl nevét.</source>
+        <translation>Give the file&apos;s name.</translation>
+    </message>
+    <message>
+        <source>A fájl neve .png, .jpg, .tif vagy .exr végű legyen.</source>
+        <translation>The file&apos;s name must end in .png, .jpg, .tif or .exr.</translation>
+    </message>
+    <message>
+        <source>A poszter oldala 1 és %1 képpont között lehet.</source>
+        <translation>The poster&apos;s sides may be 1 to %1 pixels.</translation>
+    </message>
+    <message>
+        <source>JPG képben egy oldal legfeljebb 65500 képpont: válasszon PNG, TIFF vagy EXR formát.</source>
+        <translation>A JPG picture has sides of at most 65500 pixels: choose PNG, TIFF or EXR.</translation>
+    </message>
+    <message>
+        <source>Az élsimítás vagy a minőség értéke hibás.</source>
+        <translation>The anti-aliasing or the quality is not a valid value.</translation>
+    </message>
+    <message>
+        <source>Ehhez a poszterhez %1 GB memória kellene, több, mint amennyi van: válasszon kisebb méretet vagy kevesebb élsimítást.</source>
+        <translation>This poster would need %1 GB of memory, more than there is: choose a smaller size or less anti-aliasing.</translation>
+    </message>
+    <message>
+        <source>Számolás…</source>
+        <translation>Computing…</translation>
+    </message>
+    <message>
+        <source>Leállítás…</source>
+        <translation>Stopping…</translation>
+    </message>
+    <message>
+        <source>még kb. %1</source>
+        <translation>about %1 left</translation>
+    </message>
+    <message>
+        <source>Elkészült (%1): %2</source>
+        <translation>Done (%1): %2</translation>
+    </message>
+    <message>
+        <source>Megszakítva; a fájl nem készült el.</source>
+        <translation>Cancelled; the file was not written.</translation>
+    </message>
+    <message>
+        <source>A poszter nem készült el:
+%1
+(%2)</source>
+        <translation>The poster was not made:
+%1
+(%2)</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,7 @@
 #pragma once
 // One step of the default map (the three default formulas, each fed the
-// previous point) four ways: through Evaluate, through the evaluation loop
-// that Evaluate replaced, written by hand with the same rounding after every
+// previous point) four ways: through evaluate, through the evaluation loop
+// that evaluate replaced, written by hand with the same rounding after every
 // operation (the limit for any evaluator with this rounding), and through
 // muparser in double (a peer without the rounding).
 
@@ -33,11 +33,9 @@ struct CompiledFormulas {
     CompiledFormulas() {
         const char* names[3] = {"x", "y", "z"};
         for (int i = 0; i < 3; ++i) {
-            f[i].text = defaultFormulas[i];
-            bool error;
-            f[i].Compile(error);
+            (void)f[i].compile(defaultFormulas[i]); // well formed
             for (int v = 0; v < 3; ++v)
-                slot[i][v] = f[i].FindVariable(names[v]);
+                slot[i][v] = f[i].findVariable(names[v]);
         }
     }
 
@@ -54,10 +52,10 @@ struct EngineMap {
 
     Point step(const Point& p) {
         formulas.setPoint(p);
-        std::int32_t code;
-        const double x = double(formulas.f[0].Evaluate(code));
-        const double y = double(formulas.f[1].Evaluate(code));
-        const double z = double(formulas.f[2].Evaluate(code));
+        EvaluationCode code;
+        const double x = double(formulas.f[0].evaluate(code));
+        const double y = double(formulas.f[1].evaluate(code));
+        const double z = double(formulas.f[2].evaluate(code));
         return {x, y, z};
     }
 };
@@ -87,11 +85,9 @@ inline double r(long double v) {
 // A literal as the engine stores it.
 inline double literal(const char* text) {
     Formula f;
-    f.text = text;
-    bool error;
-    f.Compile(error);
-    std::int32_t code;
-    return double(f.Evaluate(code));
+    (void)f.compile(text); // a plain literal
+    EvaluationCode code;
+    return double(f.evaluate(code));
 }
 
 struct HandWrittenMap {

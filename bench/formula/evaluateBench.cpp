@@ -1,4 +1,4 @@
-// The default map per step through Evaluate, the loop it replaced, the
+// The default map per step through evaluate, the loop it replaced, the
 // hand-written map and muparser, measured in one process; the ratios that
 // matter are printed after the table, from each benchmark's fastest run.
 
@@ -72,15 +72,15 @@ void printRatio(const RatioReporter& reporter, const char* label, const std::str
 } // namespace
 
 int main(int argc, char** argv) {
-    checkSameOrbit<EngineMap>("Evaluate");
+    checkSameOrbit<EngineMap>("evaluate");
     checkSameOrbit<PreviousMap>("the previous evaluator");
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nCPU time ratios, fastest run of each:\n");
-    printRatio(reporter, "Evaluate / hand-written", "Map/Evaluate", "Map/HandWritten");
-    printRatio(reporter, "previous / Evaluate", "Map/PreviousEvaluate", "Map/Evaluate");
+    printRatio(reporter, "evaluate / hand-written", "Map/Evaluate", "Map/HandWritten");
+    printRatio(reporter, "previous / evaluate", "Map/PreviousEvaluate", "Map/Evaluate");
     printRatio(reporter, "previous / hand-written", "Map/PreviousEvaluate", "Map/HandWritten");
     printRatio(reporter, "muparser / hand-written", "Map/MuParser", "Map/HandWritten");
     benchmark::Shutdown();

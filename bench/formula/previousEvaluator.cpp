@@ -37,7 +37,7 @@ PreviousEvaluator::PreviousEvaluator(const Formula& formula) : formula_(formula)
         Instruction ins{pushConstant, -1, 0.0};
         if (!t.isOperation) {
             if (t.operand.isVariable) {
-                ins.slot = formula.FindVariable(t.operand.name);
+                ins.slot = formula.findVariable(t.operand.name);
                 ins.code = ins.slot < 0 ? pushConstant : pushVariable;
             } else {
                 ins.constant = t.operand.value.toDouble();

@@ -63,7 +63,7 @@ class HandOffProbe : public QObject, public PictureSink {
 
   private:
     Real48 activeValue() const {
-        const int slot = core_.activeFormulaX().FindVariable("a");
+        const int slot = core_.activeFormulaX().findVariable("a");
         return slot < 0 ? Real48() : core_.activeFormulaX().variables()[std::size_t(slot)].value;
     }
     static bool sameBytes(const QImage& a, const QImage& b) {
@@ -104,7 +104,7 @@ class StallMeter {
 
 Real48 valueOfText(const QString& text) {
     FormulaField field(text.toStdString());
-    field.CompileAndMark();
+    field.compileAndMark();
     return field.value();
 }
 

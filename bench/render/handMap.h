@@ -20,9 +20,7 @@ template <typename Core> void setUpDefault(Core& core, int side) {
     Formula* pending[3] = {&core.pendingSettings.formulaX, &core.pendingSettings.formulaY,
                            &core.pendingSettings.formulaZ};
     for (int i = 0; i < 3; ++i) {
-        bool error;
-        pending[i]->text = formulaTexts[i];
-        pending[i]->Compile(error);
+        (void)pending[i]->compile(formulaTexts[i]); // well formed
     }
     core.pendingSettings.zoom = Real48::fromExtended(111.78418L);
     core.pendingSettings.centreX = Real48::fromExtended(0.290L);
@@ -35,11 +33,9 @@ template <typename Core> void setUpDefault(Core& core, int side) {
 // A literal as the formula engine stores it.
 inline double literal(const char* text) {
     Formula f;
-    bool error;
-    f.text = text;
-    f.Compile(error);
-    std::int32_t code;
-    return double(f.Evaluate(code));
+    (void)f.compile(text); // a plain literal
+    EvaluationCode code;
+    return double(f.evaluate(code));
 }
 
 inline double r(long double v) {

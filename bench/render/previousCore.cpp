@@ -58,9 +58,7 @@ void PreviousCore::setUp(int width, int height) {
     const char* identity[3] = {"x", "y", "z"};
     Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
     for (int i = 0; i < 3; ++i) {
-        bool error = false;
-        active[i]->text = identity[i];
-        active[i]->Compile(error);
+        (void)active[i]->compile(identity[i]);
     }
     resolveCoordinateSlots();
     setClientSize(width, height);
@@ -109,11 +107,7 @@ void PreviousCore::applyPendingSettings() {
     const Formula* pending[3] = {&settings.formulaX, &settings.formulaY, &settings.formulaZ};
     Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
     for (int i = 0; i < 3; ++i) {
-        if (pending[i]->text != active[i]->text) {
-            bool error = false;
-            active[i]->text = pending[i]->text;
-            active[i]->Compile(error);
-        }
+        if (pending[i]->text != active[i]->text) (void)active[i]->compile(pending[i]->text);
         active[i]->replaceVariables(pending[i]->variables());
     }
     resolveCoordinateSlots();
@@ -123,9 +117,9 @@ void PreviousCore::applyPendingSettings() {
 void PreviousCore::resolveCoordinateSlots() {
     const Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
     for (int i = 0; i < 3; ++i) {
-        slotX_[i] = active[i]->FindVariable("x");
-        slotY_[i] = active[i]->FindVariable("y");
-        slotZ_[i] = active[i]->FindVariable("z");
+        slotX_[i] = active[i]->findVariable("x");
+        slotY_[i] = active[i]->findVariable("y");
+        slotZ_[i] = active[i]->findVariable("z");
     }
 }
 

@@ -93,10 +93,10 @@ bool PreviousCore::iterateOrbit() noexcept {
         if (slotY_[i] >= 0) formulas[i]->setVariableAt(slotY_[i], y);
         if (slotZ_[i] >= 0) formulas[i]->setVariableAt(slotZ_[i], z);
     }
-    std::int32_t code = 0;
-    const long double newX = activeFormulaX_.Evaluate(code);
-    const long double newY = activeFormulaY_.Evaluate(code);
-    const long double newZ = activeFormulaZ_.Evaluate(code);
+    EvaluationCode code;
+    const long double newX = activeFormulaX_.evaluate(code);
+    const long double newY = activeFormulaY_.evaluate(code);
+    const long double newZ = activeFormulaZ_.evaluate(code);
     orbitX_ = newX;
     orbitY_ = newY;
     orbitZ_ = newZ;

@@ -32,17 +32,17 @@ SearchSettings benchSettings(unsigned jobs, std::uint64_t candidates) {
 
 // Map steps per second of the default attractor, one thread, no search around it.
 double referenceStepsPerSecond() {
-    OrbitMap map;
-    map.compile(benchSettings(1, 1).formulas);
-    map.setParameter("a", Real48::fromExtended(4.36));
-    map.setParameter("b", Real48::fromExtended(0.453));
-    map.setParameter("c", Real48::fromExtended(0.45));
+    OrbitStage orbit;
+    orbit.compile(benchSettings(1, 1).formulas);
+    orbit.setParameter("a", Real48::fromExtended(4.36));
+    orbit.setParameter("b", Real48::fromExtended(0.453));
+    orbit.setParameter("c", Real48::fromExtended(0.45));
     OrbitPoint point{1, 1, 1};
     constexpr int steps = 2000000;
     const auto started = std::chrono::steady_clock::now();
-    std::int32_t code;
+    EvaluationCodes codes;
     for (int i = 0; i < steps; ++i)
-        map.step(point, code);
+        orbit.step(point, codes);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     if (point.x == 12345) std::puts("");

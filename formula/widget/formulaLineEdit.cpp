@@ -10,13 +10,9 @@ FormulaLineEdit::FormulaLineEdit(QWidget* parent) : QLineEdit(parent) {
     field_.onMarked = [this](FormulaField::Marking m) { applyMarking(m); };
 }
 
-void FormulaLineEdit::CompileAndMark(bool& error) {
-    error = CompileAndMark();
-}
-
-bool FormulaLineEdit::CompileAndMark() {
+CompileResult FormulaLineEdit::compileAndMark() {
     field_.text = text().toStdString();
-    return field_.CompileAndMark();
+    return field_.compileAndMark();
 }
 
 void FormulaLineEdit::applyMarking(FormulaField::Marking marking) {

@@ -13,9 +13,8 @@ class FormulaLineEdit : public QLineEdit {
   public:
     explicit FormulaLineEdit(QWidget* parent = nullptr);
 
-    void CompileAndMark(bool& error);
-    bool CompileAndMark();
-    long double Evaluate(std::int32_t& code) { return field_.Evaluate(code); }
+    CompileResult compileAndMark();
+    long double evaluate(EvaluationCode& code) { return field_.evaluate(code); }
 
     // The UI-free model, kept in step with the widget's text.
     FormulaField& field() { return field_; }

@@ -19,28 +19,29 @@ bool sameBits(long double a, long double b) {
 
 // The fast evaluator against the plain one, and the result's own shape.
 std::string compareEvaluators(Formula& formula, const char* stage) {
-    std::int32_t fastCode = -1, slowCode = -1;
-    const long double fast = formula.Evaluate(fastCode);
+    EvaluationCode fastCode, slowCode;
+    const long double fast = formula.evaluate(fastCode);
     const long double slow = referenceEvaluate(formula, slowCode);
     const std::string where = std::string(stage) + ": ";
     if (fastCode != slowCode || !sameBits(fast, slow)) return where + "evaluators disagree";
-    if (fastCode < 0 || fastCode > 4) return where + "code out of range";
-    if (fastCode != 0 && fastCode != 2 && fast != 0) return where + "failure code with a value";
+    const int number = int(fastCode);
+    if (number < 0 || number > 4) return where + "code out of range";
+    if (number != 0 && number != 2 && fast != 0) return where + "failure code with a value";
     double stored;
     if (!roundToReal48(fast, stored) || stored != fast) return where + "result is no 6-byte value";
-    std::int32_t againCode = -1;
-    if (!sameBits(formula.Evaluate(againCode), fast) || againCode != fastCode)
+    EvaluationCode againCode;
+    if (!sameBits(formula.evaluate(againCode), fast) || againCode != fastCode)
         return where + "second evaluation differs";
     return {};
 }
 
 std::string checkTextForms(const std::string& text, long double value) {
     const int decimals = int(text.size() % 11); // 0..10, beyond the usual range on purpose
-    const std::string written = RealToText(decimals, Real48::fromExactDouble(double(value)));
+    const std::string written = realToText(decimals, Real48::fromExactDouble(double(value)));
     const std::size_t dot = written.find('.');
     const int shown = decimals < 1 ? 1 : decimals > 9 ? 9 : decimals;
     if (dot == std::string::npos || written.size() - dot - 1 != std::size_t(shown))
-        return "RealToText layout";
+        return "realToText layout";
     (void)leadingInteger(text);
     return {};
 }
@@ -55,15 +56,14 @@ std::string checkFormulaInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(begin, textLength);
 
     Formula formula;
-    formula.text = text;
-    bool error = false;
-    formula.Compile(error);
+    const CompileResult result = formula.compile(text);
+    if (result.wellFormed() ? result.position != 0 : result.position >= text.size())
+        return "fault outside the text";
 
     Formula again;
-    again.text = text;
-    bool againError = false;
-    again.Compile(againError);
-    if (againError != error || again.queue().size() != formula.queue().size() ||
+    const CompileResult againResult = again.compile(text);
+    if (againResult.fault != result.fault || againResult.position != result.position ||
+        again.queue().size() != formula.queue().size() ||
         again.variables().size() != formula.variables().size())
         return "two compilations differ";
     for (std::size_t i = 0; i < formula.variables().size(); ++i)
@@ -78,7 +78,7 @@ std::string checkFormulaInput(const std::uint8_t* data, std::size_t size) {
     for (std::size_t i = 0; i < formula.variables().size() && at + 6 <= size; ++i, at += 6) {
         std::array<std::uint8_t, 6> bytes;
         std::memcpy(bytes.data(), data + at, 6);
-        formula.SetVariable(formula.variables()[i].name, Real48::fromBytes(bytes));
+        formula.setVariable(formula.variables()[i].name, Real48::fromBytes(bytes));
     }
     if (std::string failure = compareEvaluators(formula, "set"); !failure.empty()) return failure;
 
@@ -91,10 +91,10 @@ std::string checkFormulaInput(const std::uint8_t* data, std::size_t size) {
     }
 
     FormulaField field(text);
-    if (field.CompileAndMark() != error) return "edit field disagrees on the error";
-    std::int32_t fieldCode, code;
-    const long double fieldValue = field.Evaluate(fieldCode);
-    const long double value = again.Evaluate(code);
+    if (field.compileAndMark().fault != result.fault) return "edit field disagrees on the error";
+    EvaluationCode fieldCode, code;
+    const long double fieldValue = field.evaluate(fieldCode);
+    const long double value = again.evaluate(code);
     if (fieldCode != code || !sameBits(fieldValue, value))
         return "edit field disagrees on the value";
 

@@ -44,6 +44,11 @@ std::optional<FrameRange> parseFrameRange(std::string_view text, int frameCount,
     return FrameRange{*first, *last};
 }
 
+FrameRange framePart(int part, int parts, int frameCount) {
+    const auto start = [&](int i) { return int((long long)i * frameCount / parts); };
+    return {start(part), start(part + 1) - 1};
+}
+
 std::string frameFileName(int frame) {
     char name[32];
     std::snprintf(name, sizeof name, "frame-%06d.png", frame);

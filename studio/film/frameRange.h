@@ -23,6 +23,10 @@ int frameCountOf(double seconds, double fps);
 std::optional<FrameRange> parseFrameRange(std::string_view text, int frameCount,
                                           std::string& error);
 
+// Part (0 to parts - 1) of the film split into parts runs of frames as even
+// as can be; empty (count() 0) when there are more parts than frames.
+FrameRange framePart(int part, int parts, int frameCount);
+
 // "frame-000042.png".
 std::string frameFileName(int frame);
 // The frame number of such a name; none for any other name.

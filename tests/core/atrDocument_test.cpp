@@ -64,8 +64,8 @@ TEST(AtrDocument, PicturePartIsOptionalAndInvisibleToPlainReaders) {
     const std::string bytes = formatAtrDocument(withPicture);
     EXPECT_EQ(bytes, std::string(defaultDocument) + "4000\r\n800\r\n600\r\n");
     EXPECT_EQ(parseAtrDocument(bytes).document, withPicture);
-    EXPECT_FALSE(parseAtrDocument(std::string(defaultDocument) + "\r\n\r\n")
-                     .document.hasPicturePart);
+    EXPECT_FALSE(
+        parseAtrDocument(std::string(defaultDocument) + "\r\n\r\n").document.hasPicturePart);
 
     HeadlessSession session;
     const auto gain = [&session] { return session.mainFields[6].text(); };

@@ -60,10 +60,12 @@ TEST_F(CliSearch, BadInputExitsWithTwoOrOneAndWritesNothing) {
     EXPECT_EQ(run("search", doc + " --count 0" + out), 2);
     EXPECT_EQ(run("search", doc + " --frobnicate" + out), 2);
     EXPECT_EQ(run("search", doc), 2);
+    EXPECT_EQ(run("search", doc + " --invent quartic" + out), 2);
+    EXPECT_EQ(run("search", doc + " --dimensions 3" + out), 2);
+    EXPECT_EQ(run("search", dir.file("missing.atr") + out), 1);
     EXPECT_EQ(run("search", doc + " -o " + dir.file("missing/out")), 1);
     EXPECT_NE(errors().find("cannot write into"), std::string::npos);
     EXPECT_EQ(run("search", doc + " -o " + dir.file("abc.atr")), 1);
-    EXPECT_EQ(run("search", dir.file("none.atr") + out), 1);
     EXPECT_EQ(entries(), before + 2); // the captured stdout and stderr only
 }
 
@@ -83,7 +85,10 @@ TEST_F(CliSearch, SameSeedSameDocumentsAndEveryDocumentIsVisible) {
             << name;
     EXPECT_TRUE(std::filesystem::exists(dir.file("one/contact-sheet.png")));
     EXPECT_TRUE(std::filesystem::exists(dir.file("one/attractor-002.png")));
-    EXPECT_EQ(test::readBytes(dir.file("one/summary.csv")).find("file,exponent,fill,a,b,c,"), 0u);
+    EXPECT_EQ(test::readBytes(dir.file("one/summary.csv"))
+                  .find("file,exponent,exponent2,exponent3,kaplan_yorke,correlation_dimension,"
+                        "fill,a,b,c,"),
+              0u);
 
     for (const char* name : {"attractor-001", "attractor-002"}) {
         const std::string picture = dir.file(std::string(name) + ".bmp");
@@ -91,6 +96,50 @@ TEST_F(CliSearch, SameSeedSameDocumentsAndEveryDocumentIsVisible) {
                   0);
         EXPECT_GE(litShare(picture), 0.02) << name;
     }
+}
+
+// Hénon's map with the depth z' = x is found, whatever the picture size; with
+// z' = 0 it is flat, and the refusal says why.
+TEST_F(CliSearch, HenonFoundAtAnySizeAndAFlatOneRefusedWithTheHint) {
+    const std::string henon = "1-a*sqr x+y\r\nb*x\r\nx\r\n100\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"
+                              "1\r\n255\r\n255\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+    test::writeBytes(dir.file("henon.atr"), henon);
+    const std::string search = dir.file("henon.atr") + " --param a=1.39:1.41 --param b=0.29:0.31 " +
+                               "--count 1 --jobs 1 -o ";
+    ASSERT_EQ(run("search", search + dir.file("small")), 0) << errors();
+    ASSERT_EQ(run("search", search + dir.file("large") + " --size 2100x2100"), 0) << errors();
+    EXPECT_EQ(test::readBytes(dir.file("small/summary.csv")),
+              test::readBytes(dir.file("large/summary.csv")));
+
+    std::string flat = henon;
+    flat.replace(flat.find("\r\nx\r\n"), 5, "\r\n0\r\n");
+    test::writeBytes(dir.file("flat.atr"), flat);
+    EXPECT_EQ(run("search", dir.file("flat.atr") + " --param a=1.39:1.41 --param b=0.29:0.31 " +
+                                "--time 1 -o " + dir.file("none")),
+              1);
+    EXPECT_NE(errors().find("flat (a flat figure has no depth to colour: Z new needs a depth"),
+              std::string::npos)
+        << errors();
+    EXPECT_FALSE(std::filesystem::exists(dir.file("none")));
+}
+
+// inspect prints one JSON object; a bad command line exits 2, an unreadable
+// document 1, and neither prints a measurement.
+TEST_F(CliSearch, InspectMeasuresAndRefusesBadInput) {
+    const std::string doc = dir.file("abc.atr") + " --steps 20000";
+    ASSERT_EQ(run("inspect", doc + " --json"), 0) << errors();
+    const std::string json = test::readBytes(dir.file("stdout.txt"));
+    EXPECT_EQ(json.find("{\"verdict\": \"fixed-point\", \"period\": 1, \"lyapunov\": ["), 0u)
+        << json; // its parameters are 0 in this document
+    for (const char* key : {"kaplan_yorke", "correlation_dimension", "ranges", "fill"})
+        EXPECT_NE(json.find(std::string("\"") + key + "\": "), std::string::npos) << key;
+    EXPECT_EQ(run("inspect", doc + " --steps 0"), 2);
+    EXPECT_NE(errors().find("--steps needs"), std::string::npos);
+    EXPECT_EQ(run("inspect", doc + " --start 1,2"), 2);
+    EXPECT_EQ(run("inspect", doc + " --frobnicate"), 2);
+    EXPECT_EQ(run("inspect", dir.file("missing.atr")), 1);
+    EXPECT_NE(errors().find("cannot read"), std::string::npos);
+    EXPECT_EQ(test::readBytes(dir.file("stdout.txt")), "");
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "core/filmKeyList.h"
 #include "core/filmKeys.h"
 
 #include "coreTestSupport.h"
@@ -30,7 +31,7 @@ TEST(FilmKeys, DocumentsReadAsOpenedAndTheirMismatches) {
 
     const auto keys = readFilmKeys({one, two}, "1500");
     ASSERT_EQ(keys.size(), 2u);
-    EXPECT_EQ(keys[0].formulaX.variables()[std::size_t(keys[0].formulaX.FindVariable("a"))].value,
+    EXPECT_EQ(keys[0].formulaX.variables()[std::size_t(keys[0].formulaX.findVariable("a"))].value,
               Real48::fromExtended(1.25L));
     EXPECT_NEAR(keys[1].angleY.toDouble(), std::numbers::pi / 2, 1e-11);
 
@@ -47,6 +48,28 @@ TEST(FilmKeys, DocumentsReadAsOpenedAndTheirMismatches) {
     EXPECT_EQ(messageOf({one, bare}),
               "'" + bare + "' has no value for the parameter 'a' that '" + one + "' has");
     EXPECT_EQ(messageOf({one, folder.file("none.atr")}).rfind("cannot read '", 0), 0u);
+}
+
+TEST(FilmKeyList, KeysInOrderWithTheirTimes) {
+    RenderSettings a, b, other;
+    a.formulaX.text = b.formulaX.text = "x";
+    a.gain = 1, b.gain = 2;
+    other.formulaX.text = "y";
+    FilmKeyList keys;
+    EXPECT_TRUE(keys.add(a, "a.atr"));
+    EXPECT_TRUE(keys.add(b, ""));
+    EXPECT_FALSE(keys.add(other, ""));
+    EXPECT_TRUE(keys.add(a, ""));
+    EXPECT_EQ(keys.keyTimes(10, false), (std::vector<double>{0, 5, 10}));
+    EXPECT_EQ(keys.keyTimes(9, true), (std::vector<double>{0, 3, 6}));
+    EXPECT_TRUE(keys.moveDown(0));
+    EXPECT_FALSE(keys.moveDown(2));
+    EXPECT_FALSE(keys.moveUp(0));
+    keys.remove(2);
+    const FilmPlan plan = keys.plan(20, true, FilmEase::linear);
+    ASSERT_EQ(plan.keys.size(), 2u);
+    EXPECT_EQ(plan.keys[0].gain, 2);
+    EXPECT_EQ(keys.entries()[1].label, "a.atr");
 }
 
 } // namespace

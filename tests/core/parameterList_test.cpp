@@ -7,9 +7,7 @@ namespace {
 
 Formula compiled(const std::string& text) {
     Formula formula;
-    formula.text = text;
-    bool error;
-    formula.Compile(error);
+    EXPECT_TRUE(formula.compile(text).wellFormed()) << text;
     return formula;
 }
 
@@ -88,9 +86,9 @@ TEST_F(Parameters, ValuesReachTheFormulasThatUseTheName) {
     list.findWindow("a")->valueField().setText("0.25");
     list.findWindow("b")->valueField().setText("1+1");
     list.applyParameterValues(x, y, z);
-    EXPECT_EQ(x.variables()[x.FindVariable("a")].value, Real48::fromExtended(0.25L));
-    EXPECT_EQ(y.variables()[y.FindVariable("a")].value, Real48::fromExtended(0.25L));
-    EXPECT_EQ(y.variables()[y.FindVariable("b")].value, Real48::fromExtended(2));
+    EXPECT_EQ(x.variables()[x.findVariable("a")].value, Real48::fromExtended(0.25L));
+    EXPECT_EQ(y.variables()[y.findVariable("a")].value, Real48::fromExtended(0.25L));
+    EXPECT_EQ(y.variables()[y.findVariable("b")].value, Real48::fromExtended(2));
 }
 
 TEST_F(Parameters, SliderMapsOntoTheInterval) {

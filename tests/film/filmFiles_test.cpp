@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace gyrelune {
 namespace {
+
+// A folder of its own, so that test runs side by side do not meet.
+std::filesystem::path uniqueFolder(const char* name) {
+    std::string pattern = (std::filesystem::temp_directory_path() / name).string() + "-XXXXXX";
+    return ::mkdtemp(pattern.data());
+}
 
 RgbFrame gradient(int width, int height, int shift) {
     RgbFrame frame{width, height, std::vector<std::uint8_t>(3 * std::size_t(width) * height)};
@@ -15,9 +22,7 @@ RgbFrame gradient(int width, int height, int shift) {
 }
 
 TEST(FilmFiles, PngFramesRoundTripAndVideosLeaveOnlyTheTarget) {
-    const auto folder = std::filesystem::temp_directory_path() / "gyrelune-film-files-test";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const auto folder = uniqueFolder("gyrelune-film-files-test");
     const RgbFrame frame = gradient(34, 20, 3);
     writeFramePng((folder / "f.png").string(), frame);
     const RgbFrame back = readFramePng((folder / "f.png").string());

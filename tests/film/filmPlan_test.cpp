@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <numbers>
@@ -11,19 +12,21 @@
 namespace gyrelune {
 namespace {
 
+// A folder of its own, so that test runs side by side do not meet.
+std::filesystem::path uniqueFolder(const char* name) {
+    std::string pattern = (std::filesystem::temp_directory_path() / name).string() + "-XXXXXX";
+    return ::mkdtemp(pattern.data());
+}
+
 constexpr long double degree = std::numbers::pi_v<long double> / 180;
 
 RenderSettings key(const std::string& formulaY, long double a, long double angleYDegrees,
                    long double zoom, ColourStops colours) {
     RenderSettings settings;
-    settings.formulaX.text = "a*y";
-    settings.formulaY.text = formulaY;
-    settings.formulaZ.text = "b";
-    for (Formula* formula : {&settings.formulaX, &settings.formulaY, &settings.formulaZ}) {
-        bool error;
-        formula->Compile(error);
-    }
-    settings.formulaX.setVariableAt(settings.formulaX.FindVariable("a"), Real48::fromExtended(a));
+    EXPECT_TRUE(settings.formulaX.compile("a*y").wellFormed());
+    EXPECT_TRUE(settings.formulaY.compile(formulaY).wellFormed());
+    EXPECT_TRUE(settings.formulaZ.compile("b").wellFormed());
+    settings.formulaX.setVariableAt(settings.formulaX.findVariable("a"), Real48::fromExtended(a));
     settings.angleY = Real48::fromExtended(angleYDegrees * degree);
     settings.zoom = Real48::fromExtended(zoom);
     settings.gain = 100;
@@ -33,7 +36,7 @@ RenderSettings key(const std::string& formulaY, long double a, long double angle
 }
 
 long double parameter(const RenderSettings& settings, const char* name) {
-    return settings.formulaX.variables()[std::size_t(settings.formulaX.FindVariable(name))]
+    return settings.formulaX.variables()[std::size_t(settings.formulaX.findVariable(name))]
         .value.toExtended();
 }
 
@@ -117,13 +120,14 @@ TEST(FrameRange, ParsingNamesAndFolders) {
     for (const char* bad : {"5-3", "-3", "a-b", "1-", "1-2-3"})
         EXPECT_FALSE(parseFrameRange(bad, 20, error)) << bad;
     EXPECT_EQ(frameCountOf(2, 10), 20);
+    EXPECT_EQ(framePart(0, 3, 20), (FrameRange{0, 5}));
+    EXPECT_EQ(framePart(2, 3, 20), (FrameRange{13, 19}));
+    EXPECT_EQ(framePart(0, 3, 2).count(), 0);
     EXPECT_EQ(frameFileName(42), "frame-000042.png");
     EXPECT_EQ(frameNumberOf("frame-000042.png"), 42);
     EXPECT_FALSE(frameNumberOf(".frame-000042.png.abc123"));
 
-    const auto folder = std::filesystem::temp_directory_path() / "gyrelune-frame-range-test";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const auto folder = uniqueFolder("gyrelune-frame-range-test");
     for (int frame : {0, 1, 3})
         std::ofstream(folder / frameFileName(frame)) << "x";
     EXPECT_EQ(framesToRender(folder.string(), {1, 4}), (std::vector<int>{2, 4}));

@@ -9,8 +9,7 @@ namespace {
 
 Formula compiled(const std::string& text, bool& error) {
     Formula f;
-    f.text = text;
-    f.Compile(error);
+    error = !f.compile(text).wellFormed();
     return f;
 }
 
@@ -36,15 +35,13 @@ TEST(CompileTables, DefaultFormulasInOrderOfFirstAppearance) {
 
 TEST(CompileTables, RecompilingResetsValuesAndKeepsOrder) {
     Formula f;
-    f.text = "b+a*b+c";
-    bool error;
-    f.Compile(error);
-    f.SetVariable("a", Real48::fromExtended(5));
-    f.SetVariable("nope", Real48::fromExtended(7)); // not in the table: nothing changes
-    EXPECT_EQ(f.FindVariable("a"), 1);
-    EXPECT_EQ(f.FindVariable("A"), -1);
+    ASSERT_TRUE(f.compile("b+a*b+c").wellFormed());
+    f.setVariable("a", Real48::fromExtended(5));
+    f.setVariable("nope", Real48::fromExtended(7)); // not in the table: nothing changes
+    EXPECT_EQ(f.findVariable("a"), 1);
+    EXPECT_EQ(f.findVariable("A"), -1);
     EXPECT_EQ(f.variables()[1].value.toExtended(), 5.0L);
-    f.Compile(error);
+    ASSERT_TRUE(f.compile(f.text).wellFormed());
     EXPECT_EQ(tableOf(f), "b,a,c");
     for (const Variable& v : f.variables())
         EXPECT_EQ(v.value.toExtended(), 0.0L);
@@ -159,9 +156,33 @@ TEST(CompileErrors, MalformedTextsKeepTheirQueueAndTable) {
         const Formula f = compiled(text, error);
         EXPECT_TRUE(error) << text;
         EXPECT_FALSE(f.queue().empty()) << text;
-        std::int32_t code;
-        EXPECT_EQ(Formula(f).Evaluate(code), 0.0L) << text;
-        EXPECT_EQ(code, 1) << text;
+        EvaluationCode code;
+        EXPECT_EQ(Formula(f).evaluate(code), 0.0L) << text;
+        EXPECT_EQ(code, EvaluationCode::malformed) << text;
+    }
+}
+
+TEST(CompileErrors, TheFaultAndWhereItShows) {
+    using Fault = CompileResult::Fault;
+    const struct {
+        const char* text;
+        Fault fault;
+        std::size_t position;
+    } cases[] = {{"x+1", Fault::none, 0},
+                 {"x y", Fault::extraOperand, 2},
+                 {"2*x+", Fault::missingOperand, 3},
+                 {"  *x", Fault::missingOperand, 2},
+                 {"(a))b", Fault::unbalancedParentheses, 3},
+                 {"((a)", Fault::unbalancedParentheses, 0},
+                 {"x+(1*(y)", Fault::unbalancedParentheses, 2},
+                 {"1+2e40+100000000000000000000000000000000000000000", Fault::numberTooLarge, 7},
+                 {"(1", Fault::unbalancedParentheses, 0}};
+    for (const auto& c : cases) {
+        Formula f;
+        const CompileResult result = f.compile(c.text);
+        EXPECT_EQ(result.fault, c.fault) << c.text;
+        EXPECT_EQ(result.position, c.position) << c.text;
+        EXPECT_EQ(f.text, c.text);
     }
 }
 
@@ -177,9 +198,9 @@ TEST(CompileErrors, UnbalancedParenthesesLeaveAnEmptyQueue) {
         EXPECT_TRUE(error) << c.text;
         EXPECT_TRUE(f.queue().empty()) << c.text;
         EXPECT_EQ(tableOf(f), c.table) << c.text;
-        std::int32_t code;
-        EXPECT_EQ(f.Evaluate(code), 0.0L);
-        EXPECT_EQ(code, 0);
+        EvaluationCode code;
+        EXPECT_EQ(f.evaluate(code), 0.0L);
+        EXPECT_EQ(code, EvaluationCode::ok);
     }
 }
 

@@ -11,7 +11,7 @@ struct Case {
     const char* text;
     long double x;
     long double value;
-    std::int32_t code;
+    int code;
 };
 
 void expectCases(std::initializer_list<Case> cases) {
@@ -121,34 +121,30 @@ TEST(EvaluateCodes, OverflowAndFailuresGiveZeroWithoutACode) {
 
 TEST(EvaluateVariables, TableReplacedByTheOwner) {
     Formula f;
-    f.text = "x-y";
-    bool error;
-    f.Compile(error);
-    std::int32_t code;
+    ASSERT_TRUE(f.compile("x-y").wellFormed());
+    EvaluationCode code;
     const Real48 one = Real48::fromExtended(1), two = Real48::fromExtended(2);
     f.replaceVariables({{"y", two}, {"x", one}}); // other order: names resolved again
-    EXPECT_EQ(f.Evaluate(code), -1.0L);
+    EXPECT_EQ(f.evaluate(code), -1.0L);
     f.replaceVariables({{"y", two}}); // x is missing: it counts as 0
-    EXPECT_EQ(f.Evaluate(code), -2.0L);
-    EXPECT_EQ(code, 0);
+    EXPECT_EQ(f.evaluate(code), -2.0L);
+    EXPECT_EQ(code, EvaluationCode::ok);
     f.replaceVariables({{"x", one}, {"y", two}, {"x", two}}); // the first x wins
-    EXPECT_EQ(f.Evaluate(code), -1.0L);
-    f.setVariableAt(f.FindVariable("y"), Real48::fromExtended(-3));
-    EXPECT_EQ(f.Evaluate(code), 4.0L);
+    EXPECT_EQ(f.evaluate(code), -1.0L);
+    f.setVariableAt(f.findVariable("y"), Real48::fromExtended(-3));
+    EXPECT_EQ(f.evaluate(code), 4.0L);
 }
 
 TEST(EvaluateVariables, EmptyQueuesAndTheText) {
     Formula fresh; // never compiled
-    std::int32_t code = 9;
-    EXPECT_EQ(fresh.Evaluate(code), 0.0L);
-    EXPECT_EQ(code, 0);
+    EvaluationCode code = EvaluationCode::malformed;
+    EXPECT_EQ(fresh.evaluate(code), 0.0L);
+    EXPECT_EQ(code, EvaluationCode::ok);
 
     Formula f;
-    f.text = "x+1";
-    bool error;
-    f.Compile(error);
+    ASSERT_TRUE(f.compile("x+1").wellFormed());
     f.text = "x+2"; // evaluation works from the compiled queue only
-    EXPECT_EQ(f.Evaluate(code), 1.0L);
+    EXPECT_EQ(f.evaluate(code), 1.0L);
     for (const char* empty : {"", "   ", "()"}) {
         const Outcome o = run(empty);
         EXPECT_EQ(o.value, 0.0L);

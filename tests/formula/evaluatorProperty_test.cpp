@@ -98,23 +98,21 @@ TEST(EvaluatorProperty, FastAgreesWithReferenceBitForBit) {
     int compileErrors = 0;
     for (int round = 0; round < 20000; ++round) {
         Formula f;
-        f.text = round % 4 == 3 ? gen.soup() : gen.expression(1 + gen.below(6));
-        bool error;
-        f.Compile(error);
-        compileErrors += error;
+        compileErrors +=
+            !f.compile(round % 4 == 3 ? gen.soup() : gen.expression(1 + gen.below(6))).wellFormed();
         for (int trial = 0; trial < 4; ++trial) {
             for (std::size_t i = 0; i < f.variables().size(); ++i)
                 f.setVariableAt(int(i), gen.value());
             if (trial == 3 && !f.variables().empty()) { // a table without its first name
                 f.replaceVariables(VariableTable(f.variables().begin() + 1, f.variables().end()));
             }
-            std::int32_t fastCode = -1, slowCode = -1;
-            const long double fast = f.Evaluate(fastCode);
+            EvaluationCode fastCode, slowCode;
+            const long double fast = f.evaluate(fastCode);
             const long double slow = referenceEvaluate(f, slowCode);
             ASSERT_TRUE(sameBits(fast, slow) && fastCode == slowCode)
-                << f.text << ": " << double(fast) << " code " << fastCode << " against "
-                << double(slow) << " code " << slowCode;
-            ++codesSeen[fastCode];
+                << f.text << ": " << double(fast) << " code " << int(fastCode) << " against "
+                << double(slow) << " code " << int(slowCode);
+            ++codesSeen[int(fastCode)];
         }
     }
     for (int code = 0; code < 5; ++code)

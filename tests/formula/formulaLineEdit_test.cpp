@@ -30,63 +30,61 @@ void expectErrorColours(const FormulaLineEdit& f) {
 TEST(FormulaLineEdit, MarksMalformedTextsAndClearsTheMark) {
     FormulaLineEdit f;
     f.setText("1+");
-    EXPECT_TRUE(f.CompileAndMark());
+    EXPECT_EQ(f.compileAndMark().fault, CompileResult::Fault::missingOperand);
     expectErrorColours(f);
     f.setText("1");
-    bool error = true;
-    f.CompileAndMark(error);
-    EXPECT_FALSE(error);
+    EXPECT_TRUE(f.compileAndMark().wellFormed());
     expectNormal(f);
 }
 
 TEST(FormulaLineEdit, UnbalancedParenthesesAreMarkedMalformed) {
     FormulaLineEdit f;
     f.setText("2");
-    f.CompileAndMark();
+    f.compileAndMark();
     f.setText("sin(x*(y+");
-    EXPECT_TRUE(f.CompileAndMark());
+    EXPECT_FALSE(f.compileAndMark().wellFormed());
     expectErrorColours(f);
 
     f.setText("1+");
-    f.CompileAndMark();
+    f.compileAndMark();
     f.setText("1)");
-    EXPECT_TRUE(f.CompileAndMark());
+    EXPECT_FALSE(f.compileAndMark().wellFormed());
     expectErrorColours(f);
-    std::int32_t code;
-    EXPECT_EQ(f.Evaluate(code), 0.0L); // the queue is empty
-    EXPECT_EQ(code, 0);
+    EvaluationCode code;
+    EXPECT_EQ(f.evaluate(code), 0.0L); // the queue is empty
+    EXPECT_EQ(code, EvaluationCode::ok);
 }
 
 TEST(FormulaLineEdit, EvaluatesTheTextLastCompiled) {
     FormulaLineEdit f;
-    std::int32_t code = -1;
-    EXPECT_EQ(f.Evaluate(code), 0.0L); // nothing compiled yet
-    EXPECT_EQ(code, 0);
+    EvaluationCode code = EvaluationCode::malformed;
+    EXPECT_EQ(f.evaluate(code), 0.0L); // nothing compiled yet
+    EXPECT_EQ(code, EvaluationCode::ok);
 
     f.setText("2*pi");
-    EXPECT_FALSE(f.CompileAndMark());
+    EXPECT_TRUE(f.compileAndMark().wellFormed());
     expectNormal(f);
     const long double twoPi =
         Real48::fromExtended(2 * 3.14159265358979323846264338327950288L).toExtended();
-    EXPECT_EQ(f.Evaluate(code), twoPi);
-    EXPECT_EQ(code, 0);
+    EXPECT_EQ(f.evaluate(code), twoPi);
+    EXPECT_EQ(code, EvaluationCode::ok);
     EXPECT_EQ(f.field().text, "2*pi");
 
     f.setText("1/3");
-    EXPECT_EQ(f.Evaluate(code), twoPi); // not compiled yet
-    f.CompileAndMark();
-    EXPECT_EQ(f.Evaluate(code), Real48::fromExtended(1.0L / 3).toExtended());
+    EXPECT_EQ(f.evaluate(code), twoPi); // not compiled yet
+    f.compileAndMark();
+    EXPECT_EQ(f.evaluate(code), Real48::fromExtended(1.0L / 3).toExtended());
 
     f.setText("a*2"); // a name counts as 0
-    EXPECT_FALSE(f.CompileAndMark());
+    EXPECT_TRUE(f.compileAndMark().wellFormed());
     expectNormal(f);
-    EXPECT_EQ(f.Evaluate(code), 0.0L);
+    EXPECT_EQ(f.evaluate(code), 0.0L);
 
     f.setText("1/0"); // numeric trouble does not mark the field
-    EXPECT_FALSE(f.CompileAndMark());
+    EXPECT_TRUE(f.compileAndMark().wellFormed());
     expectNormal(f);
-    EXPECT_EQ(f.Evaluate(code), 0.0L);
-    EXPECT_EQ(code, 2);
+    EXPECT_EQ(f.evaluate(code), 0.0L);
+    EXPECT_EQ(code, EvaluationCode::divisionByZero);
 }
 
 } // namespace

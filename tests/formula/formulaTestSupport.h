@@ -18,7 +18,7 @@ inline long double r48(long double x) {
 
 struct Outcome {
     long double value;
-    std::int32_t code;
+    int code; // the evaluation code's number
     bool error;
 };
 
@@ -26,12 +26,13 @@ struct Outcome {
 inline Outcome run(const std::string& text,
                    std::initializer_list<std::pair<const char*, long double>> values = {}) {
     Formula f;
-    f.text = text;
     Outcome out{};
-    f.Compile(out.error);
+    out.error = !f.compile(text).wellFormed();
     for (const auto& [name, value] : values)
-        f.SetVariable(name, Real48::fromExtended(value));
-    out.value = f.Evaluate(out.code);
+        f.setVariable(name, Real48::fromExtended(value));
+    EvaluationCode code;
+    out.value = f.evaluate(code);
+    out.code = int(code);
     return out;
 }
 

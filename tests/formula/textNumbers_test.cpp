@@ -10,7 +10,7 @@ using namespace gyrelune;
 namespace {
 
 std::string text(int decimals, long double value) {
-    return RealToText(decimals, Real48::fromExtended(value));
+    return realToText(decimals, Real48::fromExtended(value));
 }
 
 TEST(RealToText, FixedPointWithExactlyThatManyDecimals) {

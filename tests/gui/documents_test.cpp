@@ -1,8 +1,8 @@
 // Open, save and save as through the main window's menu, with the real
 // rotation, colour and parameter windows.
 
-#include "windows/imageWindow.h"
 #include "toolWindowsTestSupport.h"
+#include "windows/imageWindow.h"
 
 #include "app/mainWindow.h"
 #include "app/windowSet.h"
@@ -123,7 +123,11 @@ TEST_F(DocumentTest, TheDefaultSetUpSavedAfterOneDrawOpensToTheSameDrawing) {
     const std::string drawn = handedOver(core());
     saveAs(file("default.atr"));
     EXPECT_EQ(saveRequests, QStringList{"attraktor fájlok (*.atr)|atr"});
-    EXPECT_EQ(contents(file("default.atr")), defaultDocument);
+    // The gain and the picture size follow the parameter part.
+    const QSize size = windows->image().pictureSize();
+    EXPECT_EQ(contents(file("default.atr")), QByteArray(defaultDocument) + "1500\r\n" +
+                                                 QByteArray::number(size.width()) + "\r\n" +
+                                                 QByteArray::number(size.height()) + "\r\n");
     EXPECT_EQ(main().windowTitle(), caption(file("default.atr")));
 
     // Draw something else, then open the document again.

@@ -43,11 +43,8 @@ class FakeMainCommands : public MainCommands {
         const char* texts[3] = {x, y, z};
         Formula* formulas[3] = {&core.pendingSettings.formulaX, &core.pendingSettings.formulaY,
                                 &core.pendingSettings.formulaZ};
-        for (int i = 0; i < 3; ++i) {
-            formulas[i]->text = texts[i];
-            bool error;
-            formulas[i]->Compile(error);
-        }
+        for (int i = 0; i < 3; ++i)
+            (void)formulas[i]->compile(texts[i]);
         parameters.syncParameterWindows(core.pendingSettings.formulaX,
                                         core.pendingSettings.formulaY,
                                         core.pendingSettings.formulaZ);

@@ -128,7 +128,7 @@ TEST_F(Loop, FormulaTextUnchangedKeepsTheFormulaButTakesNewParameterValues) {
     Settings s;
     s.x = "x*a";
     drawNow(core, s);
-    core.pendingSettings.formulaX.SetVariable("a", Real48::fromExtended(0.5));
+    core.pendingSettings.formulaX.setVariable("a", Real48::fromExtended(0.5));
     core.applyPendingSettings();
     ASSERT_EQ(core.activeFormulaX().variables().size(), 2u);
     EXPECT_EQ(core.activeFormulaX().variables()[1].value, Real48::fromExtended(0.5));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace gyrelune {
 namespace {
 
@@ -16,8 +18,7 @@ SearchSettings defaultAttractorSearch(unsigned jobs) {
     settings.wanted = 3;
     settings.seed = 7;
     settings.jobs = jobs;
-    settings.classifier.confirmationSteps = 5000; // fewer points: a smaller picture
-    settings.classifier.fillColumns = settings.classifier.fillRows = 160;
+    settings.classifier.confirmationSteps = 5000;
     return settings;
 }
 
@@ -30,7 +31,7 @@ TEST(AttractorSearch, SameSeedSameResultsWhateverTheThreads) {
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(one.results[i].candidate, two.results[i].candidate);
         EXPECT_EQ(one.results[i].valueTexts, two.results[i].valueTexts);
-        EXPECT_EQ(one.results[i].exponent, two.results[i].exponent);
+        EXPECT_EQ(one.results[i].exponents, two.results[i].exponents);
         EXPECT_EQ(one.results[i].fill, two.results[i].fill);
         if (i > 0) {
             EXPECT_TRUE(ranksBefore(one.results[i - 1], one.results[i]));
@@ -41,6 +42,24 @@ TEST(AttractorSearch, SameSeedSameResultsWhateverTheThreads) {
     EXPECT_EQ(a.size() - a.find('.'), 6u) << a;
     EXPECT_GE(one.results[0].values[0].toDouble(), 3.0);
     EXPECT_LE(one.results[0].values[0].toDouble(), 6.0);
+}
+
+// Looks (fill times dimension) first, then the largest exponent, then the index.
+TEST(AttractorSearch, RanksByLooksThenExponentThenCandidate) {
+    std::vector<SearchResult> results(5);
+    const double fills[] = {0.1, 0.3, 0.1, 0.3, 0.2}, dimensions[] = {2, 1, 2, 1, 1},
+                 exponents[] = {0.5, 0.2, 0.5, 0.4, 0.9};
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        results[i].candidate = 9 - i;
+        results[i].fill = fills[i];
+        results[i].correlationDimension = dimensions[i];
+        results[i].exponents[0] = exponents[i];
+    }
+    std::sort(results.begin(), results.end(), ranksBefore);
+    std::vector<std::uint64_t> order;
+    for (const SearchResult& result : results)
+        order.push_back(result.candidate);
+    EXPECT_EQ(order, (std::vector<std::uint64_t>{6, 8, 5, 7, 9}));
 }
 
 TEST(AttractorSearch, AStopOrALimitKeepsWhatWasFound) {
