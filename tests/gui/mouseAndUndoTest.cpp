@@ -66,6 +66,18 @@ TEST_F(MouseAndUndoTest, DragWheelUndoAndTheQuestionOnClose) {
     main().redoAction->trigger();
     EXPECT_EQ(rotation.angleEdits[1]->text(), "20");
 
+    // A slider dragged through several redraws is undone in one step.
+    QSlider& slider = *rotation.angleSliders[1];
+    emit slider.sliderPressed();
+    for (int position : {30, 40}) {
+        slider.setValue(position);
+        QTest::qWait(120);
+    }
+    emit slider.sliderReleased();
+    EXPECT_EQ(rotation.angleEdits[1]->text(), "40");
+    main().undoAction->trigger();
+    EXPECT_EQ(rotation.angleEdits[1]->text(), "20");
+
     int asked = 0;
     const MainWindow::SaveQuestion previous = MainWindow::setSaveQuestion([&asked](QWidget*) {
         ++asked;
