@@ -2,6 +2,7 @@
 
 #include "render/fileReplacement.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageWriter>
 
@@ -31,12 +32,19 @@ std::string encode(const PixelBuffer& picture, PictureFormat format, std::FILE* 
     }
 }
 
+// In the interface's language: the reason ends up in the window's error box.
+std::string shown(const char* text) {
+    return QCoreApplication::translate("gyrelune::PictureFile", text).toStdString();
+}
+
 std::string failureText(FileReplacement::Failure failure) {
     const char* what =
-        failure.stage == FileReplacement::Stage::create  ? "nem hozható létre fájl mellette"
-        : failure.stage == FileReplacement::Stage::write ? "az írás nem sikerült"
-                                                         : "a fájl nem cserélhető le";
-    return std::string(what) + ": " + std::strerror(failure.error);
+        failure.stage == FileReplacement::Stage::create
+            ? QT_TRANSLATE_NOOP("gyrelune::PictureFile", "nem hozható létre fájl mellette")
+        : failure.stage == FileReplacement::Stage::write
+            ? QT_TRANSLATE_NOOP("gyrelune::PictureFile", "az írás nem sikerült")
+            : QT_TRANSLATE_NOOP("gyrelune::PictureFile", "a fájl nem cserélhető le");
+    return shown(what) + ": " + std::strerror(failure.error);
 }
 
 } // namespace
@@ -54,8 +62,10 @@ std::string writePictureFile(const PixelBuffer& picture, const std::string& file
                              JpegEncoder& encoder) {
     const PictureFormat format = pictureFormatOf(fileName, allowPng);
     if (format == PictureFormat::none)
-        return allowPng ? "a név nem \".jpg\", \".bmp\" vagy \".png\" végű"
-                        : "a név nem \".jpg\" vagy \".bmp\" végű";
+        return shown(allowPng ? QT_TRANSLATE_NOOP("gyrelune::PictureFile",
+                                                  "a név nem \".jpg\", \".bmp\" vagy \".png\" végű")
+                              : QT_TRANSLATE_NOOP("gyrelune::PictureFile",
+                                                  "a név nem \".jpg\" vagy \".bmp\" végű"));
     FileReplacement file(fileName);
     std::string reason;
     if (std::FILE* stream = file.stream()) reason = encode(picture, format, stream, encoder);
