@@ -54,7 +54,17 @@ void saveLanguage(Language language) {
     QSettings().setValue(settingsKey, languageCode(language));
 }
 
+namespace {
+// Set once at start-up, before any window exists.
+Language installed = Language::hungarian;
+} // namespace
+
+Language installedLanguage() {
+    return installed;
+}
+
 void installLanguage(Language language) {
+    installed = language;
     setTranslator(translateCoreText);
     if (language == Language::english) {
         // The texts are written in Hungarian; Qt's own are English already.

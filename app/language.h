@@ -21,5 +21,7 @@ void saveLanguage(Language language);
 // in the language, and the matching default locale. Call once, before any
 // window is made.
 void installLanguage(Language language);
+// The language installed for this run (Hungarian until one is).
+Language installedLanguage();
 
 } // namespace gyrelune

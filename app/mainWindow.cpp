@@ -2,6 +2,7 @@
 
 #include "app/attractorSearchCommand.h"
 #include "formula/widget/formulaLineEdit.h"
+#include "render/pictureFile.h"
 #include "render/renderThread.h"
 #include "windows/aboutWindow.h"
 #include "windows/commandGuard.h"
@@ -41,6 +42,9 @@ MainWindow::~MainWindow() {
 void MainWindow::initialise() {
     pointsPerSecondTimer->stop();
     thread_ = std::make_unique<RenderThread>();
+    // Its failure reasons end up in this window's error box.
+    if (installedLanguage() == Language::english)
+        thread_->core().setPictureWriter(pictureFileWriter(MessageLanguage::english));
     connect(thread_.get(), &RenderThread::saveFailed, this, &MainWindow::showSaveFailure);
     parameterList_ = std::make_unique<ParameterList>(
         [this] { return newParameterWindow(); },

@@ -848,29 +848,6 @@ The language changes when the program next starts.</translation>
     </message>
 </context>
 <context>
-    <name>gyrelune::PictureFile</name>
-    <message>
-        <source>nem hozható létre fájl mellette</source>
-        <translation>no file can be made beside it</translation>
-    </message>
-    <message>
-        <source>az írás nem sikerült</source>
-        <translation>writing failed</translation>
-    </message>
-    <message>
-        <source>a fájl nem cserélhető le</source>
-        <translation>the file cannot be replaced</translation>
-    </message>
-    <message>
-        <source>a név nem &quot;.jpg&quot;, &quot;.bmp&quot; vagy &quot;.png&quot; végű</source>
-        <translation>the name does not end in &quot;.jpg&quot;, &quot;.bmp&quot; or &quot;.png&quot;</translation>
-    </message>
-    <message>
-        <source>a név nem &quot;.jpg&quot; vagy &quot;.bmp&quot; végű</source>
-        <translation>the name does not end in &quot;.jpg&quot; or &quot;.bmp&quot;</translation>
-    </message>
-</context>
-<context>
     <name>gyrelune::PosterDialog</name>
     <message>
         <source> képpont</source>
