@@ -33,8 +33,8 @@ inline void relax() {
 
 } // namespace
 
-OrbitPipeline::OrbitPipeline(RenderCore& core, Mode mode)
-    : core_(core),
+OrbitPipeline::OrbitPipeline(OrbitStage& orbit, Mode mode)
+    : orbit_(orbit),
       mode_(mode == Mode::adaptive && processorsAvailable() < 2 ? Mode::oneThread : mode),
       slots_(std::make_unique<Batch[]>(slotCount)) {
     twoThreads_ = mode_ != Mode::oneThread;
@@ -65,9 +65,7 @@ StoredOrbitPoint OrbitPipeline::nextSlowly() {
     if (twoThreads_) return nextFromRing();
     --windowLeft_;
     ++statistics_.oneThreadPoints;
-    StoredOrbitPoint point;
-    core_.orbitStep(point);
-    return point;
+    return orbit_.next();
 }
 
 StoredOrbitPoint OrbitPipeline::nextFromRing() {
@@ -158,19 +156,18 @@ void OrbitPipeline::settle() {
     parkProducer();
     if (current_ && index_ < current_->count) {
         // Part of a batch was taken: the orbit stage again up to the last point used.
-        core_.restoreOrbitState(current_->start);
-        StoredOrbitPoint unused;
+        orbit_.restore(current_->start);
         for (std::uint32_t i = 0; i < index_; ++i)
-            core_.orbitStep(unused);
+            orbit_.next();
     } else {
-        core_.restoreOrbitState(current_ ? current_->end : resume_);
+        orbit_.restore(current_ ? current_->end : resume_);
     }
     current_ = nullptr;
     index_ = 0;
 }
 
 void OrbitPipeline::startProducer() {
-    resume_ = core_.orbitState();
+    resume_ = orbit_.state();
     produced_.store(0);
     consumed_.store(0);
     if (!thread_.joinable()) thread_ = std::thread(&OrbitPipeline::orbitThreadBody, this);
@@ -228,14 +225,14 @@ void OrbitPipeline::produce() {
             continue;
         }
         Batch& batch = slots_[position % slotCount];
-        batch.start = core_.orbitState();
+        batch.start = orbit_.state();
         std::uint32_t n = 0;
         for (; n < batchSize; ++n) {
             if (n % 256 == 0 && stopAsked_.load(std::memory_order_relaxed)) return;
-            core_.orbitStep(batch.points[n]);
+            batch.points[n] = orbit_.next();
         }
         batch.count = n;
-        batch.end = core_.orbitState();
+        batch.end = orbit_.state();
         produced_.store(position + 1);
         if (consumerWaiting_.load()) {
             std::lock_guard lock(mutex_);

@@ -1,6 +1,6 @@
 #pragma once
 // The render loop on two cores: a thread of its own runs the orbit stage ahead
-// (RenderCore::orbitStep: storing the point and iterating the map) and hands
+// (OrbitStage::next: storing the point and iterating the map) and hands
 // the points in batches through a bounded single-producer single-consumer
 // ring to the thread that runs the passes, which does everything else. The
 // points come in the same order as on one thread, so the picture, the counts
@@ -26,8 +26,9 @@ class OrbitPipeline : public RenderCore::OrbitFeed {
   public:
     enum class Mode { oneThread, twoThreads, adaptive };
 
-    // The core must be set up; the orbit thread starts with the first point asked for.
-    explicit OrbitPipeline(RenderCore& core, Mode mode = Mode::adaptive);
+    // The core that owns the orbit must be set up; the orbit thread starts
+    // with the first point asked for, and owns the orbit stage until it settles.
+    explicit OrbitPipeline(OrbitStage& orbit, Mode mode = Mode::adaptive);
     ~OrbitPipeline() override; // stop()
     OrbitPipeline(const OrbitPipeline&) = delete;
     OrbitPipeline& operator=(const OrbitPipeline&) = delete;
@@ -73,7 +74,7 @@ class OrbitPipeline : public RenderCore::OrbitFeed {
     void orbitThreadBody();
     bool waitForBatch();
 
-    RenderCore& core_;
+    OrbitStage& orbit_; // the orbit thread's while it runs
     const Mode mode_;
     std::unique_ptr<Batch[]> slots_;
     std::thread thread_;

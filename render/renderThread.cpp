@@ -59,7 +59,7 @@ void RenderThread::shutdown() {
 }
 
 void RenderThread::run() {
-    OrbitPipeline pipeline(core_, pipelineMode_);
+    OrbitPipeline pipeline(core_.orbit(), pipelineMode_);
     while (!stopRequested_.load(std::memory_order_relaxed)) {
         if (waitAtGate()) pipeline.restartMeasurement();
         if (stopRequested_.load(std::memory_order_relaxed)) break;

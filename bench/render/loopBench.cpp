@@ -101,7 +101,7 @@ void stageBreakdown(std::uint64_t points) {
     std::vector<StoredOrbitPoint> orbit(points);
     const double start = threadCpuNs();
     for (StoredOrbitPoint& point : orbit)
-        core.orbitStep(point);
+        point = core.orbit().next();
     const double orbitDone = threadCpuNs();
     for (const StoredOrbitPoint& point : orbit)
         core.rasterStep(point);

@@ -122,7 +122,7 @@ class PictureFiles : public testing::Test {
     void save(const std::string& name) {
         core.requestSave(name);
         core.savePicture();
-        EXPECT_FALSE(core.saveRequested);
+        EXPECT_FALSE(core.saveRequested());
     }
     QStringList entries() const {
         return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
