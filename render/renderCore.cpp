@@ -82,7 +82,7 @@ void RenderCore::savePicture() {
     }
     const std::string reason =
         pictureWriter_ ? pictureWriter_(raster_.picture(), name) : std::string("nincs képfájl-író");
-    if (!reason.empty() && onSaveFailed) onSaveFailed(name, reason);
+    if (!reason.empty() && onSaveFailed_) onSaveFailed_(name, reason);
 }
 
 void RenderCore::executePass(Driver& driver, OrbitFeed* feed) {

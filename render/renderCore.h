@@ -103,7 +103,9 @@ class RenderCore {
     int clientHeight() const { return clientHeight_.load(std::memory_order_relaxed); }
 
     // Reports a save that wrote nothing (file name, reason); called on the render thread.
-    std::function<void(const std::string& fileName, const std::string& reason)> onSaveFailed;
+    using SaveFailedHandler =
+        std::function<void(const std::string& fileName, const std::string& reason)>;
+    void setSaveFailedHandler(SaveFailedHandler handler) { onSaveFailed_ = std::move(handler); }
     // What serves save requests; without one, every save is reported as failed.
     void setPictureWriter(PictureWriter writer) { pictureWriter_ = std::move(writer); }
 
@@ -174,6 +176,7 @@ class RenderCore {
     std::mutex saveNameMutex_;
     std::string saveFileName_;
     PictureWriter pictureWriter_;
+    SaveFailedHandler onSaveFailed_;
     std::int32_t stepsSinceHandOff_ = 0;
     Ranges shownRanges_; // UI thread
     std::atomic<std::int32_t> shownPointCount_{0};

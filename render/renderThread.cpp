@@ -12,9 +12,9 @@ namespace gyrelune {
 
 RenderThread::RenderThread(QObject* parent) : QThread(parent) {
     core_.setPictureWriter(pictureFileWriter());
-    core_.onSaveFailed = [this](const std::string& fileName, const std::string& reason) {
+    core_.setSaveFailedHandler([this](const std::string& fileName, const std::string& reason) {
         emit saveFailed(QString::fromStdString(fileName), QString::fromStdString(reason));
-    };
+    });
 }
 
 RenderThread::~RenderThread() {
