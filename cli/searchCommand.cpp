@@ -177,9 +177,10 @@ SearchOutcome searchWithProgress(const SearchSettings& settings, const StopSigna
 }
 
 void printOutcome(const SearchOutcome& outcome, const std::string& directory, unsigned jobs) {
-    std::printf("%zu attractors from %llu candidates in %.1f s on %u threads%s -> %s\n",
+    std::printf("%zu attractors from %llu candidates in %.1f s on %u thread%s%s -> %s\n",
                 outcome.results.size(), (unsigned long long)outcome.examined, outcome.seconds, jobs,
-                outcome.end == SearchEnd::stopped ? " (interrupted)" : "", directory.c_str());
+                jobs == 1 ? "" : "s", outcome.end == SearchEnd::stopped ? " (interrupted)" : "",
+                directory.c_str());
     std::printf("%s\n%s\n", chaosRates(outcome).c_str(), rejectionSummary(outcome).c_str());
 }
 

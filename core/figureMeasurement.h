@@ -4,7 +4,7 @@
 
 #include "render/pixelBuffer.h"
 #include "render/renderSettings.h"
-#include "search/orbitInspection.h"
+#include "search/orbitMeasurement.h"
 
 #include <atomic>
 #include <cstdint>

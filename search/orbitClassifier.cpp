@@ -1,6 +1,6 @@
 #include "search/orbitClassifier.h"
 
-#include "search/lyapunovSpectrum.h"
+#include "search/lyapunovExponents.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,8 +6,8 @@
 // Orbit k (k = 0, 1, 2, ...) is a fixed walk: its start point and its restart
 // stream come from (seed, k) alone, it skips `transient` iterations and then
 // counts `orbitLength` points. The whole render of N points is orbits
-// 0 .. ceil(N / orbitLength) - 1; a shard I/N takes the orbits k with
-// k % N == I - 1 of them.
+// 0 .. ceil(N / orbitLength) - 1; a shard I/N (I from 0) takes the orbits k
+// with k % N == I of them.
 
 #include "render/renderSettings.h"
 

@@ -57,9 +57,6 @@ TEST_F(CliFilm, BadFilmsAreRefusedBeforeAnythingIsWritten) {
 }
 
 TEST_F(CliFilm, FrameRangesGoOnWhereTheyStoppedAndAStillFilmRepeatsItsFrame) {
-#ifndef GYRELUNE_FILM_FRAMES
-    GTEST_SKIP() << "no density renderer in this build";
-#endif
     const std::string frames = dir.file("frames");
     EXPECT_EQ(run("film " + key + " " + key + small + " --frames 1-2 -o " + frames), 0);
     EXPECT_FALSE(std::filesystem::exists(frames + "/frame-000000.png"));

@@ -123,6 +123,20 @@ TEST_F(CliSearch, HenonFoundAtAnySizeAndAFlatOneRefusedWithTheHint) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("none")));
 }
 
+// Invented plane maps get a depth, so every one written draws something to see.
+TEST_F(CliSearch, InventedPlaneMapsRenderLit) {
+    ASSERT_EQ(run("search",
+                  "--invent quadratic --dimensions 2 --count 3 --seed 3 -o " + dir.file("plane")),
+              0)
+        << errors();
+    for (const char* name : {"attractor-001", "attractor-002", "attractor-003"}) {
+        const std::string picture = dir.file(std::string(name) + ".bmp");
+        ASSERT_EQ(run("render", dir.file(std::string("plane/") + name + ".atr") + " -o " + picture),
+                  0);
+        EXPECT_GT(litShare(picture), 0.0002) << name; // 72 of 600 x 600 pixels
+    }
+}
+
 // inspect prints one JSON object; a bad command line exits 2, an unreadable
 // document 1, and neither prints a measurement.
 TEST_F(CliSearch, InspectMeasuresAndRefusesBadInput) {

@@ -1,7 +1,7 @@
-#include "search/orbitInspection.h"
+#include "search/orbitMeasurement.h"
 
 #include "search/correlationDimension.h"
-#include "search/lyapunovSpectrum.h"
+#include "search/lyapunovExponents.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The Lyapunov spectrum, the dimensions and the verdicts against published
 // values and maps whose answers are known exactly.
 #include "search/correlationDimension.h"
-#include "search/orbitInspection.h"
+#include "search/orbitMeasurement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "search/lyapunovSpectrum.h"
+#include "search/lyapunovExponents.h"
 
 #include "formula/real48.h"
 
