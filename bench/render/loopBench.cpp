@@ -136,8 +136,8 @@ int main(int argc, char** argv) {
         setUpDefault(*core, side);
     PreviousPublishOnly previousDriver;
     PublishOnly driver;
-    OrbitPipeline two(twoCore, OrbitPipeline::Mode::twoThreads);
-    OrbitPipeline adaptive(adaptiveCore, OrbitPipeline::Mode::adaptive);
+    OrbitPipeline two(twoCore.orbit(), OrbitPipeline::Mode::twoThreads);
+    OrbitPipeline adaptive(adaptiveCore.orbit(), OrbitPipeline::Mode::adaptive);
     HandLoop<HandMap> hand;
 
     std::vector<Variant> variants = {
