@@ -181,7 +181,8 @@ int renderCommand(const QStringList& arguments) {
     progress.finish();
 
     JpegEncoder encoder;
-    if (const std::string reason = writePictureFile(core.picture(), options.output, true, encoder);
+    if (const std::string reason = writePictureFile(core.picture(), options.output, true, encoder,
+                                                    MessageLanguage::english);
         !reason.empty())
         return failure(command,
                        QString::fromStdString("cannot write '" + options.output + "': " + reason));

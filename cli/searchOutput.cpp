@@ -35,8 +35,8 @@ QImage writeResult(const OutputSettings& settings, const SearchResult& result,
     const ResultPicture picture = drawSearchResult(settings.setup, result, size);
     writeAtrDocument(stem + ".atr", picture.document);
     JpegEncoder encoder;
-    if (const std::string reason =
-            writePictureFile(picture.thumbnail, stem + ".png", true, encoder);
+    if (const std::string reason = writePictureFile(picture.thumbnail, stem + ".png", true, encoder,
+                                                    MessageLanguage::english);
         !reason.empty())
         throw std::runtime_error(stem + ".png: " + reason);
     return imageView(picture.thumbnail).copy();

@@ -9,7 +9,10 @@ namespace gyrelune {
 void writeAtrDocument(const std::string& fileName, const AtrDocument& document) {
     FileReplacement file(fileName);
     file.write(formatAtrDocument(document));
-    if (const FileReplacement::Failure failure = file.commit()) throw InOutError(failure.error);
+    const FileReplacement::Failure failure = file.commit();
+    if (failure.stage == FileReplacement::Stage::notRegular)
+        throw std::runtime_error("Not a regular file: " + fileName);
+    if (failure) throw InOutError(failure.error, fileName);
 }
 
 } // namespace gyrelune

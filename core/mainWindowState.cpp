@@ -27,6 +27,19 @@ long double divide(long double dividend, long double divisor) {
     return dividend / divisor;
 }
 
+// Said plainly, rather than drawn as the empty formula the field compiles to.
+void refuseOverlongFields(const SessionWiring& wiring) {
+    static const char* const names[] = {"X new",    "Y new",    "Z new", "zoom",
+                                        "centre X", "centre Y", "gain"};
+    for (std::size_t i = 0; i < wiring.mainFields.size(); ++i)
+        if (const std::size_t length = wiring.mainFields[i]->text().size();
+            length > maximumFormulaLength)
+            throw std::runtime_error("Formula too long: the " + std::string(names[i]) +
+                                     " field holds " + std::to_string(length) +
+                                     " characters, at most " +
+                                     std::to_string(maximumFormulaLength) + " are read");
+}
+
 } // namespace
 
 std::int32_t roundGain(long double value) {
@@ -46,6 +59,7 @@ MainWindowState::MainWindowState(const SessionWiring& wiring)
 }
 
 void MainWindowState::draw(const SessionWiring& wiring, DrawServices& services) {
+    refuseOverlongFields(wiring);
     RenderCore& core = services.core();
     if (!renderStarted) {
         core.setUp(services.imageClientWidth(), services.imageClientHeight());
@@ -148,6 +162,7 @@ std::string MainWindowState::stopOrContinue(DrawServices& services) {
 void MainWindowState::openDocument(const ReadResult& read, const std::string& fileName,
                                    const SessionWiring& wiring) {
     if (wiring.setRotationActive) wiring.setRotationActive(false);
+    if (read.stage == ReadStage::nothing) throw std::runtime_error(read.error + ": " + fileName);
     applyOpenedDocument(read, wiring, [this, &wiring, &fileName] {
         documentName = fileName;
         if (wiring.coloursLoaded) wiring.coloursLoaded();

@@ -33,7 +33,8 @@ std::string inOutErrorMessage(int errnoValue) {
     }
 }
 
-InOutError::InOutError(int errnoValue)
-    : std::runtime_error(inOutErrorMessage(errnoValue)), errno_(errnoValue) {}
+InOutError::InOutError(int errnoValue, const std::string& fileName)
+    : std::runtime_error(inOutErrorMessage(errnoValue) + (fileName.empty() ? "" : ": " + fileName)),
+      errno_(errnoValue) {}
 
 } // namespace gyrelune

@@ -15,7 +15,8 @@ class RangeCheckError : public std::runtime_error {
 // A file that could not be opened, created, read or written.
 class InOutError : public std::runtime_error {
   public:
-    explicit InOutError(int errnoValue);
+    // The message names the file when fileName is given: "Disk full: /a/b.atr".
+    explicit InOutError(int errnoValue, const std::string& fileName = {});
     int errnoValue() const { return errno_; }
 
   private:

@@ -47,6 +47,9 @@ std::string collectParameters(SearchSetup& setup) {
     Formula formulas[3];
     const char* const axes[3] = {"X", "Y", "Z"};
     for (std::size_t i = 0; i < 3; ++i) {
+        if (setup.base.texts[i].size() > maximumFormulaLength)
+            return std::string("the ") + axes[i] + " new formula is longer than " +
+                   std::to_string(maximumFormulaLength) + " characters";
         if (!formulas[i].compile(setup.base.texts[i]).wellFormed())
             return std::string("the ") + axes[i] + " new formula '" + formulas[i].text +
                    "' is malformed";

@@ -125,6 +125,11 @@ CompileResult Formula::compile(std::string newText) {
     text = std::move(newText);
     queue_.clear();
     variables_.clear();
+    balanced_ = true;
+    if (text.size() > maximumFormulaLength) {
+        program_.build(queue_, variables_);
+        return {CompileResult::Fault::tooLong, maximumFormulaLength};
+    }
     std::vector<Token> tokens;
     CompileResult result;
     if (!readTokens(text, tokens, variables_, result)) {

@@ -14,6 +14,10 @@
 
 namespace gyrelune {
 
+// Longer texts are refused unread: evaluating one would take minutes per
+// picture, and no map of three variables needs that much.
+inline constexpr std::size_t maximumFormulaLength = 4096;
+
 // What compiling a text found: well formed, or the first fault and where.
 struct CompileResult {
     enum class Fault : std::uint8_t {
@@ -22,6 +26,7 @@ struct CompileResult {
         numberTooLarge,        // at the literal beyond the 6-byte range
         missingOperand,        // at the operation that runs short
         extraOperand,          // at the value left over
+        tooLong,               // at maximumFormulaLength: the text is not read
     };
     Fault fault = Fault::none;
     std::size_t position = 0; // offset into the text; 0 when well formed
@@ -35,7 +40,8 @@ class Formula {
     // thread compiles a pending formula's text when it takes it over).
     std::string text;
 
-    // Sets text and compiles it; every variable starts at 0.
+    // Sets text and compiles it; every variable starts at 0. A text over
+    // maximumFormulaLength is a fault and compiles to the empty queue.
     [[nodiscard]] CompileResult compile(std::string newText);
     // The value as an extended real; the 6-byte rounding of every step is kept.
     long double evaluate(EvaluationCode& code) noexcept;

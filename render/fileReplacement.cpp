@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,22 +19,44 @@ std::string resolvedTarget(const std::string& fileName) {
     return ::realpath(fileName.c_str(), resolved) ? std::string(resolved) : fileName;
 }
 
-// A short name of its own, so that a long target name cannot make it fail;
-// O_EXCL never reuses an existing file.
-int createBeside(const std::string& target, std::string& name) {
-    static std::atomic<unsigned> counter{0};
+std::string directoryOf(const std::string& target) {
     const std::size_t slash = target.rfind('/');
-    const std::string directory = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+    return slash == std::string::npos ? "" : target.substr(0, slash + 1);
+}
+
+// A short name of its own, so that a long target name cannot make it fail;
+// O_EXCL never reuses an existing file. With flags 0 the name is only made up.
+int createBeside(const std::string& target, std::string& name, int flags) {
+    static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = directory + ".gyrelune-" + std::to_string(::getpid()) + "-" +
+        name = directoryOf(target) + ".gyrelune-" + std::to_string(::getpid()) + "-" +
                std::to_string(counter++) + ".tmp";
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (!flags) return 0;
+        const int fd = ::open(name.c_str(), flags | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
 }
 
+// A file in the target's directory that has no name yet, or -1 where the file
+// system cannot make one.
+int createUnnamed(const std::string& target) {
+#ifdef O_TMPFILE
+    const std::string directory = directoryOf(target);
+    return ::open(directory.empty() ? "." : directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC,
+                  0666);
+#else
+    (void)target;
+    return -1;
+#endif
+}
+
 } // namespace
+
+std::string FileReplacement::Failure::reason() const {
+    if (stage == Stage::notRegular) return "not a regular file (a device, FIFO or socket)";
+    return std::strerror(error);
+}
 
 FileReplacement::FileReplacement(const std::string& target) : target_(resolvedTarget(target)) {
     struct stat existing;
@@ -42,12 +65,18 @@ FileReplacement::FileReplacement(const std::string& target) : target_(resolvedTa
         fail(Stage::create, EISDIR);
         return;
     }
+    if (exists && !S_ISREG(existing.st_mode)) {
+        fail(Stage::notRegular, 0);
+        return;
+    }
     // A file that could not be truncated in place must not be replaced either.
     if (exists && ::access(target_.c_str(), W_OK) != 0) {
         fail(Stage::create, errno);
         return;
     }
-    descriptor_ = createBeside(target_, temporary_);
+    descriptor_ = createUnnamed(target_);
+    unnamed_ = descriptor_ >= 0;
+    if (!unnamed_) descriptor_ = createBeside(target_, temporary_, O_WRONLY);
     if (descriptor_ < 0) {
         fail(Stage::create, errno);
         return;
@@ -82,7 +111,7 @@ std::FILE* FileReplacement::stream() {
     return failure_ ? nullptr : stream_;
 }
 
-bool FileReplacement::write(const std::string& bytes) {
+bool FileReplacement::write(std::string_view bytes) {
     if (failure_) return false;
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -97,6 +126,19 @@ bool FileReplacement::write(const std::string& bytes) {
     return true;
 }
 
+// Gives the unnamed file a name beside the target, just before the rename.
+bool FileReplacement::link() {
+    const std::string path = "/proc/self/fd/" + std::to_string(descriptor_);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        createBeside(target_, temporary_, 0);
+        if (::linkat(AT_FDCWD, path.c_str(), AT_FDCWD, temporary_.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return true;
+        if (errno != EEXIST) break;
+    }
+    temporary_.clear();
+    return false;
+}
+
 FileReplacement::Failure FileReplacement::commit() {
     if (failure_) {
         discard();
@@ -106,6 +148,7 @@ FileReplacement::Failure FileReplacement::commit() {
     if (stream_ && (std::fflush(stream_) != 0 || std::ferror(stream_)))
         fail(Stage::write, errno ? errno : EIO);
     if (!failure_ && ::fsync(descriptor_) != 0) fail(Stage::write, errno);
+    if (!failure_ && unnamed_ && !link()) fail(Stage::replace, errno);
     const int closed = stream_ ? std::fclose(stream_) : ::close(descriptor_);
     if (closed != 0) fail(Stage::write, errno);
     stream_ = nullptr;

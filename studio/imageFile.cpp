@@ -44,7 +44,7 @@ std::string encode(ImageFileFormat format, RowSource& rows, FileReplacement& fil
                    const ImageFileOptions& options) {
     if (format == ImageFileFormat::tiff) return encodeTiff(rows, file.descriptor(), options);
     std::FILE* stream = file.stream();
-    if (!stream) return std::strerror(file.failure().error);
+    if (!stream) return file.failure().reason();
     errno = 0;
     std::string reason = format == ImageFileFormat::png    ? encodePng(rows, stream, options)
                          : format == ImageFileFormat::jpeg ? encodeJpeg(rows, stream, options)
@@ -96,7 +96,7 @@ std::string writeImageFile(const std::string& path, const ImageRows& rows,
         return problem;
     FileReplacement file(path);
     if (const FileReplacement::Failure failure = file.failure())
-        return cannotWrite(path, std::strerror(failure.error));
+        return cannotWrite(path, failure.reason());
     RowSource source(rows);
     std::string reason;
     try {
@@ -106,7 +106,7 @@ std::string writeImageFile(const std::string& path, const ImageRows& rows,
     }
     if (!reason.empty()) return cannotWrite(path, reason); // the file beside goes with `file`
     if (const FileReplacement::Failure failure = file.commit())
-        return cannotWrite(path, std::strerror(failure.error));
+        return cannotWrite(path, failure.reason());
     return {};
 }
 

@@ -150,7 +150,7 @@ std::string writeStateFile(const Accumulation& grid, const std::string& fileName
     static_assert(sizeof(DensityCell) == 16);
     FileReplacement file(fileName);
     std::FILE* stream = file.failure() ? nullptr : file.stream();
-    if (!stream) return "cannot create it beside its place: " + systemReason(file.failure().error);
+    if (!stream) return "cannot create it beside its place: " + file.failure().reason();
     CheckedWriter out(stream);
     const std::string header = headerText(grid.header);
     bool ok = out.put(header.data(), header.size()) && writeCells(grid, out);
@@ -159,7 +159,7 @@ std::string writeStateFile(const Accumulation& grid, const std::string& fileName
     ok = ok && std::fputs(trailer, stream) >= 0;
     if (!ok) return "cannot write it: " + systemReason(errno);
     if (const FileReplacement::Failure failure = file.commit())
-        return "cannot put it in place: " + systemReason(failure.error);
+        return "cannot put it in place: " + failure.reason();
     return {};
 }
 

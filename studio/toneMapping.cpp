@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace gyrelune {
 namespace {
@@ -224,20 +225,39 @@ void ToneMapper::linearRow(int y, float* rgb) {
         rgb[i] = float(decodeSrgb(rgb[i]));
 }
 
-Image16 toneMapToLevels(const Accumulation& grid, const ToneSettings& tone) {
-    ToneMapper mapper(grid, tone);
-    Image16 image(mapper.width(), mapper.height());
-    for (int y = 0; y < image.height; ++y)
-        mapper.levelsRow(y, image.row(y));
+namespace {
+
+// Each band has a mapper of its own (its own cache of mapped cell rows); the
+// reference is worked out once, so every band shows the grid alike.
+template <class Image, class RowOf>
+Image toneMapInBands(const Accumulation& grid, ToneSettings tone, int threads, RowOf rowOf) {
+    if (!(tone.reference > 0)) tone.reference = automaticReference(grid, tone.look);
+    Image image(grid.header.width, grid.header.height);
+    const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+    const int bands = std::clamp(threads > 0 ? threads : cores, 1, std::max(1, image.height));
+    auto band = [&](int b) {
+        ToneMapper mapper(grid, tone);
+        for (int y = image.height * b / bands; y < image.height * (b + 1) / bands; ++y)
+            rowOf(mapper, y, image.row(y));
+    };
+    std::vector<std::jthread> workers;
+    for (int b = 1; b < bands; ++b)
+        workers.emplace_back(band, b);
+    band(0);
+    workers.clear(); // joined before the picture leaves
     return image;
 }
 
-ImageFloat toneMapToLinear(const Accumulation& grid, const ToneSettings& tone) {
-    ToneMapper mapper(grid, tone);
-    ImageFloat image(mapper.width(), mapper.height());
-    for (int y = 0; y < image.height; ++y)
-        mapper.linearRow(y, image.row(y));
-    return image;
+} // namespace
+
+Image16 toneMapToLevels(const Accumulation& grid, const ToneSettings& tone, int threads) {
+    return toneMapInBands<Image16>(
+        grid, tone, threads, [](ToneMapper& m, int y, std::uint16_t* row) { m.levelsRow(y, row); });
+}
+
+ImageFloat toneMapToLinear(const Accumulation& grid, const ToneSettings& tone, int threads) {
+    return toneMapInBands<ImageFloat>(
+        grid, tone, threads, [](ToneMapper& m, int y, float* row) { m.linearRow(y, row); });
 }
 
 } // namespace gyrelune

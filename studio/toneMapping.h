@@ -72,7 +72,9 @@ class ToneMapper {
     std::vector<float> scratch_, scratchOut_;
 };
 
-Image16 toneMapToLevels(const Accumulation& grid, const ToneSettings& tone);
-ImageFloat toneMapToLinear(const Accumulation& grid, const ToneSettings& tone);
+// The whole picture at once, in bands of rows over `threads` threads (0: one
+// per core); every row comes out as the row-at-a-time mapper gives it.
+Image16 toneMapToLevels(const Accumulation& grid, const ToneSettings& tone, int threads = 1);
+ImageFloat toneMapToLinear(const Accumulation& grid, const ToneSettings& tone, int threads = 1);
 
 } // namespace gyrelune

@@ -45,6 +45,33 @@ head -c 2000000 /dev/zero | tr '\0' '\n' >lines.atr
 "$cli" render lines.atr --steps 10 -o l.png 2>stderr.txt
 [ $? -eq 1 ] && grep -q "Too many lines" stderr.txt || fail "2 M lines: [$(cat stderr.txt)]"
 
+# A 10 MB formula line is refused with a message, not compiled for minutes.
+{ yes 'x+' | head -c 10000000 | tr -d '\n'; echo x; header | tail -n +2; } >long.atr
+measure "10 MB formula" 200 20 "$cli" render long.atr --steps 100 -o f.png
+[ "$status" -eq 1 ] && [[ "$stderr_text" == *"Formula too long"* ]] ||
+    fail "10 MB formula: exit $status [${stderr_text:0:200}]"
+
+# Outputs never replace a device, FIFO or socket, nor what a link leads to.
+mkfifo fifo.png
+if [ "$(id -u)" -eq 0 ]; then mknod device c 1 3; else mkfifo device; fi
+ln -s "$PWD/device" link.png
+for target in fifo.png link.png; do
+    "$cli" render --steps 10 -o $target 2>stderr.txt
+    [ $? -eq 1 ] && grep -q "not a regular file" stderr.txt || fail "$target: [$(cat stderr.txt)]"
+done
+[ -p fifo.png ] && { [ -c device ] || [ -p device ]; } || fail "a node was replaced"
+
+# A render killed while it writes leaves no file beside its target: killed
+# the moment one shows, or never killed where none ever shows.
+"$cli" render --steps 0 --size 2048x2048 -o big.bmp 2>/dev/null &
+render=$!
+while kill -0 $render 2>/dev/null; do
+    if ls -A | grep -q '^\.gyrelune-'; then kill -TERM $render; break; fi
+    sleep 0.005
+done
+wait $render 2>/dev/null
+[ -z "$(ls -A | grep '^\.gyrelune-')" ] || fail "a killed render left $(ls -A | grep '^\.gyrelune-')"
+
 # SIGTERM keeps what the search found, like Ctrl-C; no hidden folder stays.
 header >search.atr
 (umask 022 && exec "$cli" search search.atr --count 200 --time 60 --jobs 2 -o found) \

@@ -92,7 +92,7 @@ bool FilmRenderer::renderFrame(int frame, RgbFrame& out, const std::atomic<bool>
     tone.look = look_.look;
     // A frame with no point in the picture keeps the film's exposure too.
     tone.reference = reference_ > 0 ? reference_ : 1;
-    toRgb(toneMapToLevels(grid, tone), out);
+    toRgb(toneMapToLevels(grid, tone, look_.threads), out);
     return true;
 }
 

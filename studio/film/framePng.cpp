@@ -72,7 +72,7 @@ void writeFramePng(const std::string& fileName, const RgbFrame& frame) {
     const std::string bytes = encodePng(frame);
     FileReplacement file(fileName);
     if (!file.failure() && file.write(bytes) && !file.commit()) return;
-    throw FilmError("cannot write '" + fileName + "': " + std::strerror(file.failure().error));
+    throw FilmError("cannot write '" + fileName + "': " + file.failure().reason());
 }
 
 RgbFrame readFramePng(const std::string& fileName) {

@@ -196,9 +196,10 @@ TEST(AtrDocument, AFailedSaveLeavesTheOldFileWholeAndNothingBeside) {
     test::ScratchDirectory dir;
     AtrDocument document;
     document.texts[0] = std::string(200, 'x');
-    EXPECT_EQ(saveError(dir.file("no/such/dir.atr"), document), "File not found");
+    EXPECT_EQ(saveError(dir.file("no/such/dir.atr"), document),
+              "File not found: " + dir.file("no/such/dir.atr"));
     std::filesystem::create_directory(dir.file("sub"));
-    EXPECT_EQ(saveError(dir.file("sub"), document), "File access denied");
+    EXPECT_EQ(saveError(dir.file("sub"), document), "File access denied: " + dir.file("sub"));
 
     const std::string name = dir.file("kept.atr");
     test::writeBytes(name, "old");
@@ -211,7 +212,7 @@ TEST(AtrDocument, AFailedSaveLeavesTheOldFileWholeAndNothingBeside) {
     ::setrlimit(RLIMIT_FSIZE, &small);
     const std::string error = saveError(name, document);
     ::setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_EQ(error, "Disk full");
+    EXPECT_EQ(error, "Disk full: " + name);
     EXPECT_EQ(test::readBytes(name), "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }

@@ -204,6 +204,21 @@ TEST(CompileErrors, UnbalancedParenthesesLeaveAnEmptyQueue) {
     }
 }
 
+TEST(CompileErrors, OverlongTextsAreRefusedUnread) {
+    std::string text = "x";
+    while (text.size() < maximumFormulaLength)
+        text += "+x";
+    bool error;
+    EXPECT_FALSE(compiled(text.substr(0, maximumFormulaLength - 1), error).queue().empty());
+    EXPECT_FALSE(error);
+    Formula f;
+    const CompileResult result = f.compile(text + "+x");
+    EXPECT_EQ(result.fault, CompileResult::Fault::tooLong);
+    EXPECT_EQ(result.position, maximumFormulaLength);
+    EXPECT_TRUE(f.queue().empty());
+    EXPECT_TRUE(f.variables().empty());
+}
+
 TEST(CompileErrors, NumericTroubleInTheTrialIsNoError) {
     for (const char* text : {"1/x", "sqrt(x-1)", "lg x", "1/0", "", "   ", "()", "(())"}) {
         bool error;

@@ -130,7 +130,7 @@ TEST_F(DocumentsFromOutside, AnUnreadableDocumentArgumentShowsTheErrorBoxAndKeep
     windows->show();
     const QString defaults = opened();
     windows->start(path("missing.atr"));
-    EXPECT_EQ(errors.messages, QStringList{"File not found"});
+    EXPECT_EQ(errors.messages, QStringList{"File not found: " + path("missing.atr")});
     EXPECT_EQ(opened().toStdString(), defaults.toStdString());
     EXPECT_FALSE(main().state().renderStarted);
 }

@@ -291,13 +291,13 @@ TEST_F(DocumentTest, AFailedOpenKeepsWhatItReadAndDoesNotDraw) {
     main().showRotationWindow(); // "Forgat": redraws on angle changes
     ASSERT_TRUE(rotation().rotationActive());
     open(file("missing.atr"));
-    EXPECT_EQ(errors.messages, QStringList{"File not found"});
+    EXPECT_EQ(errors.messages, QStringList{"File not found: " + file("missing.atr")});
     EXPECT_FALSE(rotation().rotationActive());
     EXPECT_FALSE(main().state().renderStarted);
     EXPECT_EQ(main().windowTitle(), "Gyrelune 1.0b");
 
     open(dir.path());
-    EXPECT_EQ(errors.messages.last(), "File access denied");
+    EXPECT_EQ(errors.messages.last(), "File access denied: " + dir.path());
 
     // A negative colour count: the nine texts are in, nothing after them.
     write(file("negative.atr"), "x\r\ny\r\nz\r\n9\r\n1\r\n2\r\n45\r\n0\r\n0\r\n-1\r\n");
@@ -312,11 +312,11 @@ TEST_F(DocumentTest, AFailedOpenKeepsWhatItReadAndDoesNotDraw) {
 
 TEST_F(DocumentTest, AFailedSaveReportsAndLosesNothing) {
     saveAs(file("no/such/folder.atr"));
-    EXPECT_EQ(errors.messages, QStringList{"File not found"});
+    EXPECT_EQ(errors.messages, QStringList{"File not found: " + file("no/such/folder.atr")});
     EXPECT_EQ(main().windowTitle(), "Gyrelune 1.0b");
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.atr"));
     saveAs(file("folder.atr"));
-    EXPECT_EQ(errors.messages.last(), "File access denied");
+    EXPECT_EQ(errors.messages.last(), "File access denied: " + file("folder.atr"));
 
     // A write that fails half-way leaves the current document as it was.
     write(file("kept.atr"), defaultDocument);
@@ -331,7 +331,7 @@ TEST_F(DocumentTest, AFailedSaveReportsAndLosesNothing) {
     main().saveAction->trigger();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
-    EXPECT_EQ(errors.messages.last(), "Disk full");
+    EXPECT_EQ(errors.messages.last(), "Disk full: " + file("kept.atr"));
     EXPECT_EQ(contents(file("kept.atr")), defaultDocument);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.atr"});
 }

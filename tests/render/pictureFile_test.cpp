@@ -1,5 +1,6 @@
 // Picture files, read back with real decoders.
 
+#include "render/fileReplacement.h"
 #include "render/pictureFile.h"
 #include "render/renderThread.h"
 #include "renderTestSupport.h"
@@ -13,10 +14,13 @@
 #include <algorithm>
 #include <array>
 #include <csetjmp>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <jpeglib.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace gyrelune;
@@ -208,6 +212,37 @@ TEST_F(PictureFiles, UnwritableTargetsAreReportedAndLeaveNothingBehind) {
     EXPECT_EQ(failures[0].second, "nem hozható létre fájl mellette: No such file or directory");
     EXPECT_EQ(failures[1].first, path("taken.bmp"));
     EXPECT_EQ(entries(), QStringList{"taken.bmp"});
+}
+
+// A FIFO (or a link to one) is refused and stays; a full disk names its
+// reason; the file being written has no name until it is complete.
+TEST_F(PictureFiles, NonRegularTargetsStayAndFailuresSayWhy) {
+    ASSERT_EQ(::mkfifo(path("fifo.bmp").c_str(), 0644), 0);
+    ASSERT_EQ(::symlink(path("fifo.bmp").c_str(), path("link.jpg").c_str()), 0);
+    save(path("fifo.bmp"));
+    save(path("link.jpg"));
+    rlimit saved;
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    save(path("full.bmp"));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    ASSERT_EQ(failures.size(), 3u);
+    EXPECT_EQ(failures[0].second, "nem közönséges fájl (eszköz, FIFO vagy socket)");
+    EXPECT_EQ(failures[1].second, failures[0].second);
+    EXPECT_EQ(failures[2].second, "az írás nem sikerült: File too large");
+    struct stat info;
+    ASSERT_EQ(::stat(path("fifo.bmp").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    FileReplacement file(path("new.bmp"));
+    EXPECT_TRUE(file.write("half"));
+    EXPECT_EQ(entries(), QStringList{"link.jpg"}); // QDir lists no FIFO
+    EXPECT_FALSE(file.commit());
+    EXPECT_EQ(entries(), (QStringList{"link.jpg", "new.bmp"}));
 }
 
 TEST_F(PictureFiles, AReplacedPictureKeepsItsPermissions) {

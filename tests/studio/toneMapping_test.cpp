@@ -105,5 +105,22 @@ TEST(Downsampling, KeepsAFlatFieldAndCopiesWithoutSupersampling) {
     EXPECT_NEAR(linear.row(1)[1], 0.2140, 1e-4); // sRGB 0.5 in linear light
 }
 
+// Bands over threads give the picture of one pass, peak and all: the brightest
+// cell sits in the last band.
+TEST(Downsampling, BandsOverThreadsGiveThePictureOfOnePass) {
+    Accumulation grid;
+    grid.header = headerWith(255, 0, 2);
+    grid.header.width = 5;
+    grid.header.height = 7;
+    grid.allocate();
+    for (std::uint32_t i = 0; i < grid.cells.size(); ++i)
+        grid.cells[i] = {i % 5 + 1, (i * 37) % 200 * (i % 5 + 1), (i * 11) % 255, 0};
+    for (Look look : {Look::window, Look::log}) {
+        ToneSettings tone;
+        tone.look = look;
+        EXPECT_EQ(toneMapToLevels(grid, tone, 1).samples, toneMapToLevels(grid, tone, 3).samples);
+    }
+}
+
 } // namespace
 } // namespace gyrelune
