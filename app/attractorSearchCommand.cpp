@@ -21,8 +21,10 @@ namespace {
 
 QMenu* toolsMenu(MainWindow& main) {
     for (QAction* item : main.menuBar()->actions())
-        if (item->menu() && item->text() == QObject::tr("Eszközök")) return item->menu();
-    return main.menuBar()->addMenu(QObject::tr("Eszközök"));
+        if (item->menu() &&
+            item->text() == QCoreApplication::translate("gyrelune::MainWindow", "Eszközök"))
+            return item->menu();
+    return main.menuBar()->addMenu(QCoreApplication::translate("gyrelune::MainWindow", "Eszközök"));
 }
 
 constexpr MainField formulaFields[3] = {MainField::formulaX, MainField::formulaY,

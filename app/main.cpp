@@ -1,5 +1,6 @@
 // Gyrelune: an interactive explorer of three-dimensional strange attractors.
 
+#include "app/language.h"
 #include "app/startCommandLine.h"
 #include "app/windowSet.h"
 
@@ -9,6 +10,7 @@
 #include <clocale>
 
 int main(int argc, char** argv) {
+    QApplication::setOrganizationName(QStringLiteral("gyrelune"));
     QApplication::setApplicationName(QStringLiteral("Gyrelune"));
     QApplication::setApplicationVersion(QStringLiteral(GYRELUNE_VERSION));
     if (gyrelune::answerHelpOrVersion(argc, argv)) return gyrelune::exitDone;
@@ -25,7 +27,9 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/gyrelune.png")));
     // The main window ends the program, whichever window is open.
     QApplication::setQuitOnLastWindowClosed(false);
-    gyrelune::installHungarianTranslation();
+    gyrelune::Language language = gyrelune::savedLanguage();
+    gyrelune::languageFromCode(commandLine.language(), language);
+    gyrelune::installLanguage(language);
 
     gyrelune::WindowSet windows;
     windows.start(commandLine.document());

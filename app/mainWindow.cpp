@@ -2,6 +2,7 @@
 
 #include "app/attractorSearchCommand.h"
 #include "formula/widget/formulaLineEdit.h"
+#include "render/pictureFile.h"
 #include "render/renderThread.h"
 #include "windows/aboutWindow.h"
 #include "windows/commandGuard.h"
@@ -12,11 +13,13 @@
 #include "windows/keyPreview.h"
 #include "windows/resolutionDialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -39,6 +42,9 @@ MainWindow::~MainWindow() {
 void MainWindow::initialise() {
     pointsPerSecondTimer->stop();
     thread_ = std::make_unique<RenderThread>();
+    // Its failure reasons end up in this window's error box.
+    if (installedLanguage() == Language::english)
+        thread_->core().setPictureWriter(pictureFileWriter(MessageLanguage::english));
     connect(thread_.get(), &RenderThread::saveFailed, this, &MainWindow::showSaveFailure);
     parameterList_ = std::make_unique<ParameterList>(
         [this] { return newParameterWindow(); },
@@ -75,6 +81,13 @@ SessionWiring MainWindow::wiring() {
             tools_.rotation->setRotationActive(active);
         };
     if (tools_.colours) wiring.coloursLoaded = [this] { tools_.colours->repaintSwatches(); };
+    wiring.pictureSize = [this] {
+        const QSize size = windows_.image ? windows_.image->pictureSize() : QSize();
+        return std::pair<int, int>(size.width(), size.height());
+    };
+    wiring.setPictureSize = [this](int width, int height) {
+        if (windows_.image) windows_.image->setPictureSize(width, height);
+    };
     return wiring;
 }
 
@@ -88,11 +101,13 @@ std::unique_ptr<AbstractParameterWindow> MainWindow::newParameterWindow() {
 void MainWindow::draw() {
     if (closed_) return;
     runCommand(this, [this] { state_->draw(wiring(), *this); });
+    recordStep();
 }
 
 void MainWindow::centre() {
     if (closed_) return;
     runCommand(this, [this] { state_->centre(wiring(), *this); });
+    recordStep();
 }
 
 void MainWindow::toggleStop() {
@@ -102,6 +117,10 @@ void MainWindow::toggleStop() {
         if (caption.empty()) return;
         stopButton->setText(QString::fromStdString(caption));
         stopButton->repaint();
+        // Stopped, the rate is 0 rather than the last one measured.
+        if (state_->drawingStopped && windows_.image)
+            windows_.image->setWindowTitle(
+                QString::fromStdString(state_->pointsPerSecondCaption(state_->lastPointCount)));
     });
 }
 
@@ -139,9 +158,9 @@ void MainWindow::savePicture() {
     if (closed_) return;
     runCommand(this, [this] {
         if (!state_->renderStarted) return;
-        const QString name = askSaveFileName(this, {{QStringLiteral("JPG képfájl (*.jpg)"),
-                                                     QStringLiteral("BMP bitmapfájl (*.bmp)")},
-                                                    QStringLiteral("jpg")});
+        const QString name =
+            askSaveFileName(this, {{tr("JPG képfájl (*.jpg)"), tr("BMP bitmapfájl (*.bmp)")},
+                                   QStringLiteral("jpg")});
         if (name.isEmpty()) return;
         repaint();
         core().requestSave(QFile::encodeName(name).toStdString());
@@ -149,7 +168,7 @@ void MainWindow::savePicture() {
 }
 
 void MainWindow::showSaveFailure(const QString& fileName, const QString& reason) {
-    showError(this, QStringLiteral("A kép nem készült el:\n%1\n(%2)").arg(fileName, reason));
+    showError(this, tr("A kép nem készült el:\n%1\n(%2)").arg(fileName, reason));
 }
 
 void MainWindow::closeMainWindow() {
@@ -181,6 +200,18 @@ void MainWindow::showAbout() {
     windows_.about->raise();
 }
 
+void MainWindow::chooseLanguage(Language language) {
+    if (language == savedLanguage()) return;
+    saveLanguage(language);
+    // Not modal, so nothing waits on it.
+    auto* box = new QMessageBox(QMessageBox::Information, QApplication::applicationDisplayName(),
+                                tr("A nyelv a program következő indításakor vált át.\n"
+                                   "The language changes when the program next starts."),
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 void MainWindow::showMainWindow() {
     if (isMinimized()) showNormal();
     show();
@@ -207,6 +238,10 @@ RenderCore& MainWindow::renderCore() {
 // ---- Closing.
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!mayDiscardSettings()) {
+        event->ignore();
+        return;
+    }
     stopForClosing();
     event->accept();
     QCoreApplication::quit();

@@ -3,17 +3,21 @@
 // commands that drive the render thread. The commands' logic is the UI-free
 // MainWindowState; this class gives it the widgets, the thread and the timers.
 
+#include "app/language.h"
 #include "core/atrDocument.h"
 #include "core/mainWindowState.h"
+#include "core/settingsHistory.h"
 #include "windows/formulaLineEditField.h"
 #include "windows/mainCommands.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
+class QMenu;
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -63,6 +67,8 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     void showResolutionDialog() override;
     void showHelp();
     void showAbout();
+    // "Nyelv / Language": kept in the settings for the next start.
+    void chooseLanguage(Language language);
     // Documents (mainWindowDocuments.cpp): "Megnyitás", "Mentés", "Mentés másként".
     void openDocument();
     // Opens a named document as "Megnyitás" does once its dialog has answered:
@@ -72,6 +78,32 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     void saveDocumentAs();
     // Throws InOutError; a failed write leaves the file as it was.
     void writeDocument(const QString& fileName);
+    // History and unsaved work (mainWindowHistory.cpp).
+    // Start-up, once the windows are wired: the first step, and what counts as saved.
+    void startHistory();
+    void undo();        // "Visszavonás"
+    void redo();        // "Újra"
+    void newDocument(); // "Új": the start-up set-up, after the question
+    // "Példák" (mainWindowFiles.cpp): an example document shipped in the resources.
+    void openExample(const QString& resourceName);
+    // "Legutóbbi fájlok": the last documents opened or saved, newest first.
+    void fillRecentMenu();
+    void openRecentDocument(const QString& fileName);
+    // True when the settings may go: unchanged, saved, or the user said so.
+    bool mayDiscardSettings();
+    bool settingsChangedSinceSaved();
+    // Asks "A beállítások megváltoztak. ..." and gives the button chosen;
+    // tests answer it themselves.
+    using SaveQuestion = std::function<int(QWidget* parent)>;
+    static SaveQuestion setSaveQuestion(SaveQuestion question);
+    const SettingsHistory& history() const { return history_; }
+    // A mouse gesture: its redraws make one step, recorded at its end.
+    void beginGesture() override;
+    void endGesture() override;
+    ViewPlace viewPlace() override;
+    void showViewPlace(const ViewPlace& view) override;
+    std::array<int, 3> angles() override;
+    void turnTo(const std::array<int, 3>& angles) override;
     void showMainWindow() override;
     void requestRestart() override;
     bool pictureReady() const override { return state_->pictureReady; }
@@ -107,18 +139,25 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     QLineEdit* statusLine = nullptr;
     QTimer* pointsPerSecondTimer = nullptr;
     QTimer* statusLineTimer = nullptr;
+    QAction* newAction = nullptr;         // "Új"
     QAction* openAction = nullptr;        // "Megnyitás"
+    QMenu* examplesMenu = nullptr;        // "Példák"
+    QMenu* recentMenu = nullptr;          // "Legutóbbi fájlok"
     QAction* saveAction = nullptr;        // "Mentés"
     QAction* saveAsAction = nullptr;      // "Mentés másként"
     QAction* savePictureAction = nullptr; // "Kép mentése"
     QAction* savePosterAction = nullptr;  // "Poszter mentése…"
     QAction* saveFilmAction = nullptr;    // "Film mentése…"
     QAction* closeAction = nullptr;       // "Bezárás"
+    QAction* undoAction = nullptr;        // "Visszavonás"
+    QAction* redoAction = nullptr;        // "Újra"
     QAction* coloursAction = nullptr;     // "Színek"
     QAction* parametersAction = nullptr;  // "Paraméterek"
     QAction* resolutionAction = nullptr;  // "Felbontás"
     QAction* helpAction = nullptr;        // "használat"
     QAction* aboutAction = nullptr;       // "a készítőről"
+    QAction* hungarianAction = nullptr;   // "Nyelv / Language" > "Magyar"
+    QAction* englishAction = nullptr;     // "Nyelv / Language" > "English"
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -128,13 +167,23 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     QLayout* createButtons(QWidget* client);
     void createTimers();
     void createMenu();
+    void createLanguageMenu(QMenu* help);
+    void fillExamplesMenu();
+    void rememberRecentDocument(const QString& fileName);
     void initialise();
     void stopForClosing();
     void showSaveFailure(const QString& fileName, const QString& reason);
     SessionWiring wiring();
     std::unique_ptr<AbstractParameterWindow> newParameterWindow();
     void loadDocument(const QString& fileName);
+    // Reads and draws, without the question.
+    void openDocumentFile(const QString& fileName);
     void showDocumentName(const QString& fileName);
+    AtrDocument currentSettings();
+    void markSettingsSaved();
+    void recordStep();
+    void restore(const AtrDocument& settings);
+    void updateHistoryActions();
 
     // DrawServices.
     RenderCore& core() override;
@@ -155,6 +204,10 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     PosterDialog* posterDialog_ = nullptr; // made on first use
     ToolWindows tools_;
     bool closed_ = false;
+    SettingsHistory history_;
+    AtrDocument savedSettings_;
+    bool gestureRunning_ = false;
+    bool restoring_ = false;
 
     // Stand-ins while the rotation and colour windows are not plugged in.
     std::array<PlainEditField, 3> defaultAngles_{PlainEditField("0"), PlainEditField("0"),

@@ -8,6 +8,7 @@
 #include "windows/commandGuard.h"
 #include "windows/fileDialogs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace gyrelune {
@@ -15,7 +16,8 @@ namespace gyrelune {
 namespace {
 
 FileDialogRequest documentDialog(const QString& defaultSuffix) {
-    return {{QStringLiteral("attraktor fájlok (*.atr)")}, defaultSuffix};
+    return {{QCoreApplication::translate("gyrelune::MainWindow", "attraktor fájlok (*.atr)")},
+            defaultSuffix};
 }
 
 std::string localFileName(const QString& name) {
@@ -31,11 +33,11 @@ void MainWindow::showDocumentName(const QString& fileName) {
 }
 
 void MainWindow::openDocument() {
-    if (closed_) return;
+    if (closed_ || !mayDiscardSettings()) return;
     const QString name = askOpenFileName(this, documentDialog(QString()));
     repaint();
     if (!name.isEmpty()) {
-        openDocumentNamed(name);
+        openDocumentFile(name);
         return;
     }
     // A cancelled open still redraws.
@@ -44,7 +46,11 @@ void MainWindow::openDocument() {
 }
 
 void MainWindow::openDocumentNamed(const QString& fileName) {
-    if (closed_) return;
+    if (closed_ || !mayDiscardSettings()) return;
+    openDocumentFile(fileName);
+}
+
+void MainWindow::openDocumentFile(const QString& fileName) {
     bool opened = false;
     runCommand(this, [this, &fileName, &opened] {
         loadDocument(fileName);
@@ -54,6 +60,8 @@ void MainWindow::openDocumentNamed(const QString& fileName) {
     if (!opened) return;
     state_->pictureReady = true;
     draw();
+    markSettingsSaved();
+    rememberRecentDocument(fileName);
 }
 
 void MainWindow::loadDocument(const QString& fileName) {
@@ -74,7 +82,12 @@ void MainWindow::saveDocument() {
         saveDocumentAs();
         return;
     }
-    runCommand(this, [this] { writeDocument(QFile::decodeName(state_->documentName.c_str())); });
+    const QString name = QFile::decodeName(state_->documentName.c_str());
+    runCommand(this, [this, &name] {
+        writeDocument(name);
+        markSettingsSaved();
+        rememberRecentDocument(name);
+    });
 }
 
 void MainWindow::saveDocumentAs() {
@@ -85,6 +98,8 @@ void MainWindow::saveDocumentAs() {
     runCommand(this, [this, &name] {
         writeDocument(name);
         showDocumentName(name);
+        markSettingsSaved();
+        rememberRecentDocument(name);
     });
 }
 

@@ -2,9 +2,13 @@
 
 #include "app/mainWindow.h"
 
+#include "app/language.h"
+
 #include "formula/widget/formulaLineEdit.h"
 #include "windows/toolControls.h"
 
+#include <QActionGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,7 +42,9 @@ QPushButton* button(QWidget* parent, const QString& text, const QString& hint) {
 
 // A status line with ranges as wide as a figure usually has.
 QString widestStatusLine() {
-    const QString axis = QStringLiteral("%1 tartomány: [-10.000 , 10.000]");
+    const QString axis = QStringLiteral("%1 ") +
+                         QCoreApplication::translate("gyrelune::MainWindow", "tartomány") +
+                         QStringLiteral(": [-10.000 , 10.000]");
     return QString(17, QLatin1Char(' ')) + axis.arg(QLatin1Char('X')) + QString(6, ' ') +
            axis.arg(QLatin1Char('Y')) + QString(6, ' ') + axis.arg(QLatin1Char('Z'));
 }
@@ -55,12 +61,17 @@ void addFormulaRows(QWidget* client, QGridLayout* grid, FormulaLineEdit* const* 
 
 // View settings on the right: zoom, centre X and Y, gain.
 void addNumberRows(QWidget* client, QGridLayout* grid, FormulaLineEdit* const* numbers) {
-    const QString names[4] = {QStringLiteral("Nagyítás"), QStringLiteral("Közép X"),
-                              QStringLiteral("Y"), QStringLiteral("Fényerő:")};
+    const QString names[4] = {QCoreApplication::translate("gyrelune::MainWindow", "Nagyítás"),
+                              QCoreApplication::translate("gyrelune::MainWindow", "Közép X"),
+                              QStringLiteral("Y"),
+                              QCoreApplication::translate("gyrelune::MainWindow", "Fényerő:")};
     const QString hints[4] = {
-        QStringLiteral("Nagyítási szorzó"), QStringLiteral("A kép közepén ábrázolt X érték"),
-        QStringLiteral("a kép közepén ábrázolt Y érték"),
-        QStringLiteral("Milyen szinten győzze meg magát egy pont attraktorságáról :)")};
+        QCoreApplication::translate("gyrelune::MainWindow", "Nagyítási szorzó"),
+        QCoreApplication::translate("gyrelune::MainWindow", "A kép közepén ábrázolt X érték"),
+        QCoreApplication::translate("gyrelune::MainWindow", "a kép közepén ábrázolt Y érték"),
+        QCoreApplication::translate(
+            "gyrelune::MainWindow",
+            "Milyen szinten győzze meg magát egy pont attraktorságáról :)")};
     for (int row = 0; row < 4; ++row) {
         // Centre writes the zoom with five decimals and the centres with three.
         fitLineEdit(numbers[row], {QStringLiteral("-1000.00000")}, 97);
@@ -107,14 +118,11 @@ void MainWindow::createControls() {
 }
 
 QLayout* MainWindow::createButtons(QWidget* client) {
-    drawButton = button(client, QStringLiteral("Rajzol"),
-                        QStringLiteral("adatok bevitele, rajzolás elindítása"));
-    centreButton = button(client, QStringLiteral("Középre"),
-                          QStringLiteral("A kép közepére hozza az attraktort"));
-    stopButton = button(client, QStringLiteral("Stop"), QStringLiteral("rajzolás leáll/újraindít"));
-    fitButton(stopButton, {QStringLiteral("Stop"), QStringLiteral("Folytat")}, 75);
-    rotateButton = button(client, QStringLiteral("Forgat"),
-                          QStringLiteral("Attraktor forgató ablak előhívása"));
+    drawButton = button(client, tr("Rajzol"), tr("adatok bevitele, rajzolás elindítása"));
+    centreButton = button(client, tr("Középre"), tr("A kép közepére hozza az attraktort"));
+    stopButton = button(client, tr("Stop"), tr("rajzolás leáll/újraindít"));
+    fitButton(stopButton, {tr("Stop"), tr("Folytat")}, 75);
+    rotateButton = button(client, tr("Forgat"), tr("Attraktor forgató ablak előhívása"));
     connect(drawButton, &QPushButton::clicked, this, [this] { draw(); });
     connect(centreButton, &QPushButton::clicked, this, [this] { centre(); });
     connect(stopButton, &QPushButton::clicked, this, [this] { toggleStop(); });
@@ -137,28 +145,60 @@ void MainWindow::createTimers() {
 }
 
 void MainWindow::createMenu() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Fájl"));
-    openAction = file->addAction(QStringLiteral("Megnyitás"), this, [this] { openDocument(); });
-    saveAction = file->addAction(QStringLiteral("Mentés"), this, [this] { saveDocument(); });
-    saveAsAction =
-        file->addAction(QStringLiteral("Mentés másként"), this, [this] { saveDocumentAs(); });
-    savePictureAction =
-        file->addAction(QStringLiteral("Kép mentése"), this, [this] { savePicture(); });
+    QMenu* file = menuBar()->addMenu(tr("Fájl"));
+    newAction = file->addAction(tr("Új"), this, [this] { newDocument(); });
+    newAction->setShortcut(QKeySequence::New);
+    openAction = file->addAction(tr("Megnyitás"), this, [this] { openDocument(); });
+    openAction->setShortcut(QKeySequence::Open);
+    examplesMenu = file->addMenu(tr("Példák"));
+    fillExamplesMenu();
+    recentMenu = file->addMenu(tr("Legutóbbi fájlok"));
+    connect(recentMenu, &QMenu::aboutToShow, this, [this] { fillRecentMenu(); });
+    saveAction = file->addAction(tr("Mentés"), this, [this] { saveDocument(); });
+    saveAction->setShortcut(QKeySequence::Save);
+    saveAsAction = file->addAction(tr("Mentés másként"), this, [this] { saveDocumentAs(); });
+    saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    savePictureAction = file->addAction(tr("Kép mentése"), this, [this] { savePicture(); });
     savePosterAction = file->addAction(tr("Poszter mentése…"), this, [this] { savePoster(); });
     saveFilmAction = file->addAction(tr("Film mentése…"), this, [this] { showFilmDialog(); });
-    closeAction = file->addAction(QStringLiteral("Bezárás"), this, [this] { closeMainWindow(); });
+    closeAction = file->addAction(tr("Bezárás"), this, [this] { closeMainWindow(); });
+    closeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("Eszközök"));
-    coloursAction =
-        tools->addAction(QStringLiteral("Színek"), this, [this] { showColourWindow(); });
+    QMenu* edit = menuBar()->addMenu(tr("Szerkesztés"));
+    undoAction = edit->addAction(tr("Visszavonás"), this, [this] { undo(); });
+    undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction = edit->addAction(tr("Újra"), this, [this] { redo(); });
+    redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    updateHistoryActions();
+
+    QMenu* tools = menuBar()->addMenu(tr("Eszközök"));
+    coloursAction = tools->addAction(tr("Színek"), this, [this] { showColourWindow(); });
     parametersAction =
-        tools->addAction(QStringLiteral("Paraméterek"), this, [this] { showParameterWindows(); });
-    resolutionAction =
-        tools->addAction(QStringLiteral("Felbontás"), this, [this] { showResolutionDialog(); });
+        tools->addAction(tr("Paraméterek"), this, [this] { showParameterWindows(); });
+    resolutionAction = tools->addAction(tr("Felbontás"), this, [this] { showResolutionDialog(); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Súgó"));
-    helpAction = help->addAction(QStringLiteral("használat"), this, [this] { showHelp(); });
-    aboutAction = help->addAction(QStringLiteral("a készítőről"), this, [this] { showAbout(); });
+    QMenu* help = menuBar()->addMenu(tr("Súgó"));
+    helpAction = help->addAction(tr("használat"), this, [this] { showHelp(); });
+    aboutAction = help->addAction(tr("a készítőről"), this, [this] { showAbout(); });
+    createLanguageMenu(help);
+}
+
+void MainWindow::createLanguageMenu(QMenu* help) {
+    // Named in both languages, so that either reader finds it.
+    QMenu* languages = help->addMenu(tr("Nyelv / Language"));
+    auto* group = new QActionGroup(languages);
+    const Language current = savedLanguage();
+    const std::pair<Language, QString> choices[] = {{Language::hungarian, tr("Magyar")},
+                                                    {Language::english, tr("English")}};
+    for (const auto& [language, name] : choices) {
+        QAction* action = languages->addAction(
+            name, this, [this, language = language] { chooseLanguage(language); });
+        action->setCheckable(true);
+        action->setChecked(language == current);
+        group->addAction(action);
+        (language == Language::english ? englishAction : hungarianAction) = action;
+    }
 }
 
 } // namespace gyrelune

@@ -10,7 +10,11 @@ namespace gyrelune {
 StartCommandLine::StartCommandLine()
     : help_({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")),
       version_({QStringLiteral("v"), QStringLiteral("version")},
-               QStringLiteral("Show the program's version.")) {
+               QStringLiteral("Show the program's version.")),
+      language_(QStringLiteral("language"),
+                QStringLiteral("The interface's language for this run: hu (Hungarian, the\n"
+                               "default) or en (English)."),
+                QStringLiteral("hu|en")) {
     parser_.setApplicationDescription(
         QStringLiteral("Explore three-dimensional strange attractors. FILE.atr, if given, is\n"
                        "opened as \"Megnyitás\" would open it, and drawn.\n\n"
@@ -20,6 +24,7 @@ StartCommandLine::StartCommandLine()
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser_.addOption(help_);
     parser_.addOption(version_);
+    parser_.addOption(language_);
     parser_.addPositionalArgument(QStringLiteral("FILE.atr"),
                                   QStringLiteral("An attractor document to open."),
                                   QStringLiteral("[FILE.atr]"));
@@ -32,6 +37,12 @@ bool StartCommandLine::parse(const QStringList& arguments) {
     }
     if (parser_.positionalArguments().size() > 1) {
         error_ = QStringLiteral("More than one document given.");
+        return false;
+    }
+    if (parser_.isSet(language_) && parser_.value(language_) != QLatin1String("hu") &&
+        parser_.value(language_) != QLatin1String("en")) {
+        error_ =
+            QStringLiteral("Unknown language '%1': use hu or en.").arg(parser_.value(language_));
         return false;
     }
     error_.clear();

@@ -1,5 +1,5 @@
 #pragma once
-// The program's command line: gyrelune [--help] [--version] [FILE.atr]. Qt's
+// The program's command line: gyrelune [--help] [--version] [--language hu|en] [FILE.atr]. Qt's
 // own options (-platform, -style, ...) are taken out by QApplication before
 // this parser sees the arguments.
 
@@ -24,6 +24,8 @@ class StartCommandLine {
     bool versionWanted() const { return parser_.isSet(version_); }
     // The named document as an absolute path; empty when none was named.
     QString document() const { return document_; }
+    // The language asked for with --language ("hu" or "en"); empty when none.
+    QString language() const { return parser_.value(language_); }
 
     QString helpText() const;
 
@@ -31,6 +33,7 @@ class StartCommandLine {
     QCommandLineParser parser_;
     QCommandLineOption help_;
     QCommandLineOption version_;
+    QCommandLineOption language_;
     QString error_;
     QString document_;
 };

@@ -12,10 +12,6 @@
 #include "windows/resolutionDialog.h"
 #include "windows/rotationWindow.h"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <QWindow>
 
 namespace gyrelune {
@@ -36,6 +32,7 @@ WindowSet::WindowSet() {
     image_ = std::make_unique<ImageWindow>(*main_);
     resolution_->setImageWindow(*image_);
     main_->setWindows({resolution_, help_.get(), about_.get(), image_.get()});
+    main_->startHistory();
     const OpenDocument open = [main](const QString& name) { main->openDocumentNamed(name); };
     acceptDocumentDrops(*main_, open);
     acceptDocumentDrops(*image_, open);
@@ -61,16 +58,9 @@ void WindowSet::show() {
 }
 
 void WindowSet::start(const QString& document) {
+    main_->startHistory();
     show();
     if (!document.isEmpty()) main_->openDocumentNamed(document);
-}
-
-void installHungarianTranslation() {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QLocale(QLocale::Hungarian, QLocale::Hungary), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
 }
 
 } // namespace gyrelune

@@ -55,7 +55,4 @@ class WindowSet {
     std::unique_ptr<ImageWindow> image_;
 };
 
-// Qt's own Hungarian texts for the standard dialogs and message boxes.
-void installHungarianTranslation();
-
 } // namespace gyrelune

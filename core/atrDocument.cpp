@@ -70,6 +70,18 @@ void readParameters(LineReader& reader, AtrDocument& document, std::size_t count
     }
 }
 
+void readPicturePart(LineReader& reader, AtrDocument& document) {
+    if (reader.eof()) return;
+    std::string gain = reader.nextText();
+    const std::int32_t width = reader.nextInteger(), height = reader.nextInteger();
+    // Blank lines after the parameters are no picture part.
+    if (width <= 0 || height <= 0) return;
+    document.hasPicturePart = true;
+    document.gainText = std::move(gain);
+    document.pictureWidth = width;
+    document.pictureHeight = height;
+}
+
 // Empty when the file is within the bounds, else the reason it is refused.
 std::string boundsError(std::string_view bytes) {
     if (bytes.size() > maximumDocumentBytes)
@@ -137,6 +149,7 @@ ReadResult parseAtrDocument(std::string_view bytes) {
             return result;
         }
         readParameters(reader, document, reader.boundedCount(parameterCount, 4));
+        readPicturePart(reader, document);
     }
     result.stage = ReadStage::complete;
     return result;
@@ -186,6 +199,11 @@ std::string formatAtrDocument(const AtrDocument& document) {
         appendTextLine(out, parameter.minimumText);
         appendTextLine(out, parameter.maximumText);
         appendTextLine(out, parameter.valueText);
+    }
+    if (document.hasPicturePart) {
+        appendTextLine(out, document.gainText);
+        appendInteger(out, document.pictureWidth);
+        appendInteger(out, document.pictureHeight);
     }
     return out;
 }

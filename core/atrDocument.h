@@ -3,6 +3,9 @@
 //   1-9   texts: formulas X, Y, Z; zoom; centre X, Y; angles X, Y, Z
 //   10    n, then 3n lines of stop components, then 3 background components
 //   then  m, and 4 lines per parameter: name, minimum, maximum, value
+//   then  the picture part: the gain text, the picture width and height. A
+//         reader of the plain format stops after the parameters and never
+//         sees it; a document without it leaves gain and size as they are.
 // Written with CR LF and UTF-8 texts. Read with LF or CR LF line ends, a lone
 // CR dropped, Ctrl-Z as the end; a line that is not valid UTF-8 is taken as
 // Windows-1250. Missing lines read as empty; integer lines by leadingInteger.
@@ -29,6 +32,10 @@ struct AtrDocument {
     std::int32_t background = 0;
     bool hasParameterPart = false; // false: the file ended after the background
     std::vector<StoredParameter> parameters;
+    // The picture part; read only when both sides are positive.
+    bool hasPicturePart = false;
+    std::string gainText;
+    std::int32_t pictureWidth = 0, pictureHeight = 0;
     friend bool operator==(const AtrDocument&, const AtrDocument&) = default;
 };
 

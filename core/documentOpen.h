@@ -22,6 +22,10 @@ namespace gyrelune {
 void applyOpenedDocument(const ReadResult& read, const SessionWiring& wiring,
                          const std::function<void()>& coloursLoaded);
 
+// Undo and redo: the windows take the settings again (parameter windows of
+// the same names keep their places and are only refilled); Draw follows.
+void restoreSettings(const AtrDocument& settings, const SessionWiring& wiring);
+
 // What the writer saves: the nine texts, the render thread's colours and the
 // live parameter windows.
 AtrDocument documentToSave(const SessionWiring& wiring, const ColourStops& pendingColours,

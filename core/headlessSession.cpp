@@ -37,9 +37,12 @@ void startHeadlessDrawing(const ReadResult* document, const std::string& gainTex
                           DrawServices& services) {
     HeadlessSession session;
     session.mainFields[std::size_t(MainField::gain)].setText(gainText);
-    if (document)
-        session.open(*document, {}, services);
-    else
+    if (document) {
+        // The command line's gain and size hold over a document's picture part.
+        ReadResult read = *document;
+        read.document.hasPicturePart = false;
+        session.open(read, {}, services);
+    } else
         session.draw(services);
 }
 

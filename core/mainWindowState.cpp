@@ -1,5 +1,7 @@
 #include "core/mainWindowState.h"
 
+#include "core/uiText.h"
+
 #include "core/platformErrors.h"
 #include "core/rotationAngle.h"
 #include "formula/realToText.h"
@@ -151,12 +153,12 @@ std::string MainWindowState::stopOrContinue(DrawServices& services) {
         services.suspendThread();
         services.setPointsPerSecondTimerEnabled(false);
         drawingStopped = true;
-        return "Folytat";
+        return translate("gyrelune::MainWindow", "Folytat");
     }
     services.resumeThread();
     services.setPointsPerSecondTimerEnabled(true);
     drawingStopped = false;
-    return "Stop";
+    return translate("gyrelune::MainWindow", "Stop");
 }
 
 void MainWindowState::openDocument(const ReadResult& read, const std::string& fileName,

@@ -1,5 +1,7 @@
 #include "core/parameterWindowModel.h"
 
+#include "core/uiText.h"
+
 namespace gyrelune {
 
 // The fields are compiled for their marks; a malformed one reads 0.
@@ -13,7 +15,10 @@ void AbstractParameterWindow::initialise() {
 }
 
 void AbstractParameterWindow::updateCaption() {
-    showCaption(paramName_ + " jelű konstans", paramName_ + ":=");
+    std::string caption = translate("gyrelune::ParameterWindow", "%1 jelű konstans");
+    if (const auto at = caption.find("%1"); at != std::string::npos)
+        caption.replace(at, 2, paramName_);
+    showCaption(caption, paramName_ + ":=");
 }
 
 void AbstractParameterWindow::placeSlider() {

@@ -11,13 +11,14 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace gyrelune {
 
 // The main window's seven fields, in their order on the window and in documents.
 enum class MainField : std::size_t { formulaX, formulaY, formulaZ, zoom, centreX, centreY, gain };
 inline constexpr std::size_t mainFieldCount = 7;
-// The fields a document stores: all but the gain.
+// The fields of a document's first lines: all but the gain (stored in its picture part).
 inline constexpr std::size_t storedMainFieldCount = 6;
 
 struct SessionWiring {
@@ -30,6 +31,10 @@ struct SessionWiring {
     std::function<void(bool active)> setRotationActive;
     // An opened document's colours are in place: the colour window repaints.
     std::function<void()> coloursLoaded;
+    // The picture's size in pixels, and setting it; empty: a document then
+    // stores no picture part and an opened one's size is not applied.
+    std::function<std::pair<int, int>()> pictureSize;
+    std::function<void(int width, int height)> setPictureSize;
 
     EditField& field(MainField which) const { return *mainFields[std::size_t(which)]; }
 };

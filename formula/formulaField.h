@@ -17,8 +17,8 @@ class FormulaField {
 
     std::string text;
 
-    // Compiles text; marks normal or error when the parentheses balance. The
-    // mark is what most callers want: a malformed field simply reads 0.
+    // Compiles text and marks it; unbalanced parentheses mark it as an error.
+    // A malformed field simply reads 0.
     CompileResult compileAndMark();
     // Value of the text last compiled (an empty queue gives 0).
     long double evaluate(EvaluationCode& code) { return compiled_.evaluate(code); }

@@ -87,10 +87,10 @@ std::string writePictureFile(const PixelBuffer& picture, const std::string& file
     return {};
 }
 
-PictureWriter pictureFileWriter() {
+PictureWriter pictureFileWriter(MessageLanguage language) {
     auto encoder = std::make_shared<JpegEncoder>();
-    return [encoder](const PixelBuffer& picture, const std::string& fileName) {
-        return writePictureFile(picture, fileName, false, *encoder);
+    return [encoder, language](const PixelBuffer& picture, const std::string& fileName) {
+        return writePictureFile(picture, fileName, false, *encoder, language);
     };
 }
 

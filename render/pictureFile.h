@@ -28,7 +28,7 @@ std::string writePictureFile(const PixelBuffer& picture, const std::string& file
                              MessageLanguage language = MessageLanguage::hungarian);
 
 // The program's picture saving (".jpg" and ".bmp"), for RenderCore::setPictureWriter.
-PictureWriter pictureFileWriter();
+PictureWriter pictureFileWriter(MessageLanguage language = MessageLanguage::hungarian);
 
 // A read-only QImage over the buffer's memory (no copy): valid while the
 // buffer is neither resized nor destroyed.

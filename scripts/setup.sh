@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on Debian 12 (apt-get, as root).
 set -euo pipefail
-packages=(build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libjpeg-dev
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n
+          qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libjpeg-dev
           libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev xvfb xauth x11-utils xdotool
           imagemagick fonts-dejavu-core openbox
           # the studio's picture files

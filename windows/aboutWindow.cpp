@@ -11,17 +11,17 @@ QStringList AboutWindow::aboutLines() {
     return {
         QStringLiteral("Gyrelune v 1.0b "),
         QString(),
-        QStringLiteral("attraktor fraktál  szerkesztő alkalmazás"),
+        tr("attraktor fraktál  szerkesztő alkalmazás"),
         QString(),
-        QStringLiteral("Fejlesztő: Gyrelune csapat"),
+        tr("Fejlesztő: Gyrelune csapat"),
         QStringLiteral("gyrelune@example.org"),
         QString(),
-        QStringLiteral("Utolsó fejlesztés: 2007.05.19"),
+        tr("Utolsó fejlesztés: 2007.05.19"),
     };
 }
 
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Mamgról"));
+    setWindowTitle(tr("Mamgról"));
     QWidget* client = createFixedClient(this, QSize(217, 114));
     aboutText = new QLabel(aboutLines().join(QLatin1Char('\n')), client);
     aboutText->setTextInteractionFlags(Qt::TextSelectableByMouse);

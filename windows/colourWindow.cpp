@@ -58,7 +58,7 @@ QLayout* buttonRow(std::initializer_list<QPushButton*> buttons) {
 ColourWindow::ColourWindow(MainCommands& main, QWidget* parent)
     : QWidget(parent, Qt::Tool), main_(main), colourStops_(defaultColourStops()),
       colourDialog_(runColourDialog) {
-    setWindowTitle(QStringLiteral("Színek"));
+    setWindowTitle(tr("Színek"));
     createControls();
     move(initialLeft, initialTop);
     layout()->activate();
@@ -67,17 +67,17 @@ ColourWindow::ColourWindow(MainCommands& main, QWidget* parent)
 
 void ColourWindow::createControls() {
     QWidget* client = createFixedClient(this, QSize(clientWidth, clientHeight));
-    backgroundSwatch = createSwatch(client, QStringLiteral("Háttér színe"));
-    zMinSwatch = createSwatch(client, QStringLiteral("Zminimum színe"));
-    zMaxSwatch = createSwatch(client, QStringLiteral("Zmaximum színe"));
+    backgroundSwatch = createSwatch(client, tr("Háttér színe"));
+    zMinSwatch = createSwatch(client, tr("Zminimum színe"));
+    zMaxSwatch = createSwatch(client, tr("Zmaximum színe"));
     backgroundSwatch->onDoubleClick = [this] { chooseBackgroundColour(); };
     zMinSwatch->onDoubleClick = [this] { chooseZMinColour(); };
     zMaxSwatch->onDoubleClick = [this] { chooseZMaxColour(); };
 
-    addStopButton = createButton(client, QStringLiteral("Új"), 33);
-    addStopButton->setToolTip(QStringLiteral("Új köztes szín felvétele"));
-    dropStopButton = createButton(client, QStringLiteral("Eldob"), 33);
-    dropStopButton->setToolTip(QStringLiteral("Utolsó köztes elem elhagyása"));
+    addStopButton = createButton(client, tr("Új"), 33);
+    addStopButton->setToolTip(tr("Új köztes szín felvétele"));
+    dropStopButton = createButton(client, tr("Eldob"), 33);
+    dropStopButton->setToolTip(tr("Utolsó köztes elem elhagyása"));
     okButton = createButton(client, QStringLiteral("OK"), 41);
     connect(addStopButton, &QPushButton::clicked, this, [this] { addStop(); });
     connect(okButton, &QPushButton::clicked, this, [this] { applyColours(); });
@@ -85,7 +85,7 @@ void ColourWindow::createControls() {
 
     auto* top = new QHBoxLayout;
     top->setSpacing(0);
-    top->addLayout(labelled(client, QStringLiteral("Háttér"), backgroundSwatch));
+    top->addLayout(labelled(client, tr("Háttér"), backgroundSwatch));
     top->addSpacing(23);
     top->addLayout(labelled(client, QStringLiteral("Zmin"), zMinSwatch));
     top->addSpacing(23);
@@ -97,7 +97,7 @@ void ColourWindow::createControls() {
     gradientStrip = new PictureBox(client);
     gradientStrip->setFixedSize(297, 17);
     // Its hint is never shown, so it only names the strip.
-    gradientStrip->setAccessibleName(QStringLiteral("Színek a Z teljes tartományán"));
+    gradientStrip->setAccessibleName(tr("Színek a Z teljes tartományán"));
     auto* strip = new QHBoxLayout;
     strip->setContentsMargins(7, 7, 7, 7);
     strip->addWidget(gradientStrip, 0, Qt::AlignCenter);

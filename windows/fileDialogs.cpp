@@ -81,9 +81,11 @@ QIcon NameOnlyIconProvider::icon(const QFileInfo& info) const {
 }
 
 QString NameOnlyIconProvider::type(const QFileInfo& info) const {
-    if (info.isDir()) return QStringLiteral("Mappa");
+    if (info.isDir()) return QCoreApplication::translate("gyrelune::FileDialogs", "Mappa");
     const QString suffix = info.suffix();
-    return suffix.isEmpty() ? QStringLiteral("Fájl") : suffix.toUpper() + QStringLiteral(" fájl");
+    return suffix.isEmpty() ? QCoreApplication::translate("gyrelune::FileDialogs", "Fájl")
+                            : QCoreApplication::translate("gyrelune::FileDialogs", "%1 fájl")
+                                  .arg(suffix.toUpper());
 }
 
 void keepListingsResponsive(QFileDialog& dialog, NameOnlyIconProvider& icons) {

@@ -6,7 +6,9 @@
 
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include <algorithm>
@@ -16,7 +18,7 @@ namespace gyrelune {
 
 ImageWindow::ImageWindow(MainCommands& main, QWidget* parent)
     : QWidget(parent, Qt::Window), main_(main) {
-    setWindowTitle(QStringLiteral("Attraktor Kép"));
+    setWindowTitle(tr("Attraktor Kép"));
     setMouseTracking(true);
     setMinimumSize(smallestSide, smallestSide);
     setMaximumSize(largestSide, largestSide);
@@ -26,14 +28,12 @@ ImageWindow::ImageWindow(MainCommands& main, QWidget* parent)
 
 void ImageWindow::createContextMenu() {
     contextMenu_ = new QMenu(this);
-    contextMenu_->addAction(QStringLiteral("Színek"), this, [this] { main_.showColourWindow(); });
-    contextMenu_->addAction(QStringLiteral("Paraméterek"), this,
-                            [this] { main_.showParameterWindows(); });
-    contextMenu_->addAction(QStringLiteral("Felbontás"), this,
-                            [this] { main_.showResolutionDialog(); });
-    contextMenu_->addAction(QStringLiteral("Forgat"), this, [this] { main_.showRotationWindow(); });
-    contextMenu_->addAction(QStringLiteral("Kép mentése"), this, [this] { main_.savePicture(); });
-    contextMenu_->addAction(QStringLiteral("Főablak"), this, [this] { main_.showMainWindow(); });
+    contextMenu_->addAction(tr("Színek"), this, [this] { main_.showColourWindow(); });
+    contextMenu_->addAction(tr("Paraméterek"), this, [this] { main_.showParameterWindows(); });
+    contextMenu_->addAction(tr("Felbontás"), this, [this] { main_.showResolutionDialog(); });
+    contextMenu_->addAction(tr("Forgat"), this, [this] { main_.showRotationWindow(); });
+    contextMenu_->addAction(tr("Kép mentése"), this, [this] { main_.savePicture(); });
+    contextMenu_->addAction(tr("Főablak"), this, [this] { main_.showMainWindow(); });
 }
 
 QSize ImageWindow::pictureSize() const {
@@ -110,9 +110,58 @@ bool ImageWindow::event(QEvent* event) {
     return handled;
 }
 
+void ImageWindow::mousePressEvent(QMouseEvent* event) {
+    const bool moving =
+        event->button() == Qt::MiddleButton ||
+        (event->button() == Qt::LeftButton && event->modifiers().testFlag(Qt::ControlModifier));
+    if (drag_ != Drag::none || (!moving && event->button() != Qt::LeftButton)) return;
+    drag_ = moving ? Drag::move : Drag::turn;
+    dragStart_ = event->position();
+    if (moving)
+        startView_ = main_.viewPlace();
+    else
+        startAngles_ = main_.angles();
+    main_.beginGesture();
+}
+
 void ImageWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     rememberMouse(at.x(), at.y());
+    if (drag_ != Drag::none) followDrag(event->position(), event->modifiers());
+}
+
+void ImageWindow::followDrag(QPointF at, Qt::KeyboardModifiers modifiers) {
+    const QPointF moved = at - dragStart_;
+    if (drag_ == Drag::turn) {
+        // The rotation window's timer draws the new angles.
+        main_.turnTo(turnedAngles(startAngles_, moved.x(), moved.y(),
+                                  modifiers.testFlag(Qt::ShiftModifier)));
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    main_.showViewPlace(movedBy(startView_, moved.x() * ratio, moved.y() * ratio));
+}
+
+void ImageWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (drag_ == Drag::none) return;
+    const bool ends = drag_ == Drag::move
+                          ? event->button() == Qt::MiddleButton || event->button() == Qt::LeftButton
+                          : event->button() == Qt::LeftButton;
+    if (!ends) return;
+    followDrag(event->position(), event->modifiers());
+    drag_ = Drag::none;
+    main_.endGesture();
+}
+
+void ImageWindow::wheelEvent(QWheelEvent* event) {
+    const double notches = event->angleDelta().y() / 120.0;
+    if (notches == 0 || drag_ != Drag::none) return;
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = pictureSize();
+    main_.beginGesture();
+    main_.showViewPlace(zoomedAbout(main_.viewPlace(), notches, event->position().x() * ratio,
+                                    event->position().y() * ratio, size.width(), size.height()));
+    main_.endGesture();
 }
 
 void ImageWindow::rememberMouse(int x, int y) {
@@ -139,12 +188,12 @@ void ImageWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void ImageWindow::closeEvent(QCloseEvent* event) {
+    // The main window may keep the program open (unsaved settings, Cancel).
+    if (!main_.mainWindow()->close()) {
+        event->ignore();
+        return;
+    }
     QWidget::closeEvent(event);
-    closeProgram();
-}
-
-void ImageWindow::closeProgram() {
-    main_.mainWindow()->close();
 }
 
 } // namespace gyrelune

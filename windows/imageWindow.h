@@ -3,11 +3,14 @@
 // at the window's client size in device pixels, so it stays sharp on HiDPI
 // screens. It is the picture sink of the hand-off.
 
+#include "core/viewGesture.h"
 #include "render/renderCore.h"
 
 #include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
+
+#include <array>
 
 class QMenu;
 
@@ -51,7 +54,10 @@ class ImageWindow : public QWidget, public PictureSink {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -62,9 +68,16 @@ class ImageWindow : public QWidget, public PictureSink {
     void rememberMouse(int x, int y);
     void bringMainWindowToMouse();
     void handleKey(int key);
-    void closeProgram();
     void createContextMenu();
     void copyPicture(const QImage& picture);
+    void followDrag(QPointF at, Qt::KeyboardModifiers modifiers);
+
+    // A drag on the picture: turning the figure, or moving its centre.
+    enum class Drag { none, turn, move };
+    Drag drag_ = Drag::none;
+    QPointF dragStart_;
+    std::array<int, 3> startAngles_{};
+    ViewPlace startView_;
 
     MainCommands& main_;
     QMenu* contextMenu_ = nullptr;

@@ -8,8 +8,10 @@
 
 #include "core/editField.h"
 #include "core/parameterList.h"
+#include "core/viewGesture.h"
 #include "render/colourStops.h"
 
+#include <array>
 #include <cstdint>
 
 class QWidget;
@@ -33,6 +35,16 @@ class MainCommands {
     virtual void showResolutionDialog() = 0; // "Felbontás": fill and show the resolution dialog
     virtual void showMainWindow() = 0;       // "Főablak"
     virtual void requestRestart() = 0;
+    // The mouse on the picture. A gesture's redraws make one undo step, at its end.
+    virtual void beginGesture() {}
+    virtual void endGesture() {}
+    // Zoom and centre as the fields hold them, and setting them (then Draw).
+    virtual ViewPlace viewPlace() { return {}; }
+    virtual void showViewPlace(const ViewPlace&) {}
+    // The rotation angles in whole degrees, and setting them: the rotation
+    // window's timer draws them.
+    virtual std::array<int, 3> angles() { return {}; }
+    virtual void turnTo(const std::array<int, 3>&) {}
 
     // Set at creation, after a document open and by every picture hand-off.
     virtual bool pictureReady() const = 0;

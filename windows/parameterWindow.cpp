@@ -62,6 +62,9 @@ void ParameterWindow::createControls() {
 
     connect(slider, &QSlider::valueChanged, this, [this] { applySliderMove(); });
     slider->onKeyDown = [this](int key) { return handleSliderKey(key); };
+    // A slider dragged with the mouse is one undo step, however many redraws it makes.
+    connect(slider, &QSlider::sliderPressed, this, [this] { main_.beginGesture(); });
+    connect(slider, &QSlider::sliderReleased, this, [this] { main_.endGesture(); });
     connect(minimumEdit, &QLineEdit::textChanged, this,
             [this] { runCommand(this, [this] { minimumChanged(); }); });
     connect(maximumEdit, &QLineEdit::textChanged, this,

@@ -24,17 +24,17 @@ QLineEdit* createSizeEdit(QWidget* parent, int least, const QString& hint) {
 } // namespace
 
 ResolutionDialog::ResolutionDialog(QWidget* parent) : QWidget(parent, Qt::Tool) {
-    setWindowTitle(QStringLiteral("Felbontás"));
+    setWindowTitle(tr("Felbontás"));
     QWidget* client = createFixedClient(this, QSize(273, 42));
     widthLabel = createLabel(client, QStringLiteral("X"));
     // The sizes are those of the picture, which on a scaled screen has more
     // pixels than the window has points.
     const QString least = QString::number(ImageWindow::smallestSide);
-    widthEdit = createSizeEdit(
-        client, 65, QStringLiteral("A kép szélessége képpontban (legalább %1)").arg(least));
+    widthEdit =
+        createSizeEdit(client, 65, tr("A kép szélessége képpontban (legalább %1)").arg(least));
     heightLabel = createLabel(client, QStringLiteral("Y"));
-    heightEdit = createSizeEdit(
-        client, 57, QStringLiteral("A kép magassága képpontban (legalább %1)").arg(least));
+    heightEdit =
+        createSizeEdit(client, 57, tr("A kép magassága képpontban (legalább %1)").arg(least));
     okButton = new QPushButton(QStringLiteral("OK"), client);
     fitButton(okButton, {okButton->text()}, 75);
     auto* row = new QHBoxLayout(client);

@@ -14,7 +14,7 @@ namespace gyrelune {
 
 RotationWindow::RotationWindow(MainCommands& main, QWidget* parent)
     : QWidget(parent, Qt::Tool), main_(main) {
-    setWindowTitle(QStringLiteral("Tengely körűli elforgatások"));
+    setWindowTitle(tr("Tengely körűli elforgatások"));
     QWidget* client = createFixedClient(this, QSize(clientWidth, clientHeight));
     auto* rows = new QGridLayout;
     rows->setContentsMargins(8, 8, 8, 8);
@@ -58,6 +58,9 @@ void RotationWindow::createRow(QWidget* parent, QGridLayout* rows, int row) {
     angleSliders[i] = new KeySlider(angleSliderMaximum, parent);
     angleSliders[i]->setMinimumWidth(193);
     angleSliders[i]->onKeyDown = [this](int key) { return handleSliderKey(key); };
+    // A slider dragged with the mouse is one undo step, however many redraws it makes.
+    connect(angleSliders[i], &QSlider::sliderPressed, this, [this] { main_.beginGesture(); });
+    connect(angleSliders[i], &QSlider::sliderReleased, this, [this] { main_.endGesture(); });
     rows->addWidget(angleSliders[i], row, 1);
 
     angleEdits[i] = new FormulaLineEdit(parent);

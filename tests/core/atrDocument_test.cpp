@@ -51,6 +51,34 @@ TEST(AtrDocument, DefaultSetUpAfterOneDrawIsTheTwentySixLineExample) {
     EXPECT_EQ(formatAtrDocument(read.document), defaultDocument);
 }
 
+// Gain and picture size follow the parameters, where a reader of the plain
+// format never looks; without them gain and size stay as they are.
+TEST(AtrDocument, PicturePartIsOptionalAndInvisibleToPlainReaders) {
+    AtrDocument withPicture = parseAtrDocument(defaultDocument).document;
+    EXPECT_FALSE(withPicture.hasPicturePart);
+    withPicture.hasPicturePart = true;
+    withPicture.gainText = "4000";
+    withPicture.pictureWidth = 800;
+    withPicture.pictureHeight = 600;
+    const std::string bytes = formatAtrDocument(withPicture);
+    EXPECT_EQ(bytes, std::string(defaultDocument) + "4000\r\n800\r\n600\r\n");
+    EXPECT_EQ(parseAtrDocument(bytes).document, withPicture);
+    EXPECT_FALSE(
+        parseAtrDocument(std::string(defaultDocument) + "\r\n\r\n").document.hasPicturePart);
+
+    HeadlessSession session;
+    const auto gain = [&session] { return session.mainFields[6].text(); };
+    std::pair<int, int> size;
+    SessionWiring wiring = session.wiring();
+    wiring.setPictureSize = [&size](int width, int height) { size = {width, height}; };
+    applyOpenedDocument(parseAtrDocument(defaultDocument), wiring, {});
+    EXPECT_EQ(gain(), "1500");
+    EXPECT_EQ(size, std::make_pair(0, 0));
+    applyOpenedDocument(parseAtrDocument(bytes), wiring, {});
+    EXPECT_EQ(gain(), "4000");
+    EXPECT_EQ(size, std::make_pair(800, 600));
+}
+
 TEST(AtrDocument, SavedBeforeTheFirstDrawHoldsNoColours) {
     HeadlessSession session;
     RenderCore core;

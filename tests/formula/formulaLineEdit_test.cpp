@@ -37,13 +37,13 @@ TEST(FormulaLineEdit, MarksMalformedTextsAndClearsTheMark) {
     expectNormal(f);
 }
 
-TEST(FormulaLineEdit, UnbalancedParenthesesKeepTheColours) {
+TEST(FormulaLineEdit, UnbalancedParenthesesAreMarkedMalformed) {
     FormulaLineEdit f;
     f.setText("2");
     f.compileAndMark();
-    f.setText("(1");
+    f.setText("sin(x*(y+");
     EXPECT_FALSE(f.compileAndMark().wellFormed());
-    expectNormal(f);
+    expectErrorColours(f);
 
     f.setText("1+");
     f.compileAndMark();

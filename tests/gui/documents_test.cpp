@@ -2,6 +2,7 @@
 // rotation, colour and parameter windows.
 
 #include "toolWindowsTestSupport.h"
+#include "windows/imageWindow.h"
 
 #include "app/mainWindow.h"
 #include "app/windowSet.h"
@@ -121,7 +122,11 @@ TEST_F(DocumentTest, TheDefaultSetUpSavedAfterOneDrawOpensToTheSameDrawing) {
     const std::string drawn = handedOver(core());
     saveAs(file("default.atr"));
     EXPECT_EQ(saveRequests, QStringList{"attraktor fájlok (*.atr)|atr"});
-    EXPECT_EQ(contents(file("default.atr")), defaultDocument);
+    // The gain and the picture size follow the parameter part.
+    const QSize size = windows->image().pictureSize();
+    EXPECT_EQ(contents(file("default.atr")), QByteArray(defaultDocument) + "1500\r\n" +
+                                                 QByteArray::number(size.width()) + "\r\n" +
+                                                 QByteArray::number(size.height()) + "\r\n");
     EXPECT_EQ(main().windowTitle(), caption(file("default.atr")));
 
     // Draw something else, then open the document again.
@@ -157,10 +162,14 @@ TEST_F(DocumentTest, AWrittenDocumentHasALinePerFieldStopAndParameterAllEndedByC
 
     const QByteArray bytes = contents(file("params.atr"));
     const int n = 4, m = 3;
-    EXPECT_EQ(bytes.count("\r\n"), 14 + 3 * n + 4 * m);
+    // Then the picture part: gain, width, height.
+    EXPECT_EQ(bytes.count("\r\n"), 14 + 3 * n + 4 * m + 3);
     EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+    const QSize size = windows->image().pictureSize();
     EXPECT_TRUE(bytes.endsWith("\r\n3\r\na\r\n-2\r\n2\r\n0\r\nb\r\n-2\r\n2\r\n0.75\r\n"
-                               "c\r\n-2\r\n2\r\n0\r\n"));
+                               "c\r\n-2\r\n2\r\n0\r\n1500\r\n" +
+                               QByteArray::number(size.width()) + "\r\n" +
+                               QByteArray::number(size.height()) + "\r\n"));
 }
 
 TEST_F(DocumentTest, OpeningReplacesColoursAndParameterWindowsAndKeepsTheGain) {

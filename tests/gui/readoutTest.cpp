@@ -51,21 +51,42 @@ TEST_F(ReadoutTest, StartsWithTheDefaultsAndNothingDrawn) {
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(main().edit(MainField(i))->text(), texts[i]);
 
-    EXPECT_EQ(menuTexts(main().menuBar()),
-              QStringList({"Fájl:", "Megnyitás", "Mentés", "Mentés másként", "Kép mentése",
-                           "Poszter mentése…", "Film mentése…", "Bezárás", "Eszközök:", "Színek",
-                           "Paraméterek", "Felbontás", "Attraktor keresése", "Az ábra mérése",
-                           "Súgó:", "használat", "a készítőről"}));
+    EXPECT_EQ(menuTexts(main().menuBar()), QStringList({"Fájl:",
+                                                        "Új",
+                                                        "Megnyitás",
+                                                        "Példák",
+                                                        "Legutóbbi fájlok",
+                                                        "Mentés",
+                                                        "Mentés másként",
+                                                        "Kép mentése",
+                                                        "Poszter mentése…",
+                                                        "Film mentése…",
+                                                        "Bezárás",
+                                                        "Szerkesztés:",
+                                                        "Visszavonás",
+                                                        "Újra",
+                                                        "Eszközök:",
+                                                        "Színek",
+                                                        "Paraméterek",
+                                                        "Felbontás",
+                                                        "Attraktor keresése",
+                                                        "Az ábra mérése",
+                                                        "Súgó:",
+                                                        "használat",
+                                                        "a készítőről",
+                                                        "Nyelv / Language"}));
 }
 
 TEST_F(ReadoutTest, PointsPerSecondCaption) {
     core().publish({core().published().ranges, 100});
     main().showPointsPerSecond();
     EXPECT_EQ(image().windowTitle(), "Attraktor Kép       pont/sec: 100");
-    // The counter starts again at every restart.
+    // The counter starts again at every restart: the rate counts from there.
     core().publish({core().published().ranges, 40});
     main().showPointsPerSecond();
-    EXPECT_EQ(image().windowTitle(), "Attraktor Kép       pont/sec: -60");
+    EXPECT_EQ(image().windowTitle(), "Attraktor Kép       pont/sec: 40");
+    drawAndStop();
+    EXPECT_EQ(image().windowTitle(), "Attraktor Kép       pont/sec: 0");
 }
 
 TEST_F(ReadoutTest, StatusLineFollowsThePublishedRanges) {

@@ -2,6 +2,8 @@
 
 #include "guiTestSupport.h"
 
+#include "app/language.h"
+
 #include "windows/aboutWindow.h"
 #include "windows/helpWindow.h"
 
@@ -11,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QTranslator>
 
 namespace gyrelune::test {
 namespace {
@@ -70,6 +73,22 @@ bool runUntilQuit(const std::function<void()>& action) {
     guard.start(5000);
     QApplication::exec();
     return !timedOut;
+}
+
+// The choice is kept for the next start; the English texts are built in.
+TEST_F(WindowSetTest, LanguageChoiceIsKeptAndEnglishIsBuiltIn) {
+    main().englishAction->trigger();
+    EXPECT_EQ(savedLanguage(), Language::english);
+    main().hungarianAction->trigger();
+    EXPECT_EQ(savedLanguage(), Language::hungarian);
+
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral(":/i18n/gyrelune_en.qm")));
+    EXPECT_EQ(english.translate("gyrelune::MainWindow", "Fájl"), "File");
+    Language parsed = Language::hungarian;
+    EXPECT_TRUE(languageFromCode(QStringLiteral("en"), parsed));
+    EXPECT_EQ(parsed, Language::english);
+    EXPECT_FALSE(languageFromCode(QStringLiteral("de"), parsed));
 }
 
 TEST_F(WindowSetTest, ClosingTheImageWindowEndsTheProgram) {
