@@ -183,7 +183,7 @@ RenderSettings documentSettings(const PosterOptions& o) {
         if (read.stage == ReadStage::nothing) throw std::runtime_error(read.error);
     }
     startHeadlessDrawing(o.document.empty() ? nullptr : &read, MainWindowDefaults::gain, services);
-    return core.pendingSettings;
+    return core.submitted();
 }
 
 // Takes size, supersampling and seed over from the state to resume; a message if they clash.
