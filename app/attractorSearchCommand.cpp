@@ -165,7 +165,7 @@ QString AttractorSearchCommand::measurement() {
     InspectionSettings settings;
     settings.steps = 200000;
     settings.samplePoints = 2000;
-    const Inspection orbit = inspectFigure(main_.renderCore().pendingSettings, {1, 1, 1}, settings);
+    const Inspection orbit = inspectFigure(main_.renderCore().submitted(), {1, 1, 1}, settings);
     const QString verdicts[] = {tr("elszökik"),         tr("fixpont"),  tr("ciklus"),
                                 tr("kváziperiodikus"),  tr("kaotikus"), tr("hiperkaotikus"),
                                 tr("hibás kiértékelés")};

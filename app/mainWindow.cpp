@@ -132,7 +132,7 @@ void MainWindow::handleKey(int key) {
 // ---- Read-outs.
 
 void MainWindow::showPointsPerSecond() {
-    const std::int32_t count = core().shownPointCount.load(std::memory_order_relaxed);
+    const std::int32_t count = core().published().pointCount;
     windows_.image->setWindowTitle(QString::fromStdString(state_->pointsPerSecondCaption(count)));
 }
 
@@ -220,15 +220,15 @@ void MainWindow::showMainWindow() {
 }
 
 void MainWindow::requestRestart() {
-    core().restartRequested.store(true);
+    core().requestRestart();
 }
 
 long double MainWindow::publishedZMax() const {
-    return thread_->core().shownRanges.zMax.toExtended();
+    return thread_->core().published().ranges.zMax.toExtended();
 }
 
 long double MainWindow::publishedZMin() const {
-    return thread_->core().shownRanges.zMin.toExtended();
+    return thread_->core().published().ranges.zMin.toExtended();
 }
 
 RenderCore& MainWindow::renderCore() {
@@ -263,7 +263,7 @@ FilmDialog& MainWindow::filmDialog() {
     if (!filmDialog_) {
         FilmDialog::Source source;
         // The settings of the last Draw; the UI thread is the one that writes them.
-        source.settings = [this] { return core().pendingSettings; };
+        source.settings = [this] { return core().submitted(); };
         source.label = [this] {
             const std::string& name = state_->documentName;
             return name.substr(name.find_last_of('/') + 1);

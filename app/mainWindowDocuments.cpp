@@ -105,7 +105,7 @@ void MainWindow::saveDocumentAs() {
 
 AtrDocument MainWindow::currentDocument() {
     const RenderCore& core = thread_->core();
-    return documentToSave(wiring(), core.pendingSettings.colours, core.pendingSettings.background);
+    return documentToSave(wiring(), core.submitted().colours, core.submitted().background);
 }
 
 void MainWindow::writeDocument(const QString& fileName) {

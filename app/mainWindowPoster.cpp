@@ -13,7 +13,7 @@ void MainWindow::savePoster() {
     if (!posterDialog_) {
         // The settings are taken when the render starts: what the window draws then.
         posterDialog_ = new PosterDialog(this, [this](const PosterRequest& request) {
-            const PosterDocument document{core().pendingSettings, imageClientWidth(),
+            const PosterDocument document{core().submitted(), imageClientWidth(),
                                           imageClientHeight()};
             return BackgroundJob::Work([document, request](JobControl& control) {
                 return renderPoster(document, request, control);

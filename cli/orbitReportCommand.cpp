@@ -196,7 +196,7 @@ int inspectCommand(const QStringList& arguments) {
         return failure(command, QString::fromStdString("cannot draw '" + options.document +
                                                        "': " + error.what()));
     }
-    const Inspection orbit = inspectFigure(core.pendingSettings, options.start, options.inspection);
+    const Inspection orbit = inspectFigure(core.submitted(), options.start, options.inspection);
     const LitPixels drawn =
         drawnFill(core, options.inspection.transientSteps + options.inspection.steps);
     if (options.json)

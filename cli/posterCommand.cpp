@@ -190,7 +190,7 @@ RenderSettings documentSettings(PosterOptions& o) {
     RenderCore core;
     DirectDrawServices services(core, o.windowWidth, o.windowHeight);
     startHeadlessDrawing(o.document.empty() ? nullptr : &read, {}, services);
-    return core.pendingSettings;
+    return core.submitted();
 }
 
 // Takes size, supersampling and seed over from the state to resume; a message if they clash.

@@ -178,8 +178,8 @@ int renderCommand(const QStringList& arguments) {
     DirectDriver driver;
     ProgressBar progress(options.progress);
     constexpr unsigned long long progressEvery = 65536;
-    OrbitPipeline pipeline(core, options.threads == 2 ? OrbitPipeline::Mode::twoThreads
-                                                      : OrbitPipeline::Mode::adaptive);
+    OrbitPipeline pipeline(core.orbit(), options.threads == 2 ? OrbitPipeline::Mode::twoThreads
+                                                              : OrbitPipeline::Mode::adaptive);
     OrbitPipeline* const feed = options.threads == 1 ? nullptr : &pipeline;
     for (unsigned long long step = 0; step < options.steps; ++step) {
         core.executePass(driver, feed);

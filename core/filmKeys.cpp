@@ -27,7 +27,7 @@ RenderSettings keySettingsOf(const ReadResult& read, const std::string& fileName
     } catch (const std::exception& error) {
         throw FilmKeyError("cannot open '" + fileName + "': " + error.what());
     }
-    return std::move(core.pendingSettings);
+    return core.submitted();
 }
 
 std::string missingParameterProblem(const std::vector<std::string>& fileNames,

@@ -19,11 +19,11 @@ std::string MainWindowState::pointsPerSecondCaption(std::int32_t shownPointCount
 }
 
 bool MainWindowState::statusLineStale(const RenderCore& core) const {
-    return core.shownRanges != statusRanges;
+    return core.published().ranges != statusRanges;
 }
 
 std::string MainWindowState::updateStatusLine(const RenderCore& core) {
-    statusRanges = core.shownRanges;
+    statusRanges = core.published().ranges;
     return statusLineText(statusRanges);
 }
 

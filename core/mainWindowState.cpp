@@ -14,9 +14,8 @@ namespace {
 // Draw and Centre edit the pending settings as one value and assign it back
 // whole, also when an error ends the command half-way: what it did stays done.
 struct PendingSettingsEdit {
-    explicit PendingSettingsEdit(RenderCore& target)
-        : core(target), settings(std::move(target.pendingSettings)) {}
-    ~PendingSettingsEdit() { core.pendingSettings = std::move(settings); }
+    explicit PendingSettingsEdit(RenderCore& target) : core(target), settings(target.submitted()) {}
+    ~PendingSettingsEdit() { core.submit(std::move(settings)); }
     PendingSettingsEdit(const PendingSettingsEdit&) = delete;
     PendingSettingsEdit& operator=(const PendingSettingsEdit&) = delete;
 
@@ -77,7 +76,7 @@ void MainWindowState::draw(const SessionWiring& wiring, DrawServices& services) 
         edit.settings.background = *wiring.background;
     }
     services.setPointsPerSecondTimerEnabled(true);
-    core.restartRequested = true;
+    core.requestRestart();
 }
 
 // Draw's hand-over of what changed in the fields, the angles and the parameters.
@@ -116,7 +115,7 @@ void MainWindowState::handOverFields(const SessionWiring& wiring, RenderCore& co
     pending.angleY = angleRadians(wiring.angleFields[1]->text());
     pending.angleZ = angleRadians(wiring.angleFields[2]->text());
 
-    core.shownRanges = Ranges{};
+    core.clearPublishedRanges();
     wiring.parameters->syncParameterWindows(pending.formulaX, pending.formulaY, pending.formulaZ);
     wiring.parameters->applyParameterValues(pending.formulaX, pending.formulaY, pending.formulaZ);
 }
@@ -126,7 +125,7 @@ void MainWindowState::centre(const SessionWiring& wiring, DrawServices& services
     RenderCore& core = services.core();
     const long double width = services.imageClientWidth();
     const long double height = services.imageClientHeight();
-    const Ranges& shown = core.shownRanges;
+    const Ranges shown = core.published().ranges;
     {
         PendingSettingsEdit edit(core);
         RenderSettings& pending = edit.settings;
@@ -145,7 +144,7 @@ void MainWindowState::centre(const SessionWiring& wiring, DrawServices& services
         gainField.compileAndMark(); // a malformed gain reads 0
         pending.gain = roundGain(gainField.field().evaluate());
     }
-    core.restartRequested = true;
+    core.requestRestart();
 }
 
 std::string MainWindowState::stopOrContinue(DrawServices& services) {

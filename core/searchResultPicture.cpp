@@ -28,7 +28,7 @@ ResultPicture drawSearchResult(const SearchSetup& setup, const SearchResult& res
     runSteps(core, size.fitSteps);
     session.centre(services);
     ResultPicture picture;
-    const RenderSettings& pending = core.pendingSettings;
+    const RenderSettings& pending = core.submitted();
     picture.document = documentToSave(session.wiring(), pending.colours, pending.background);
 
     const int longer = std::max(size.width, size.height);

@@ -1,11 +1,13 @@
 #pragma once
-// The render core: the orbit, rotation, projection, depth colouring and the
-// off-screen picture, without any window. The render thread (RenderThread) and
-// the headless renderer drive the same object through executePass().
+// The render loop and its hand-offs over three parts: the orbit stage, the
+// view and the raster, without any window. The render thread (RenderThread)
+// and the headless renderer drive the same object through executePass().
 //
-// Threads: the UI thread writes the pending settings and raises
-// restartRequested last; the render thread copies them over only inside
-// applyPendingSettings(), which its driver runs synchronised on the UI thread.
+// Threads: the UI thread submits the settings and then requests the restart;
+// the loop takes them over only inside applyPendingSettings(), which its
+// driver runs synchronised on the UI thread. While an orbit feed runs ahead
+// (render/orbitPipeline.h), its thread owns the orbit stage and the loop
+// thread the raster.
 
 #include "formula/formula.h"
 #include "formula/real48.h"
@@ -13,6 +15,7 @@
 #include "render/orbitStage.h"
 #include "render/pixelBuffer.h"
 #include "render/randomGenerator.h"
+#include "render/raster.h"
 #include "render/renderSettings.h"
 #include "render/viewGeometry.h"
 
@@ -25,10 +28,6 @@
 #include <vector>
 
 namespace gyrelune {
-
-struct PixelCell {
-    Real48 accRed, accGreen, accBlue;
-};
 
 // Where a hand-off shows the picture (the image window) and flags it ready.
 class PictureSink {
@@ -68,23 +67,35 @@ class RenderCore {
         virtual void settle() = 0;
     };
 
+    // What the loop shows the UI thread.
+    struct Published {
+        Ranges ranges;               // the range at the last hand-off
+        std::int32_t pointCount = 0; // after every step
+    };
+
     explicit RenderCore(RandomGenerator& random = processRandom());
     ~RenderCore();
     RenderCore(const RenderCore&) = delete;
     RenderCore& operator=(const RenderCore&) = delete;
 
-    // ---- Pending settings: assigned whole by the UI thread, before it raises restartRequested.
-    RenderSettings pendingSettings;
-
-    // ---- Requests: raised by the UI thread after what they announce is written.
-    std::atomic<bool> restartRequested{false};
-    std::atomic<bool> saveRequested{false};
-    // Writes the name, then raises saveRequested.
+    // ---- The UI thread's side.
+    // The settings the next restart takes over, replaced whole.
+    void submit(RenderSettings settings) { pending_ = std::move(settings); }
+    const RenderSettings& submitted() const { return pending_; }
+    // Raised after what it announces was submitted.
+    void requestRestart() { restartRequested_.store(true); }
+    void withdrawRestartRequest() { restartRequested_.store(false); }
+    bool restartRequested() const { return restartRequested_.load(); }
+    // Writes the name, then raises the request.
     void requestSave(const std::string& fileName);
-
-    // ---- Published: ranges written by the hand-off (UI thread), the count after every step.
-    Ranges shownRanges;
-    std::atomic<std::int32_t> shownPointCount{0};
+    bool saveRequested() const { return saveRequested_.load(std::memory_order_acquire); }
+    Published published() const {
+        return {shownRanges_, shownPointCount_.load(std::memory_order_relaxed)};
+    }
+    // A Draw's new start shows no range until the next hand-off.
+    void clearPublishedRanges() { shownRanges_ = Ranges{}; }
+    // Sets what the readouts show (their tests).
+    void publish(const Published& values);
 
     // ---- The image window's client size: written by the UI thread, read every step.
     void setClientSize(int width, int height);
@@ -92,25 +103,29 @@ class RenderCore {
     int clientHeight() const { return clientHeight_.load(std::memory_order_relaxed); }
 
     // Reports a save that wrote nothing (file name, reason); called on the render thread.
-    std::function<void(const std::string& fileName, const std::string& reason)> onSaveFailed;
+    using SaveFailedHandler =
+        std::function<void(const std::string& fileName, const std::string& reason)>;
+    void setSaveFailedHandler(SaveFailedHandler handler) { onSaveFailed_ = std::move(handler); }
     // What serves save requests; without one, every save is reported as failed.
     void setPictureWriter(PictureWriter writer) { pictureWriter_ = std::move(writer); }
 
     // ---- Operations.
     void setUp(int width, int height);
     void resetPicture(int width, int height);
-    // Clears restartRequested before it copies: it runs where requests are
+    // Clears the restart request before it copies: it runs where requests are
     // raised, so a request raised after the copy stays standing.
     void applyPendingSettings();
-    // One step: orbitStep, then rasterStep.
-    void plotStep();
-    // The orbit stage: stores the orbit point and iterates the map, or restarts
-    // the orbit at random when the point cannot be stored or rotated. Touches
-    // only the orbit, the active formulas and the random generator.
-    void orbitStep(StoredOrbitPoint& point) noexcept;
+    // One step: the orbit stage's next point, then rasterStep.
+    void plotStep() { rasterStep(orbit_.next()); }
     // The raster stage: rotation, projection, range, colour, accumulation and
-    // shading of a point from orbitStep; nothing for a failed step.
-    void rasterStep(StoredOrbitPoint point);
+    // shading of a point from the orbit stage; nothing for a failed step.
+    void rasterStep(StoredOrbitPoint point) {
+        if (point.failed()) return; // nothing drawn, not counted
+        // The picture's middle follows the window at once, before the restart.
+        view_.setPictureSize(clientWidth(), clientHeight());
+        raster_.take(view_, point.x, point.y, point.z);
+        ++stepsSinceHandOff_;
+    }
     // Throws FloatingPointOverflow (orbit unchanged) when the orbit cannot be stored.
     void iterateMap();
     void handOffPicture(PictureSink* sink);
@@ -118,73 +133,53 @@ class RenderCore {
     // One pass of the endless loop; the orbit point from feed when given.
     void executePass(Driver& driver, OrbitFeed* feed = nullptr);
 
+    // The orbit stage. A feed that runs it ahead on a thread of its own takes
+    // it over until it settles.
+    OrbitStage& orbit() { return orbit_; }
+    const OrbitStage& orbit() const { return orbit_; }
+    const ViewGeometry& view() const { return view_; }
+    const Raster& raster() const { return raster_; }
+
     // ---- Read access (tests, the thread wrapper, the headless renderer).
     // The live picture: read it only while the loop stands still, and copy()
     // what is kept (the loop writes into its memory directly).
-    const PixelBuffer& picture() const { return picture_; }
+    const PixelBuffer& picture() const { return raster_.picture(); }
     long double orbitX() const { return orbit_.point().x; }
     long double orbitY() const { return orbit_.point().y; }
     long double orbitZ() const { return orbit_.point().z; }
-    void setOrbit(long double x, long double y, long double z);
-    OrbitState orbitState() const;
-    void restoreOrbitState(const OrbitState& state);
+    void setOrbit(long double x, long double y, long double z) { orbit_.setPoint({x, y, z}); }
     std::int32_t stepsSinceHandOff() const { return stepsSinceHandOff_; }
-    std::int32_t pointCount() const { return pointCount_; }
-    Real48 peakMagnitude() const { return peakMagnitude_; }
-    const PixelCell& cell(int column, int row) const;
-    int gridWidth() const { return gridWidth_; }   // W: picture width at the last reset
-    int gridHeight() const { return gridHeight_; } // H
-    const ColourStops& colours() const { return colours_; }
-    std::int32_t backgroundColour() const { return backgroundColour_; }
-    std::int32_t gain() const { return gain_; }
+    std::int32_t pointCount() const { return raster_.pointCount(); }
+    Real48 peakMagnitude() const { return raster_.peakMagnitude(); }
+    const PixelCell& cell(int column, int row) const { return raster_.cell(column, row); }
+    int gridWidth() const { return raster_.width(); }   // W: picture width at the last reset
+    int gridHeight() const { return raster_.height(); } // H
+    const ColourStops& colours() const { return raster_.colours(); }
+    std::int32_t backgroundColour() const { return raster_.backgroundColour(); }
+    std::int32_t gain() const { return raster_.gain(); }
     Real48 zoom() const { return view_.zoom(); }
     Real48 centreX() const { return view_.centreX(); }
     Real48 centreY() const { return view_.centreY(); }
-    const ViewGeometry& view() const { return view_; }
-    const Ranges& ranges() const { return ranges_; } // the live range
+    const Ranges& ranges() const { return raster_.ranges(); } // the live range
     const Formula& activeFormulaX() const { return orbit_.formula(0); }
     const Formula& activeFormulaY() const { return orbit_.formula(1); }
     const Formula& activeFormulaZ() const { return orbit_.formula(2); }
     bool isSetUp() const { return setUp_; }
 
   private:
-    void accumulate(int px, int py, double z);
-    void shade(int column, int row) noexcept;
-    void reshadeAll() noexcept;
-    void takeStopDepths();
-
     OrbitStage orbit_;
     ViewGeometry view_;
-    std::vector<PixelCell> pixelGrid_; // column-major, (W+1) x (H+1)
-    // The cells that took colour since the reset, once each, for the re-shade.
-    std::vector<std::uint32_t> touchedCells_;
-    std::size_t sortedTouchedCells_ = 0; // the front of touchedCells_ in grid order
-    std::vector<std::uint8_t> cellTouched_;
-    // The stops' depths over the range [stopDepthsZMin_, stopDepthsZMax_], and
-    // their stored bounds where they could be stored.
-    std::vector<long double> stopDepths_;
-    std::vector<Real48> stopBounds_;
-    std::vector<std::uint8_t> stopBoundStored_;
-    Real48 stopDepthsZMin_, stopDepthsZMax_;
-    bool stopDepthsValid_ = false;
-    int gridWidth_ = 0, gridHeight_ = 0;
+    Raster raster_;
+    RenderSettings pending_;
+    std::atomic<bool> restartRequested_{false};
+    std::atomic<bool> saveRequested_{false};
     std::mutex saveNameMutex_;
     std::string saveFileName_;
     PictureWriter pictureWriter_;
+    SaveFailedHandler onSaveFailed_;
     std::int32_t stepsSinceHandOff_ = 0;
-    std::int32_t pointCount_ = 0;
-    ColourStops colours_;
-    std::uint8_t backRed_ = 0, backGreen_ = 0, backBlue_ = 0;
-    std::int32_t backgroundColour_ = 0;
-    PixelBuffer picture_;
-    // Row memory of picture_, taken once per reset.
-    std::uint8_t* pixels_ = nullptr;
-    std::ptrdiff_t stride_ = 0;
-    std::int32_t gain_ = 0;
-    Ranges ranges_;
-    Real48 peakMagnitude_;
-    long double sqrtPeak_ = 0;  // sqrt(peakMagnitude_), kept beside it
-    double sqrtPeakDouble_ = 0; // and rounded to double
+    Ranges shownRanges_; // UI thread
+    std::atomic<std::int32_t> shownPointCount_{0};
     std::atomic<int> clientWidth_{0}, clientHeight_{0};
     bool setUp_ = false;
 };

@@ -12,9 +12,9 @@ namespace gyrelune {
 
 RenderThread::RenderThread(QObject* parent) : QThread(parent) {
     core_.setPictureWriter(pictureFileWriter());
-    core_.onSaveFailed = [this](const std::string& fileName, const std::string& reason) {
+    core_.setSaveFailedHandler([this](const std::string& fileName, const std::string& reason) {
         emit saveFailed(QString::fromStdString(fileName), QString::fromStdString(reason));
-    };
+    });
 }
 
 RenderThread::~RenderThread() {
@@ -59,7 +59,7 @@ void RenderThread::shutdown() {
 }
 
 void RenderThread::run() {
-    OrbitPipeline pipeline(core_, pipelineMode_);
+    OrbitPipeline pipeline(core_.orbit(), pipelineMode_);
     while (!stopRequested_.load(std::memory_order_relaxed)) {
         if (waitAtGate()) pipeline.restartMeasurement();
         if (stopRequested_.load(std::memory_order_relaxed)) break;

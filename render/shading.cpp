@@ -1,7 +1,7 @@
 // Depth colouring: per-cell accumulators and the pixel shading derived from them.
 
 #include "render/depthSegment.h"
-#include "render/renderCore.h"
+#include "render/raster.h"
 #include "render/roundToInteger.h"
 #include "render/shadeChannel.h"
 
@@ -38,7 +38,7 @@ inline bool sameBits(Real48 a, Real48 b) noexcept {
 
 // The stops' depths and their stored bounds follow the depth range, which
 // settles soon: they are worked out again only when it changed.
-void RenderCore::takeStopDepths() {
+void Raster::takeStopDepths() {
     const std::size_t n = colours_.size();
     const long double zMin = ranges_.zMin.toExtended(), span = ranges_.zMax.toExtended() - zMin;
     stopDepths_.resize(n);
@@ -53,7 +53,7 @@ void RenderCore::takeStopDepths() {
     stopDepthsValid_ = true;
 }
 
-void RenderCore::accumulate(int px, int py, double z) {
+void Raster::accumulate(int px, int py, double z) {
     const std::size_t n = colours_.size();
     // A list of fewer than two stops has no segment: the point is counted
     // (the points-per-second read-out stays alive) but adds no colour.
@@ -61,8 +61,7 @@ void RenderCore::accumulate(int px, int py, double z) {
         if (!stopDepthsValid_ || !sameBits(stopDepthsZMin_, ranges_.zMin) ||
             !sameBits(stopDepthsZMax_, ranges_.zMax))
             takeStopDepths();
-        const std::size_t cellIndex =
-            std::size_t(px) * std::size_t(gridHeight_ + 1) + std::size_t(py);
+        const std::size_t cellIndex = std::size_t(px) * std::size_t(height_ + 1) + std::size_t(py);
         PixelCell& c = pixelGrid_[cellIndex];
         const std::size_t i = depthSegment(n, z, [this](std::size_t k) { return stopDepths_[k]; });
         if (!stopBoundStored_[i - 1] || !stopBoundStored_[i]) throw FloatingPointOverflow();
@@ -99,10 +98,10 @@ void RenderCore::accumulate(int px, int py, double z) {
     if ((pointCount_ + 1) % 10000 == 0) reshadeAll();
 }
 
-void RenderCore::shade(int column, int row) noexcept {
+void Raster::shade(int column, int row) noexcept {
     if (peakMagnitude_ == Real48()) return;
     const PixelCell& c =
-        pixelGrid_[std::size_t(column) * std::size_t(gridHeight_ + 1) + std::size_t(row)];
+        pixelGrid_[std::size_t(column) * std::size_t(height_ + 1) + std::size_t(row)];
     long long v[3] = {channelValue(c.accRed, sqrtPeak_, sqrtPeakDouble_, gain_, backRed_),
                       channelValue(c.accGreen, sqrtPeak_, sqrtPeakDouble_, gain_, backGreen_),
                       channelValue(c.accBlue, sqrtPeak_, sqrtPeakDouble_, gain_, backBlue_)};
@@ -124,13 +123,13 @@ void RenderCore::shade(int column, int row) noexcept {
 // pixel, so only the cells that ever took colour are visited, in the grid's
 // order (memory order; the few new ones are sorted in); a cell with no colour
 // shades to the background, which is never written, and is passed over.
-void RenderCore::reshadeAll() noexcept {
+void Raster::reshadeAll() noexcept {
     if (peakMagnitude_ == Real48()) return;
     const auto firstNew = touchedCells_.begin() + std::ptrdiff_t(sortedTouchedCells_);
     std::sort(firstNew, touchedCells_.end());
     std::inplace_merge(touchedCells_.begin(), firstNew, touchedCells_.end());
     sortedTouchedCells_ = touchedCells_.size();
-    const std::size_t rows = std::size_t(gridHeight_ + 1);
+    const std::size_t rows = std::size_t(height_ + 1);
     for (const std::uint32_t index : touchedCells_) {
         const PixelCell& c = pixelGrid_[index];
         if (c.accRed.toDouble() == 0 && c.accGreen.toDouble() == 0 && c.accBlue.toDouble() == 0)

@@ -1,16 +1,11 @@
 #include "render/viewGeometry.h"
 
 #include "formula/extendedMath.h"
-#include "render/roundToInteger.h"
 
 #include <cmath>
 
 namespace gyrelune {
 namespace {
-
-// Projections beyond this are off any picture; it also keeps the rounding
-// away from the integer conversion's overflow.
-constexpr long double farAway = 1e15L;
 
 // No rotated coordinate of a point within this bound can reach the stored
 // range's limit: each stage at most adds two magnitudes, five times the largest
@@ -49,15 +44,6 @@ bool Rotation::fits(double x, double y, double z) const noexcept {
     if (std::fabs(x) < rotationSafe && std::fabs(y) < rotationSafe && std::fabs(z) < rotationSafe)
         return true;
     return apply(x, y, z);
-}
-
-bool ViewGeometry::project(double x, double y, long long& px, long long& py) const noexcept {
-    const long double across = zoom_.toExtended() * (x - centreX_.toExtended());
-    const long double down = zoom_.toExtended() * (y - centreY_.toExtended());
-    if (!(std::fabs(across) < farAway) || !(std::fabs(down) < farAway)) return false;
-    px = width_ / 2 + roundToInteger(across);
-    py = height_ / 2 - roundToInteger(down);
-    return true;
 }
 
 ViewFit ViewGeometry::fit(const Ranges& range, long double width, long double height) noexcept {

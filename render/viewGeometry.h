@@ -5,6 +5,9 @@
 
 #include "formula/real48.h"
 #include "render/renderSettings.h"
+#include "render/roundToInteger.h"
+
+#include <cmath>
 
 namespace gyrelune {
 
@@ -62,7 +65,17 @@ class ViewGeometry {
 
     // The pixel of a rotated point; false for a point too far out to land on
     // any picture. The picture's centre is (W/2, H/2), rows grow downwards.
-    bool project(double x, double y, long long& px, long long& py) const noexcept;
+    bool project(double x, double y, long long& px, long long& py) const noexcept {
+        // Beyond this a point is off any picture; it also keeps the rounding
+        // away from the integer conversion's overflow.
+        constexpr long double farAway = 1e15L;
+        const long double across = zoom_.toExtended() * (x - centreX_.toExtended());
+        const long double down = zoom_.toExtended() * (y - centreY_.toExtended());
+        if (!(std::fabs(across) < farAway) || !(std::fabs(down) < farAway)) return false;
+        px = width_ / 2 + roundToInteger(across);
+        py = height_ / 2 - roundToInteger(down);
+        return true;
+    }
 
     // Centre's fit of a range into a picture of width x height (both above 0).
     static ViewFit fit(const Ranges& range, long double width, long double height) noexcept;

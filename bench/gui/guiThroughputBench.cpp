@@ -88,7 +88,7 @@ class HeadlessRenderer {
     HeadlessRenderer(int width, int height) : services_(core_, width, height) {
         startHeadlessDrawing(nullptr, "1500", services_);
         core_.applyPendingSettings();
-        pipeline_ = std::make_unique<OrbitPipeline>(core_);
+        pipeline_ = std::make_unique<OrbitPipeline>(core_.orbit());
     }
 
     struct Rates {
@@ -195,7 +195,7 @@ void BM_GuiReadoutAgainstHeadless(benchmark::State& state) {
 
             main.toggleStop(); // Continue
             const std::size_t first = readouts.size();
-            const std::int32_t countBefore = main.renderCore().shownPointCount.load();
+            const std::int32_t countBefore = main.renderCore().published().pointCount;
             const double cpuBefore = renderClock.seconds();
             const double uiBefore = threadCpuSeconds();
             QElapsedTimer roundClock;
@@ -207,7 +207,7 @@ void BM_GuiReadoutAgainstHeadless(benchmark::State& state) {
             collecting = false;
             uiLoads.push_back(100.0 * (threadCpuSeconds() - uiBefore) /
                               (double(roundClock.elapsed()) / 1000.0));
-            guiCpuRates.push_back((main.renderCore().shownPointCount.load() - countBefore) /
+            guiCpuRates.push_back((main.renderCore().published().pointCount - countBefore) /
                                   (renderClock.seconds() - cpuBefore));
 
             // The first read-out of a round spans the Stop; the rest are whole seconds.

@@ -5,6 +5,7 @@
 #include "formula/extendedMath.h"
 #include "formula/formula.h"
 #include "formula/real48.h"
+#include "render/renderSettings.h"
 
 #include <cstdint>
 
@@ -17,16 +18,24 @@ inline const char* const formulaTexts[3] = {"sin(x*y*4.36/pi)+y*0.453+0.45",
 // The default attractor on a core (today's or the frozen previous one) at side x side.
 template <typename Core> void setUpDefault(Core& core, int side) {
     core.setUp(side, side);
-    Formula* pending[3] = {&core.pendingSettings.formulaX, &core.pendingSettings.formulaY,
-                           &core.pendingSettings.formulaZ};
+    RenderSettings settings;
+    if constexpr (requires { core.submitted(); })
+        settings = core.submitted();
+    else
+        settings = core.pendingSettings;
+    Formula* pending[3] = {&settings.formulaX, &settings.formulaY, &settings.formulaZ};
     for (int i = 0; i < 3; ++i) {
         (void)pending[i]->compile(formulaTexts[i]); // well formed
     }
-    core.pendingSettings.zoom = Real48::fromExtended(111.78418L);
-    core.pendingSettings.centreX = Real48::fromExtended(0.290L);
-    core.pendingSettings.centreY = Real48::fromExtended(-0.362L);
-    core.pendingSettings.gain = 1500;
-    core.pendingSettings.background = 0;
+    settings.zoom = Real48::fromExtended(111.78418L);
+    settings.centreX = Real48::fromExtended(0.290L);
+    settings.centreY = Real48::fromExtended(-0.362L);
+    settings.gain = 1500;
+    settings.background = 0;
+    if constexpr (requires { core.submit(settings); })
+        core.submit(settings);
+    else
+        core.pendingSettings = settings;
     core.applyPendingSettings();
 }
 

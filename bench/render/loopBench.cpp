@@ -101,7 +101,7 @@ void stageBreakdown(std::uint64_t points) {
     std::vector<StoredOrbitPoint> orbit(points);
     const double start = threadCpuNs();
     for (StoredOrbitPoint& point : orbit)
-        core.orbitStep(point);
+        point = core.orbit().next();
     const double orbitDone = threadCpuNs();
     for (const StoredOrbitPoint& point : orbit)
         core.rasterStep(point);
@@ -136,8 +136,8 @@ int main(int argc, char** argv) {
         setUpDefault(*core, side);
     PreviousPublishOnly previousDriver;
     PublishOnly driver;
-    OrbitPipeline two(twoCore, OrbitPipeline::Mode::twoThreads);
-    OrbitPipeline adaptive(adaptiveCore, OrbitPipeline::Mode::adaptive);
+    OrbitPipeline two(twoCore.orbit(), OrbitPipeline::Mode::twoThreads);
+    OrbitPipeline adaptive(adaptiveCore.orbit(), OrbitPipeline::Mode::adaptive);
     HandLoop<HandMap> hand;
 
     std::vector<Variant> variants = {

@@ -29,8 +29,7 @@ const char* const defaultDocument = "sin(x*y*4.36/pi)+y*0.453+0.45\r\n"
                                     "0\r\n";
 
 AtrDocument savedDocument(HeadlessSession& session, RenderCore& core) {
-    return documentToSave(session.wiring(), core.pendingSettings.colours,
-                          core.pendingSettings.background);
+    return documentToSave(session.wiring(), core.submitted().colours, core.submitted().background);
 }
 
 TEST(AtrDocument, DefaultSetUpAfterOneDrawIsTheTwentySixLineExample) {

@@ -40,9 +40,9 @@ TEST_F(DocumentOpen, FillsTheWindowsAndDraws) {
     EXPECT_EQ(b->valueField().text(), "2.5");
     EXPECT_EQ(b->sliderPosition(), 250);
     EXPECT_EQ(session.parameters.findWindow("a")->valueField().text(), "0");
-    EXPECT_EQ(core.pendingSettings.formulaZ.variables().at(1).value, Real48::fromExtended(2.5));
-    EXPECT_EQ(core.pendingSettings.colours, session.colourStops);
-    EXPECT_TRUE(core.restartRequested);
+    EXPECT_EQ(core.submitted().formulaZ.variables().at(1).value, Real48::fromExtended(2.5));
+    EXPECT_EQ(core.submitted().colours, session.colourStops);
+    EXPECT_TRUE(core.restartRequested());
 }
 
 TEST_F(DocumentOpen, StoredParametersThatNoFormulaUsesAreClosedByTheDraw) {
@@ -67,14 +67,14 @@ TEST_F(DocumentOpen, ADocumentWithoutParametersStillClosesTheOldWindows) {
 TEST_F(DocumentOpen, AFailedReadAppliesWhatCameBeforeItAndDoesNotDraw) {
     session.mainFields[0].setText("k*x");
     session.draw(services);
-    core.restartRequested = false;
+    core.withdrawRestartRequest();
     const ColourStops before = session.colourStops;
 
     EXPECT_THROW(open("q\nr\ns\n1\n2\n3\n4\n5\n6\n-3\n"), std::runtime_error);
     EXPECT_EQ(session.mainFields[2].text(), "s");
     EXPECT_EQ(session.colourStops, before);
     EXPECT_EQ(session.parameters.liveCount(), 1u);
-    EXPECT_FALSE(core.restartRequested);
+    EXPECT_FALSE(core.restartRequested());
 
     try {
         open("q\nr\ns\n1\n2\n3\n4\n5\n6\n1\n9\n9\n9\n0\n0\n0\n-1\n");
@@ -84,7 +84,7 @@ TEST_F(DocumentOpen, AFailedReadAppliesWhatCameBeforeItAndDoesNotDraw) {
     }
     EXPECT_EQ(session.colourStops, (ColourStops{{9, 9, 9}}));
     EXPECT_EQ(session.parameters.liveCount(), 0u);
-    EXPECT_FALSE(core.restartRequested);
+    EXPECT_FALSE(core.restartRequested());
 
     test::ScratchDirectory dir;
     EXPECT_THROW(session.open(readAtrDocument(dir.file("none.atr")), "", services),
@@ -95,7 +95,7 @@ TEST_F(DocumentOpen, AFailedReadAppliesWhatCameBeforeItAndDoesNotDraw) {
 TEST_F(DocumentOpen, AnEmptyColourListIsKeptAndDrawn) {
     open("x\ny\nz\n1\n0\n0\n0\n0\n0\n0\n");
     EXPECT_TRUE(session.colourStops.empty());
-    EXPECT_TRUE(core.pendingSettings.colours.empty());
+    EXPECT_TRUE(core.submitted().colours.empty());
 }
 
 } // namespace

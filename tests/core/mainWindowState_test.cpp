@@ -22,10 +22,12 @@ class DrawCommand : public ::testing::Test {
         session.rotation.angleField(row).field().text = text;
     }
     void setRanges(long double xMin, long double xMax, long double yMin, long double yMax) {
-        core.shownRanges.xMin = Real48::fromExtended(xMin);
-        core.shownRanges.xMax = Real48::fromExtended(xMax);
-        core.shownRanges.yMin = Real48::fromExtended(yMin);
-        core.shownRanges.yMax = Real48::fromExtended(yMax);
+        RenderCore::Published shown = core.published();
+        shown.ranges.xMin = Real48::fromExtended(xMin);
+        shown.ranges.xMax = Real48::fromExtended(xMax);
+        shown.ranges.yMin = Real48::fromExtended(yMin);
+        shown.ranges.yMax = Real48::fromExtended(yMax);
+        core.publish(shown);
     }
 };
 
@@ -35,33 +37,35 @@ TEST_F(DrawCommand, FirstDrawStartsTheThreadAndHandsOverEveryFormula) {
     EXPECT_TRUE(core.isSetUp());
     EXPECT_FALSE(services.threadSuspended());
     EXPECT_TRUE(services.pointsPerSecondTimerEnabled());
-    EXPECT_TRUE(core.restartRequested);
-    EXPECT_EQ(core.pendingSettings.formulaX.text, MainWindowDefaults::formulaX);
-    EXPECT_EQ(core.pendingSettings.formulaZ.text, MainWindowDefaults::formulaZ);
-    EXPECT_EQ(core.pendingSettings.zoom, Real48::fromExtended(111.78418L));
-    EXPECT_EQ(core.pendingSettings.centreY, Real48::fromExtended(-0.362L));
-    EXPECT_EQ(core.pendingSettings.gain, 1500);
-    EXPECT_EQ(core.pendingSettings.colours, defaultColourStops());
+    EXPECT_TRUE(core.restartRequested());
+    EXPECT_EQ(core.submitted().formulaX.text, MainWindowDefaults::formulaX);
+    EXPECT_EQ(core.submitted().formulaZ.text, MainWindowDefaults::formulaZ);
+    EXPECT_EQ(core.submitted().zoom, Real48::fromExtended(111.78418L));
+    EXPECT_EQ(core.submitted().centreY, Real48::fromExtended(-0.362L));
+    EXPECT_EQ(core.submitted().gain, 1500);
+    EXPECT_EQ(core.submitted().colours, defaultColourStops());
 }
 
 TEST_F(DrawCommand, RepeatedDrawHandsOverNothingAndRecompilesNothing) {
     session.draw(services);
-    core.pendingSettings.formulaY.text = "untouched";
+    RenderSettings untouched = core.submitted();
+    untouched.formulaY.text = "untouched";
+    core.submit(untouched);
     int compiled = 0;
     for (int i = 4; i <= 7; ++i)
         field(i).field().onMarked = [&compiled](FormulaField::Marking) { ++compiled; };
-    core.restartRequested = false;
+    core.withdrawRestartRequest();
     session.draw(services);
-    EXPECT_EQ(core.pendingSettings.formulaY.text, "untouched");
+    EXPECT_EQ(core.submitted().formulaY.text, "untouched");
     EXPECT_EQ(compiled, 0);
-    EXPECT_TRUE(core.restartRequested);
+    EXPECT_TRUE(core.restartRequested());
 
     field(2).setText("y*0.5");
     field(5).setText("2*pi");
     session.draw(services);
-    EXPECT_EQ(core.pendingSettings.formulaY.text, "y*0.5");
+    EXPECT_EQ(core.submitted().formulaY.text, "y*0.5");
     EXPECT_EQ(compiled, 1);
-    EXPECT_EQ(core.pendingSettings.centreX, Real48::fromExtended(2 * pi));
+    EXPECT_EQ(core.submitted().centreX, Real48::fromExtended(2 * pi));
 }
 
 TEST_F(DrawCommand, GainIsRoundedToEvenAndNeverNegativeThroughDraw) {
@@ -70,11 +74,11 @@ TEST_F(DrawCommand, GainIsRoundedToEvenAndNeverNegativeThroughDraw) {
     for (const auto& [text, gain] : cases) {
         field(7).setText(text);
         session.draw(services);
-        EXPECT_EQ(core.pendingSettings.gain, gain) << text;
+        EXPECT_EQ(core.submitted().gain, gain) << text;
     }
     field(7).setText("-5");
     session.centre(services);
-    EXPECT_EQ(core.pendingSettings.gain, -5);
+    EXPECT_EQ(core.submitted().gain, -5);
     EXPECT_EQ(roundGain(1e30L), 2147483647);
     EXPECT_EQ(roundGain(-1e30L), -2147483647 - 1);
 }
@@ -87,7 +91,7 @@ TEST_F(DrawCommand, AngleTextsAreReadByTheirLeadingInteger) {
     for (const auto& [text, degrees] : cases) {
         putAngleText(1, text);
         session.draw(services);
-        EXPECT_EQ(core.pendingSettings.angleY, Real48::fromExtended(degrees / 180 * pi)) << text;
+        EXPECT_EQ(core.submitted().angleY, Real48::fromExtended(degrees / 180 * pi)) << text;
     }
 }
 
@@ -96,14 +100,14 @@ TEST_F(DrawCommand, WhileStoppedDrawHandsOverOnlyTheColours) {
     EXPECT_EQ(session.state.stopOrContinue(services), "Folytat");
     EXPECT_TRUE(services.threadSuspended());
     EXPECT_FALSE(services.pointsPerSecondTimerEnabled());
-    core.restartRequested = false;
+    core.withdrawRestartRequest();
     field(1).setText("x*x");
     session.colourStops.pop_back();
     session.draw(services);
-    EXPECT_EQ(core.pendingSettings.formulaX.text, MainWindowDefaults::formulaX);
-    EXPECT_EQ(core.pendingSettings.colours.size(), 3u);
+    EXPECT_EQ(core.submitted().formulaX.text, MainWindowDefaults::formulaX);
+    EXPECT_EQ(core.submitted().colours.size(), 3u);
     EXPECT_TRUE(services.pointsPerSecondTimerEnabled());
-    EXPECT_TRUE(core.restartRequested);
+    EXPECT_TRUE(core.restartRequested());
     EXPECT_EQ(session.state.stopOrContinue(services), "Stop");
     EXPECT_FALSE(session.state.drawingStopped);
 }
@@ -111,20 +115,20 @@ TEST_F(DrawCommand, WhileStoppedDrawHandsOverOnlyTheColours) {
 TEST_F(DrawCommand, StopAndCentreDoNothingBeforeTheFirstDraw) {
     EXPECT_EQ(session.state.stopOrContinue(services), "");
     session.centre(services);
-    EXPECT_FALSE(core.restartRequested);
+    EXPECT_FALSE(core.restartRequested());
     EXPECT_EQ(field(4).text(), MainWindowDefaults::zoom);
 }
 
 TEST_F(DrawCommand, CentreFitsTheLargerExtentWithAMargin) {
     session.draw(services);
     setRanges(-1, 3, 0, 1);
-    core.restartRequested = false;
+    core.withdrawRestartRequest();
     session.centre(services);
-    EXPECT_EQ(core.pendingSettings.zoom, Real48::fromExtended(95));
+    EXPECT_EQ(core.submitted().zoom, Real48::fromExtended(95));
     EXPECT_EQ(field(4).text(), "95.00000");
     EXPECT_EQ(field(5).text(), "1.000");
     EXPECT_EQ(field(6).text(), "0.500");
-    EXPECT_TRUE(core.restartRequested);
+    EXPECT_TRUE(core.restartRequested());
     // The used copies stay, so the next Draw takes the rounded texts over.
     EXPECT_EQ(session.state.usedZoomText, MainWindowDefaults::zoom);
 }
@@ -132,7 +136,7 @@ TEST_F(DrawCommand, CentreFitsTheLargerExtentWithAMargin) {
 TEST_F(DrawCommand, CentreOnEmptyRangesKeepsTheZoom) {
     session.draw(services);
     session.centre(services);
-    EXPECT_EQ(core.pendingSettings.zoom, Real48::fromExtended(111.78418L));
+    EXPECT_EQ(core.submitted().zoom, Real48::fromExtended(111.78418L));
     EXPECT_EQ(field(4).text(), "111.78418");
     EXPECT_EQ(field(5).text(), "0.000");
     EXPECT_EQ(field(6).text(), "0.000");
@@ -141,10 +145,10 @@ TEST_F(DrawCommand, CentreOnEmptyRangesKeepsTheZoom) {
 TEST_F(DrawCommand, AnOverflowEndsCentreWithWhatWasDoneKept) {
     session.draw(services);
     setRanges(1e-36L, 2e-36L, 0, 0);
-    core.restartRequested = false;
+    core.withdrawRestartRequest();
     EXPECT_THROW(session.centre(services), FloatingPointOverflow);
-    EXPECT_EQ(core.pendingSettings.centreX, Real48::fromExtended(1.5e-36L));
-    EXPECT_FALSE(core.restartRequested);
+    EXPECT_EQ(core.submitted().centreX, Real48::fromExtended(1.5e-36L));
+    EXPECT_FALSE(core.restartRequested());
 }
 
 TEST_F(DrawCommand, ReadOutTexts) {
@@ -152,9 +156,12 @@ TEST_F(DrawCommand, ReadOutTexts) {
     EXPECT_EQ(session.state.pointsPerSecondCaption(120), "Attraktor Kép       pont/sec: 120");
 
     EXPECT_FALSE(session.state.statusLineStale(core));
-    core.shownRanges.zMax = Real48::fromExtended(2.5);
+    RenderCore::Published shown = core.published();
+    shown.ranges.zMax = Real48::fromExtended(2.5);
+    core.publish(shown);
     ASSERT_TRUE(session.state.statusLineStale(core));
-    core.shownRanges.xMin = Real48::fromExtended(-1.0625);
+    shown.ranges.xMin = Real48::fromExtended(-1.0625);
+    core.publish(shown);
     EXPECT_EQ(session.state.updateStatusLine(core),
               "                 X tartomány: [-1.062 , 0.000]      Y tartomány: [0.000 , "
               "0.000]      Z tartomány: [0.000 , 2.500]");

@@ -39,7 +39,7 @@ class AttractorSearchTest : public ::testing::Test {
         QTRY_VERIFY_WITH_TIMEOUT(!search().running(), 20000);
     }
     std::string pendingValue(const char* name) {
-        const Formula& formula = main().renderCore().pendingSettings.formulaX;
+        const Formula& formula = main().renderCore().submitted().formulaX;
         return realToText(5, formula.variables()[std::size_t(formula.findVariable(name))].value);
     }
 

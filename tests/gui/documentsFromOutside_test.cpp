@@ -61,8 +61,8 @@ class DocumentsFromOutside : public ::testing::Test {
             parts << QStringLiteral("%1,%2,%3").arg(stop.red).arg(stop.green).arg(stop.blue);
         parts << QString::number(windows->colours().background());
         const RenderCore& core = main().renderCore();
-        parts << QString::fromStdString(core.pendingSettings.formulaX.text);
-        for (const Variable& v : core.pendingSettings.formulaX.variables())
+        parts << QString::fromStdString(core.submitted().formulaX.text);
+        for (const Variable& v : core.submitted().formulaX.variables())
             parts << QString::fromStdString(v.name)
                   << QString::number(double(v.value.toExtended()));
         parts << QString::number(main().state().renderStarted);

@@ -44,18 +44,17 @@ const char* const defaultDocument =
 std::string handedOver(const RenderCore& core) {
     std::ostringstream out;
     out << std::hexfloat;
-    for (const Formula* formula : {&core.pendingSettings.formulaX, &core.pendingSettings.formulaY,
-                                   &core.pendingSettings.formulaZ}) {
+    for (const Formula* formula :
+         {&core.submitted().formulaX, &core.submitted().formulaY, &core.submitted().formulaZ}) {
         out << formula->text << ';';
         for (const Variable& v : formula->variables())
             out << v.name << v.value.toExtended() << ';';
     }
-    for (Real48 value :
-         {core.pendingSettings.zoom, core.pendingSettings.centreX, core.pendingSettings.centreY,
-          core.pendingSettings.angleX, core.pendingSettings.angleY, core.pendingSettings.angleZ})
+    for (Real48 value : {core.submitted().zoom, core.submitted().centreX, core.submitted().centreY,
+                         core.submitted().angleX, core.submitted().angleY, core.submitted().angleZ})
         out << value.toExtended() << ';';
-    out << core.pendingSettings.gain << ';' << core.pendingSettings.background;
-    for (const ColorStop& stop : core.pendingSettings.colours)
+    out << core.submitted().gain << ';' << core.submitted().background;
+    for (const ColorStop& stop : core.submitted().colours)
         out << ';' << int(stop.red) << ',' << int(stop.green) << ',' << int(stop.blue);
     return out.str();
 }
@@ -193,7 +192,7 @@ TEST_F(DocumentTest, OpeningReplacesColoursAndParameterWindowsAndKeepsTheGain) {
     EXPECT_EQ(colours().colourStops(), (ColourStops{{10, 20, 30}, {40, 50, 60}}));
     EXPECT_EQ(colours().background(), packColour(1, 2, 3));
     EXPECT_EQ(colours().zMaxSwatch->canvas().pixelColor(0, 0), QColor(40, 50, 60));
-    EXPECT_EQ(core().pendingSettings.colours, colours().colourStops());
+    EXPECT_EQ(core().submitted().colours, colours().colourStops());
     EXPECT_EQ(rotation().angleSliders[2]->value(), 30);
 
     // The old windows are gone, the unused stored one closed by the Draw.
@@ -206,7 +205,7 @@ TEST_F(DocumentTest, OpeningReplacesColoursAndParameterWindowsAndKeepsTheGain) {
     EXPECT_FALSE(q->isVisible());
     EXPECT_EQ(q->valueEdit->text(), "0.25");
     EXPECT_EQ(q->slider->value(), 250);
-    EXPECT_EQ(core().pendingSettings.formulaX.variables().at(0).value, Real48::fromExtended(0.25L));
+    EXPECT_EQ(core().submitted().formulaX.variables().at(0).value, Real48::fromExtended(0.25L));
 
     // Without a parameter part: the Draw gives q a default window again.
     document.truncate(document.indexOf("\r\n2\r\nq") + 2);
@@ -282,7 +281,7 @@ TEST_F(DocumentTest, ACancelledOpenStillDraws) {
     main().edit(MainField::formulaZ)->setText("z*0.5");
     open(QString());
     EXPECT_TRUE(main().state().renderStarted);
-    EXPECT_EQ(core().pendingSettings.formulaZ.text, "z*0.5");
+    EXPECT_EQ(core().submitted().formulaZ.text, "z*0.5");
     EXPECT_EQ(main().windowTitle(), "Gyrelune 1.0b");
 }
 
@@ -291,7 +290,7 @@ TEST_F(DocumentTest, ADocumentSavedBeforeTheFirstDrawOpensToAnEmptyColourList) {
     EXPECT_TRUE(contents(file("early.atr")).contains("\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
     open(file("early.atr"));
     EXPECT_TRUE(colours().colourStops().empty());
-    EXPECT_TRUE(core().pendingSettings.colours.empty());
+    EXPECT_TRUE(core().submitted().colours.empty());
     EXPECT_EQ(colours().zMinSwatch->canvas().pixelColor(0, 0), QColor(0, 0, 0));
     EXPECT_EQ(colours().gradientStrip->canvas().pixelColor(100, 0), QColor(0, 0, 0));
     EXPECT_TRUE(errors.messages.isEmpty());

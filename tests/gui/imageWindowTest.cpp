@@ -36,9 +36,9 @@ TEST_F(ImageWindowTest, ShortcutMenuInItsOrder) {
 }
 
 TEST_F(ImageWindowTest, ResizeRestartsAtTheNewPictureSize) {
-    core().restartRequested.store(false);
+    core().withdrawRestartRequest();
     image().resize(301, 202);
-    EXPECT_TRUE(core().restartRequested.load());
+    EXPECT_TRUE(core().restartRequested());
     EXPECT_EQ(core().clientWidth(), 301);
     EXPECT_EQ(core().clientHeight(), 202);
 }
@@ -55,7 +55,7 @@ TEST_F(ImageWindowTest, ResolutionDialogSetsThePictureSizeExactly) {
     EXPECT_EQ(dialog.widthEdit->text(), "600");
     EXPECT_EQ(dialog.heightEdit->text(), "400");
 
-    core().restartRequested.store(false);
+    core().withdrawRestartRequest();
     dialog.okButton->click();
     EXPECT_EQ(image().pictureSize(), QSize(600, 400));
 
@@ -65,7 +65,7 @@ TEST_F(ImageWindowTest, ResolutionDialogSetsThePictureSizeExactly) {
     EXPECT_EQ(image().pictureSize(), QSize(800, 600));
     EXPECT_EQ(core().clientWidth(), 800);
     EXPECT_EQ(core().clientHeight(), 600);
-    EXPECT_TRUE(core().restartRequested.load());
+    EXPECT_TRUE(core().restartRequested());
     EXPECT_TRUE(dialog.isVisible());
 
     dialog.widthEdit->setText("640px");

@@ -31,11 +31,11 @@ TEST_F(MainWindowTest, StopCentreAndSaveDoNothingBeforeTheFirstDraw) {
     main().centreButton->click();
     EXPECT_EQ(main().edit(MainField::zoom)->text(), "111.78418");
     EXPECT_EQ(main().edit(MainField::centreX)->text(), "0.290");
-    EXPECT_EQ(core().pendingSettings.centreX, Real48());
+    EXPECT_EQ(core().submitted().centreX, Real48());
     saveAnswer = "/tmp/never.jpg";
     main().savePictureAction->trigger();
     EXPECT_TRUE(saveRequests.isEmpty());
-    EXPECT_FALSE(core().saveRequested.load());
+    EXPECT_FALSE(core().saveRequested());
     EXPECT_FALSE(main().state().renderStarted);
     EXPECT_FALSE(main().renderThread().isRunning());
     EXPECT_TRUE(errors.isEmpty());
@@ -44,23 +44,24 @@ TEST_F(MainWindowTest, StopCentreAndSaveDoNothingBeforeTheFirstDraw) {
 TEST_F(MainWindowTest, FirstDrawHandsOverAllFormulasAndARepeatNone) {
     main().drawButton->click();
     EXPECT_TRUE(main().state().renderStarted);
-    EXPECT_EQ(core().pendingSettings.formulaX.text, "sin(x*y*4.36/pi)+y*0.453+0.45");
-    EXPECT_EQ(core().pendingSettings.formulaY.text, "1.795*cos(x)-1.5324*sin(x*1.65/pi)");
-    EXPECT_EQ(core().pendingSettings.formulaZ.text, "1.93*cos(y*x)+0.49*sin(x)");
+    EXPECT_EQ(core().submitted().formulaX.text, "sin(x*y*4.36/pi)+y*0.453+0.45");
+    EXPECT_EQ(core().submitted().formulaY.text, "1.795*cos(x)-1.5324*sin(x*1.65/pi)");
+    EXPECT_EQ(core().submitted().formulaZ.text, "1.93*cos(y*x)+0.49*sin(x)");
 
     // Unchanged texts are not handed over again.
-    for (Formula* formula : {&core().pendingSettings.formulaX, &core().pendingSettings.formulaY,
-                             &core().pendingSettings.formulaZ})
+    RenderSettings untouched = core().submitted();
+    for (Formula* formula : {&untouched.formulaX, &untouched.formulaY, &untouched.formulaZ})
         formula->text = "untouched";
+    core().submit(untouched);
     main().draw();
-    EXPECT_EQ(core().pendingSettings.formulaX.text, "untouched");
-    EXPECT_EQ(core().pendingSettings.formulaZ.text, "untouched");
+    EXPECT_EQ(core().submitted().formulaX.text, "untouched");
+    EXPECT_EQ(core().submitted().formulaZ.text, "untouched");
 
     // A changed one is.
     main().edit(MainField::formulaY)->setText("y*0.5");
     main().draw();
-    EXPECT_EQ(core().pendingSettings.formulaY.text, "y*0.5");
-    EXPECT_EQ(core().pendingSettings.formulaX.text, "untouched");
+    EXPECT_EQ(core().submitted().formulaY.text, "y*0.5");
+    EXPECT_EQ(core().submitted().formulaX.text, "untouched");
     EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -75,14 +76,14 @@ TEST_F(MainWindowTest, StopContinueAndDrawWhileStopped) {
 
     // Draw while stopped reads no field, enables pointsPerSecondTimer and leaves the request
     // waiting.
-    const Real48 zoomBefore = core().pendingSettings.zoom;
+    const Real48 zoomBefore = core().submitted().zoom;
     main().edit(MainField::zoom)->setText("50");
-    core().restartRequested.store(false);
+    core().withdrawRestartRequest();
     main().draw();
     EXPECT_EQ(main().stopButton->text(), "Folytat");
-    EXPECT_EQ(core().pendingSettings.zoom, zoomBefore);
+    EXPECT_EQ(core().submitted().zoom, zoomBefore);
     EXPECT_TRUE(main().pointsPerSecondTimer->isActive());
-    EXPECT_TRUE(core().restartRequested.load());
+    EXPECT_TRUE(core().restartRequested());
     EXPECT_TRUE(main().renderThread().isSuspended());
 
     main().stopButton->click();
@@ -99,9 +100,9 @@ TEST_F(MainWindowTest, GainIsClampedByDrawButNotByCentre) {
     for (const auto& c : cases) {
         main().edit(MainField::gain)->setText(c.text);
         main().draw();
-        EXPECT_EQ(core().pendingSettings.gain, c.draw) << c.text;
+        EXPECT_EQ(core().submitted().gain, c.draw) << c.text;
         main().centre();
-        EXPECT_EQ(core().pendingSettings.gain, c.centre) << c.text;
+        EXPECT_EQ(core().submitted().gain, c.centre) << c.text;
     }
     EXPECT_TRUE(errors.isEmpty());
 }
@@ -117,9 +118,9 @@ TEST_F(MainWindowTest, AngleTextsAreReadAsLeadingIntegersOfDegrees) {
         rotation.fields[2].setText(c.text);
         main().draw();
         const Real48 expected = real(c.degrees / 180.0L * std::numbers::pi_v<long double>);
-        EXPECT_EQ(core().pendingSettings.angleX, expected) << '"' << c.text << '"';
-        EXPECT_EQ(core().pendingSettings.angleY, Real48()) << '"' << c.text << '"';
-        EXPECT_EQ(core().pendingSettings.angleZ, expected) << '"' << c.text << '"';
+        EXPECT_EQ(core().submitted().angleX, expected) << '"' << c.text << '"';
+        EXPECT_EQ(core().submitted().angleY, Real48()) << '"' << c.text << '"';
+        EXPECT_EQ(core().submitted().angleZ, expected) << '"' << c.text << '"';
     }
 }
 
@@ -128,19 +129,20 @@ TEST_F(MainWindowTest, CentreFitsThePublishedRange) {
     drawAndStop();
 
     // Nothing published yet: both centres 0, the zoom kept.
-    core().shownRanges.xMin = core().shownRanges.xMax = core().shownRanges.yMin =
-        core().shownRanges.yMax = Real48();
+    core().publish({});
     main().centreButton->click();
     EXPECT_EQ(main().edit(MainField::zoom)->text(), "111.78418");
     EXPECT_EQ(main().edit(MainField::centreX)->text(), "0.000");
     EXPECT_EQ(main().edit(MainField::centreY)->text(), "0.000");
-    EXPECT_TRUE(core().restartRequested.load());
+    EXPECT_TRUE(core().restartRequested());
 
     // X from -1 to 3 and Y from 0 to 1 in 400 x 400: X limits.
-    core().shownRanges.xMin = real(-1);
-    core().shownRanges.xMax = real(3);
-    core().shownRanges.yMin = real(0);
-    core().shownRanges.yMax = real(1);
+    RenderCore::Published shown;
+    shown.ranges.xMin = real(-1);
+    shown.ranges.xMax = real(3);
+    shown.ranges.yMin = real(0);
+    shown.ranges.yMax = real(1);
+    core().publish(shown);
     main().centre();
     EXPECT_EQ(main().edit(MainField::zoom)->text(), "95.00000");
     EXPECT_EQ(main().edit(MainField::centreX)->text(), "1.000");
@@ -150,16 +152,18 @@ TEST_F(MainWindowTest, CentreFitsThePublishedRange) {
 
 TEST_F(MainWindowTest, AnErrorEndsTheCommandAndShowsTheErrorBox) {
     drawAndStop();
-    core().restartRequested.store(false);
+    core().withdrawRestartRequest();
     // A zoom beyond the 6-byte range: the centres are written, the zoom is not.
-    core().shownRanges.xMin = real(0);
-    core().shownRanges.xMax = real(1e-37L);
-    core().shownRanges.yMin = core().shownRanges.yMax = real(0);
+    RenderCore::Published shown;
+    shown.ranges.xMin = real(0);
+    shown.ranges.xMax = real(1e-37L);
+    shown.ranges.yMin = shown.ranges.yMax = real(0);
+    core().publish(shown);
     main().centre();
     ASSERT_EQ(errors, QStringList{"Floating point overflow"});
-    EXPECT_EQ(core().pendingSettings.centreX, real(0.5e-37L));
+    EXPECT_EQ(core().submitted().centreX, real(0.5e-37L));
     EXPECT_EQ(main().edit(MainField::zoom)->text(), "111.78418");
-    EXPECT_FALSE(core().restartRequested.load());
+    EXPECT_FALSE(core().restartRequested());
 }
 
 TEST_F(MainWindowTest, EnterDrawsAndAltCentresWithoutTakingTheKey) {
@@ -184,13 +188,13 @@ TEST_F(MainWindowTest, SaveCommandAsksForAJpgOrBmpNameAndRaisesTheRequest) {
     drawAndStop();
     saveAnswer = QString();
     main().savePictureAction->trigger();
-    EXPECT_FALSE(core().saveRequested.load());
+    EXPECT_FALSE(core().saveRequested());
     ASSERT_EQ(saveRequests.size(), 1);
     EXPECT_EQ(saveRequests[0], "JPG képfájl (*.jpg);;BMP bitmapfájl (*.bmp)|jpg");
 
     saveAnswer = "/tmp/gyrelune-picture.bmp";
     main().savePictureAction->trigger();
-    EXPECT_TRUE(core().saveRequested.load());
+    EXPECT_TRUE(core().saveRequested());
 }
 
 TEST_F(MainWindowTest, FailedSaveShowsTheErrorBox) {

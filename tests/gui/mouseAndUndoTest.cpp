@@ -45,7 +45,7 @@ TEST_F(MouseAndUndoTest, DragWheelUndoAndTheQuestionOnClose) {
     EXPECT_EQ(rotation.angleSliders[1]->value(), 20);
     // The rotation window's timer draws the new angles.
     QTest::qWait(150);
-    EXPECT_NEAR(core().pendingSettings.angleY.toDouble(), 20 * 3.14159265358979 / 180, 1e-9);
+    EXPECT_NEAR(core().submitted().angleY.toDouble(), 20 * 3.14159265358979 / 180, 1e-9);
 
     const QPoint at(image().width() / 4, image().height() / 4);
     QWheelEvent wheel(at, image().mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
@@ -94,11 +94,11 @@ TEST_F(MouseAndUndoTest, EveryExampleOpensAndDraws) {
     const QList<QAction*> examples = main().examplesMenu->actions();
     ASSERT_GE(examples.size(), 12);
     for (QAction* example : examples) {
-        core().restartRequested = false;
+        core().withdrawRestartRequest();
         example->trigger();
         EXPECT_TRUE(main().windowTitle().endsWith(example->text()))
             << example->text().toStdString();
-        EXPECT_TRUE(core().restartRequested) << example->text().toStdString();
+        EXPECT_TRUE(core().restartRequested()) << example->text().toStdString();
         EXPECT_FALSE(main().settingsChangedSinceSaved());
     }
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();

@@ -78,11 +78,11 @@ TEST_F(ReadoutTest, StartsWithTheDefaultsAndNothingDrawn) {
 }
 
 TEST_F(ReadoutTest, PointsPerSecondCaption) {
-    core().shownPointCount.store(100);
+    core().publish({core().published().ranges, 100});
     main().showPointsPerSecond();
     EXPECT_EQ(image().windowTitle(), "Attraktor Kép       pont/sec: 100");
     // The counter starts again at every restart: the rate counts from there.
-    core().shownPointCount.store(40);
+    core().publish({core().published().ranges, 40});
     main().showPointsPerSecond();
     EXPECT_EQ(image().windowTitle(), "Attraktor Kép       pont/sec: 40");
     drawAndStop();
@@ -93,11 +93,31 @@ TEST_F(ReadoutTest, StatusLineFollowsThePublishedRanges) {
     main().refreshStatusLine();
     EXPECT_EQ(main().statusLine->text(), "");
 
-    core().shownRanges.xMin = real(-1.5L);
-    core().shownRanges.xMax = real(2.25L);
-    core().shownRanges.yMax = real(1);
-    core().shownRanges.zMin = real(-3);
-    core().shownRanges.zMax = real(0.125L);
+    {
+        RenderCore::Published p = core().published();
+        p.ranges.xMin = real(-1.5L);
+        core().publish(p);
+    }
+    {
+        RenderCore::Published p = core().published();
+        p.ranges.xMax = real(2.25L);
+        core().publish(p);
+    }
+    {
+        RenderCore::Published p = core().published();
+        p.ranges.yMax = real(1);
+        core().publish(p);
+    }
+    {
+        RenderCore::Published p = core().published();
+        p.ranges.zMin = real(-3);
+        core().publish(p);
+    }
+    {
+        RenderCore::Published p = core().published();
+        p.ranges.zMax = real(0.125L);
+        core().publish(p);
+    }
     main().refreshStatusLine();
     const QString blanks17(17, ' ');
     EXPECT_EQ(main().statusLine->text(), blanks17 + "X tartomány: [-1.500 , 2.250]      "
@@ -108,7 +128,11 @@ TEST_F(ReadoutTest, StatusLineFollowsThePublishedRanges) {
     main().statusLine->setText("kept");
     main().refreshStatusLine();
     EXPECT_EQ(main().statusLine->text(), "kept");
-    core().shownRanges.yMin = real(-0.5L);
+    {
+        RenderCore::Published p = core().published();
+        p.ranges.yMin = real(-0.5L);
+        core().publish(p);
+    }
     main().refreshStatusLine();
     EXPECT_TRUE(main().statusLine->text().contains("Y tartomány: [-0.500 , 1.000]"));
 }

@@ -41,13 +41,12 @@ class FakeMainCommands : public MainCommands {
     // The parameter windows of the names that the three formulas use.
     void syncFormulas(const char* x, const char* y, const char* z) {
         const char* texts[3] = {x, y, z};
-        Formula* formulas[3] = {&core.pendingSettings.formulaX, &core.pendingSettings.formulaY,
-                                &core.pendingSettings.formulaZ};
+        RenderSettings settings = core.submitted();
+        Formula* formulas[3] = {&settings.formulaX, &settings.formulaY, &settings.formulaZ};
         for (int i = 0; i < 3; ++i)
             (void)formulas[i]->compile(texts[i]);
-        parameters.syncParameterWindows(core.pendingSettings.formulaX,
-                                        core.pendingSettings.formulaY,
-                                        core.pendingSettings.formulaZ);
+        parameters.syncParameterWindows(settings.formulaX, settings.formulaY, settings.formulaZ);
+        core.submit(settings);
     }
 
     QWidget window; // before the parameter windows, which it parents

@@ -153,11 +153,13 @@ std::vector<Shown> WindowTextsFit::showEveryWindow() {
     main.toggleStop(); // "Folytat"
     QTest::qWait(100);
     RenderCore& core = main.renderCore();
-    Ranges& shown = core.shownRanges;
+    RenderCore::Published published = core.published();
+    Ranges& shown = published.ranges;
     for (Real48* low : {&shown.xMin, &shown.yMin, &shown.zMin})
         *low = Real48::fromExtended(-9.999L);
     for (Real48* high : {&shown.xMax, &shown.yMax, &shown.zMax})
         *high = Real48::fromExtended(9.999L);
+    core.publish(published);
     main.updateStatusLine();
 
     auto& alpha = dynamic_cast<ParameterWindow&>(*main.parameterList().findWindow("alpha"));

@@ -39,7 +39,7 @@ TEST_F(Loop, RestartTakenOverOnlyAfter101StepsSinceAHandOff) {
     }
     EXPECT_EQ(steps - 1, 101); // the pass that takes it over comes after 101 steps
     EXPECT_EQ(core.zoom(), Real48::fromExtended(2));
-    EXPECT_FALSE(core.restartRequested);
+    EXPECT_FALSE(core.restartRequested());
     EXPECT_EQ(core.stepsSinceHandOff(), 1);
 
     while (core.stepsSinceHandOff() < 500)
@@ -73,7 +73,7 @@ TEST_F(Loop, RequestRaisedJustAfterTheTakeOverStaysStanding) {
     struct DrawAfterRestart : DirectDriver {
         void synchronisedRestart(RenderCore& core) override {
             DirectDriver::synchronisedRestart(core);
-            core.restartRequested = true;
+            core.requestRestart();
         }
     } eager;
     drawNow(core, {});
@@ -82,7 +82,7 @@ TEST_F(Loop, RequestRaisedJustAfterTheTakeOverStaysStanding) {
     writePending(core, {});
     core.executePass(eager);
     EXPECT_EQ(eager.restarts, 1);
-    EXPECT_TRUE(core.restartRequested);
+    EXPECT_TRUE(core.restartRequested());
 }
 
 struct KeepingSink : PictureSink {
@@ -113,7 +113,7 @@ TEST_F(Loop, HandOffPublishesEvenWhenDrawingFailsAndIsRetriedAfterAFailure) {
     passUntilHandOff();
     EXPECT_EQ(sink.ready, 1);
     EXPECT_EQ(core.stepsSinceHandOff(), 0);
-    EXPECT_EQ(core.shownRanges.zMax, core.ranges().zMax);
+    EXPECT_EQ(core.published().ranges.zMax, core.ranges().zMax);
     EXPECT_TRUE(sink.kept == core.picture());
 
     sink.failuresLeft = 1;
@@ -128,7 +128,9 @@ TEST_F(Loop, FormulaTextUnchangedKeepsTheFormulaButTakesNewParameterValues) {
     Settings s;
     s.x = "x*a";
     drawNow(core, s);
-    core.pendingSettings.formulaX.setVariable("a", Real48::fromExtended(0.5));
+    RenderSettings settings = core.submitted();
+    settings.formulaX.setVariable("a", Real48::fromExtended(0.5));
+    core.submit(settings);
     core.applyPendingSettings();
     ASSERT_EQ(core.activeFormulaX().variables().size(), 2u);
     EXPECT_EQ(core.activeFormulaX().variables()[1].value, Real48::fromExtended(0.5));
@@ -149,7 +151,7 @@ TEST_F(Loop, RunawayMapNeverStopsTheLoop) {
     EXPECT_EQ(core.orbitX(), 0.0L);
     EXPECT_EQ(core.ranges().xMax, Real48::fromExtended(std::ldexp(1.0L, 126)));
     EXPECT_EQ(core.ranges().xMin, Real48());
-    EXPECT_EQ(core.shownRanges.xMax, core.ranges().xMax);
+    EXPECT_EQ(core.published().ranges.xMax, core.ranges().xMax);
 }
 
 TEST(RestartPoints, FollowTheGeneratorFromSeedZero) {
@@ -195,7 +197,7 @@ TEST_F(Loop, RotatedPointBeyondTheRangeRestartsTheOrbit) {
 TEST_F(Loop, WidthOnlyResizeReachesEveryColumn) {
     drawNow(core, {});
     core.setClientSize(150, 100);
-    core.restartRequested = true;
+    core.requestRestart();
     core.applyPendingSettings();
     ASSERT_EQ(core.gridWidth(), 150);
     ASSERT_EQ(core.gridHeight(), 100);

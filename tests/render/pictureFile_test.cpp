@@ -118,15 +118,15 @@ class PictureFiles : public testing::Test {
         s.background = packColour(40, 80, 120);
         drawNow(core, s, 64, 48);
         core.setPictureWriter(pictureFileWriter());
-        core.onSaveFailed = [this](const std::string& name, const std::string& reason) {
+        core.setSaveFailedHandler([this](const std::string& name, const std::string& reason) {
             failures.emplace_back(name, reason);
-        };
+        });
     }
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
     void save(const std::string& name) {
         core.requestSave(name);
         core.savePicture();
-        EXPECT_FALSE(core.saveRequested);
+        EXPECT_FALSE(core.saveRequested());
     }
     QStringList entries() const {
         return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);

@@ -38,8 +38,8 @@ inline void writePending(RenderCore& core, const Settings& s) {
     pending.angleZ = Real48::fromExtended(s.angleZ);
     pending.colours = s.stops;
     pending.background = s.background;
-    core.pendingSettings = std::move(pending);
-    core.restartRequested = true;
+    core.submit(std::move(pending));
+    core.requestRestart();
 }
 
 // A core set up at width x height and restarted with the given settings.

@@ -93,7 +93,7 @@ TEST_F(RenderThreadTest, HandsOffEvery1000StepsOnTheUiThread) {
     // The first restart was taken over before the first hand-off.
     EXPECT_EQ(sink.handOffs.front().zoom, Real48::fromExtended(111.78418L));
     EXPECT_GT(sink.handOffs.back().points, sink.handOffs.front().points);
-    EXPECT_NE(thread.core().shownRanges.xMax, Real48());
+    EXPECT_NE(thread.core().published().ranges.xMax, Real48());
 }
 
 TEST_F(RenderThreadTest, RestartIsTakenOverOnlyThroughTheUiThread) {
@@ -105,12 +105,12 @@ TEST_F(RenderThreadTest, RestartIsTakenOverOnlyThroughTheUiThread) {
     writePending(thread.core(), s);
     // Nothing served: the loop comes to wait for the UI thread and stays there.
     ASSERT_TRUE(waitUntil([&] { return thread.awaitsUiThread(); }));
-    EXPECT_TRUE(thread.core().restartRequested);
+    EXPECT_TRUE(thread.core().restartRequested());
     const int before = sink.count();
     ASSERT_TRUE(serveUntil([&] {
         return sink.count() > before && sink.handOffs.back().zoom == Real48::fromExtended(50);
     }));
-    EXPECT_FALSE(thread.core().restartRequested);
+    EXPECT_FALSE(thread.core().restartRequested());
 }
 
 TEST_F(RenderThreadTest, StopThenContinueKeepsTheOrbitCountersAndPicture) {
@@ -120,11 +120,11 @@ TEST_F(RenderThreadTest, StopThenContinueKeepsTheOrbitCountersAndPicture) {
     EXPECT_TRUE(thread.isSuspended());
     // A call in flight completes, then the loop stops at its gate.
     ASSERT_TRUE(serveUntil([&] { return thread.standsAtGate(); }));
-    const std::int32_t frozen = thread.core().shownPointCount;
+    const std::int32_t frozen = thread.core().published().pointCount;
     const int handOffs = sink.count();
     QCoreApplication::processEvents();
     EXPECT_TRUE(thread.standsAtGate());
-    EXPECT_EQ(thread.core().shownPointCount, frozen);
+    EXPECT_EQ(thread.core().published().pointCount, frozen);
     EXPECT_EQ(sink.count(), handOffs);
 
     thread.resumeThread();
@@ -152,10 +152,10 @@ TEST_F(RenderThreadTest, ShutdownServesASynchronisedCallInFlight) {
     start(42);
     // Nothing served: the loop blocks in the restart it takes over at step 101.
     ASSERT_TRUE(waitUntil([&] { return thread.awaitsUiThread(); }));
-    EXPECT_TRUE(thread.core().restartRequested);
+    EXPECT_TRUE(thread.core().restartRequested());
     thread.shutdown();
     EXPECT_FALSE(thread.isRunning());
-    EXPECT_FALSE(thread.core().restartRequested);
+    EXPECT_FALSE(thread.core().restartRequested());
     EXPECT_EQ(thread.core().zoom(), Real48::fromExtended(42));
     thread.shutdown(); // again: nothing left to do
 }
