@@ -5,11 +5,14 @@
 #include "windows/mainCommands.h"
 
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 #include <QWindow>
+
+#include <algorithm>
 
 #include <algorithm>
 #include <cstring>
@@ -59,10 +62,17 @@ void ImageWindow::drawPicture(const PixelBuffer& picture) {
 }
 
 void ImageWindow::drawPicture(const QImage& picture) {
-    // Hand-offs come every 1000 steps, far more often than a screen refreshes.
-    if (sinceCopy_.isValid() && sinceCopy_.elapsed() < copyIntervalMs) return;
+    // Hand-offs come every 1000 steps, far more often than a screen refreshes,
+    // and the render thread waits while the UI thread copies or paints: a
+    // large picture is copied at most a frame at a time and leaves the render
+    // thread at least three quarters of the time.
+    if (paintPending_ && isVisible()) return;
+    const qint64 interval = std::max<qint64>(copyIntervalMs, 4 * frameMs_);
+    if (sinceCopy_.isValid() && sinceCopy_.elapsed() < interval) return;
     sinceCopy_.start();
     copyPicture(picture);
+    copyMs_ = sinceCopy_.elapsed();
+    paintPending_ = true;
     update();
 }
 
@@ -82,9 +92,13 @@ void ImageWindow::setPictureReady() {
 }
 
 void ImageWindow::paintEvent(QPaintEvent*) {
+    paintPending_ = false;
     if (shown_.isNull()) return;
+    QElapsedTimer paint;
+    paint.start();
     QPainter painter(this);
     painter.drawImage(0, 0, shown_);
+    frameMs_ = copyMs_ + paint.elapsed();
 }
 
 void ImageWindow::resizeEvent(QResizeEvent* event) {

@@ -48,7 +48,9 @@ class ImageWindow : public QWidget, public PictureSink {
     int lastMouseY() const { return lastMouseY_; }
     QMenu* contextMenu() const { return contextMenu_; }
 
-    // Copies a hand-off to the screen only after this many ms (the display rate).
+    // Copies a hand-off to the screen only after this many ms (the display
+    // rate), and only once the last copy was painted; a picture whose copy and
+    // paint take long waits longer still (see drawPicture).
     static constexpr int copyIntervalMs = 16;
 
   protected:
@@ -85,6 +87,8 @@ class ImageWindow : public QWidget, public PictureSink {
     QImage shown_;
     QElapsedTimer sinceCopy_;
     int copiesMade_ = 0;
+    bool paintPending_ = false;
+    qint64 copyMs_ = 0, frameMs_ = 0; // the last copy, and the last copy and paint
 };
 
 } // namespace gyrelune

@@ -30,6 +30,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <memory>
 #include <thread>
@@ -177,6 +178,10 @@ void BM_GuiReadoutAgainstHeadless(benchmark::State& state) {
             if (collecting && match.hasMatch()) readouts.push_back(match.captured(1).toDouble());
         });
 
+        // GUI_BENCH_SIDE=4096: the largest picture the window draws.
+        if (const char* side = std::getenv("GUI_BENCH_SIDE"))
+            image.setPictureSize(std::atoi(side), std::atoi(side));
+        runEventLoop(300);
         main.draw();
         runEventLoop(1500); // the restart is taken over and the picture fills in
         const QSize size = image.pictureSize();
