@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "formula/formula.h"
 #include "formula/formulaField.h"
+#include "formula/nonFinite.h"
 
 #include <QCommandLineParser>
 
@@ -65,7 +66,17 @@ int evalCommand(const QStringList& arguments) {
                             QStringLiteral("'%1' is not a well-formed value")
                                 .arg(QString::fromStdString(arg.substr(eq + 1))),
                             usage);
-        formula.setVariable(arg.substr(0, eq), valueField.value());
+        const QString valueText = QString::fromStdString(arg.substr(eq + 1));
+        if (spellsNonFinite(arg.substr(eq + 1)))
+            return badUsage(
+                command,
+                QStringLiteral("'%1' is NaN or infinity, which no variable holds").arg(valueText),
+                usage);
+        Real48 stored;
+        if (!Real48::tryFromExtended(valueField.evaluate(), stored))
+            return badUsage(
+                command, QStringLiteral("'%1' is beyond the 6-byte range").arg(valueText), usage);
+        formula.setVariable(arg.substr(0, eq), stored);
     }
     EvaluationCode code;
     const long double value = formula.evaluate(code);

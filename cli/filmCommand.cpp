@@ -5,6 +5,7 @@
 #include "cli/filmProgress.h"
 #include "cli/stopSignals.h"
 #include "core/filmKeys.h"
+#include "core/headlessSession.h"
 #include "studio/film/filmJob.h"
 
 #include <QCommandLineParser>
@@ -49,6 +50,12 @@ int filmCommand(const QStringList& arguments) {
         return badUsage(command, problem, filmUsage());
     try {
         options.plan.keys = readFilmKeys(options.keyFiles, options.gain);
+        // The view is the one the first key was framed in.
+        const ReadResult first = readAtrDocument(options.keyFiles.front());
+        const PictureSize window =
+            documentPictureSize(&first, {options.look.windowWidth, options.look.windowHeight});
+        options.look.windowWidth = window.width;
+        options.look.windowHeight = window.height;
     } catch (const FilmKeyError& error) {
         return failure(command, QString::fromStdString(error.what()));
     }

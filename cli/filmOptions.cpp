@@ -191,7 +191,9 @@ FilmParser::FilmParser()
       supersample(option("supersample", "Cells per pixel side, 1 to 4 (default 2).", "S")),
       threads(option("threads", "Render threads (default: one per core).", "N")),
       seed(option("seed", "The orbits' seed (default 0); every frame uses the same orbits.", "S")),
-      gain(option("gain", "The gain, a number or formula (default 1500).", "G")),
+      gain(option("gain",
+                  "The gain of every key, a number or formula (default: each key's, else 1500).",
+                  "G")),
       progress(option("progress", "Show a progress bar on standard error (the default when it "
                                   "is a terminal).")),
       quiet({QStringLiteral("q"), QStringLiteral("quiet")},

@@ -15,10 +15,10 @@ namespace gyrelune::cli {
 
 struct FilmOptions {
     std::vector<std::string> keyFiles;
-    std::string output, gain = "1500";
-    FilmPlan plan;       // without its keys
-    FrameRange range;    // the frames to render; the whole film by default
-    VideoSettings video; // fps, quality, size
+    std::string output, gain; // empty: each key's own gain, else the default
+    FilmPlan plan;            // without its keys
+    FrameRange range;         // the frames to render; the whole film by default
+    VideoSettings video;      // fps, quality, size
     FilmLook look;
     bool progress = false;
 };

@@ -26,7 +26,7 @@ struct InspectOptions {
     OrbitPoint start{1, 1, 1};
     InspectionSettings inspection;
     int width = 600, height = 600;
-    bool json = false;
+    bool sizeGiven = false, json = false;
 };
 
 struct InspectParser {
@@ -45,7 +45,8 @@ struct InspectParser {
                                  QStringLiteral("N")};
     QCommandLineOption size{
         QStringLiteral("size"),
-        QStringLiteral("The picture the fill is measured on (default 600x600)."),
+        QStringLiteral(
+            "The picture the fill is measured on (default: the document's, else 600x600)."),
         QStringLiteral("WxH")};
     QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print one JSON object.")};
 
@@ -109,6 +110,7 @@ QString readOptions(const InspectParser& p, InspectOptions& options) {
         return QStringLiteral("--transient needs a whole number from 0 to 10^12");
     if (p.parser.isSet(p.size) && !readSize(p.parser.value(p.size), options.width, options.height))
         return QStringLiteral("--size needs WxH, each side 1 to 16384 and at most 16777216 pixels");
+    options.sizeGiven = p.parser.isSet(p.size);
     options.json = p.parser.isSet(p.json);
     return {};
 }
@@ -181,10 +183,15 @@ int inspectCommand(const QStringList& arguments) {
     if (read.stage != ReadStage::complete)
         return failure(command, QString::fromStdString("cannot read '" + options.document +
                                                        "': " + read.error));
+    if (!options.sizeGiven) {
+        const PictureSize size = documentPictureSize(&read, {options.width, options.height});
+        options.width = size.width;
+        options.height = size.height;
+    }
     RenderCore core;
     DirectDrawServices services(core, options.width, options.height);
     try {
-        startHeadlessDrawing(&read, "1500", services);
+        startHeadlessDrawing(&read, {}, services);
     } catch (const std::exception& error) {
         return failure(command, QString::fromStdString("cannot draw '" + options.document +
                                                        "': " + error.what()));

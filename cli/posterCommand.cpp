@@ -36,7 +36,7 @@ struct PosterOptions {
     std::string document, resume;
     int width = 0, height = 0, windowWidth = 576, windowHeight = 551;
     int supersample = 2;
-    bool sizeGiven = false, supersampleGiven = false, seedGiven = false;
+    bool sizeGiven = false, windowGiven = false, supersampleGiven = false, seedGiven = false;
     double quality = defaultQuality;
     unsigned long long points = 0; // 0: from the quality
     unsigned long long seed = 0;
@@ -82,10 +82,10 @@ struct PosterParser {
     QCommandLineOption fit{QStringLiteral("fit"),
                            QStringLiteral("Fit the figure into the poster as Centre does, instead "
                                           "of the image window's view scaled up.")};
-    QCommandLineOption window{
-        QStringLiteral("window"),
-        QStringLiteral("The image window's size the view was framed in (default 576x551)."),
-        QStringLiteral("WxH")};
+    QCommandLineOption window{QStringLiteral("window"),
+                              QStringLiteral("The image window's size the view was framed in "
+                                             "(default: the document's, else 576x551)."),
+                              QStringLiteral("WxH")};
     QCommandLineOption seed{QStringLiteral("seed"),
                             QStringLiteral("Chooses the orbits' start points (default 0)."),
                             QStringLiteral("K")};
@@ -166,6 +166,7 @@ QString readOptions(const PosterParser& p, PosterOptions& o) {
     }
     if (q.isSet(p.window) && !parseSize(q.value(p.window), o.windowWidth, o.windowHeight))
         return QStringLiteral("--window needs WxH, each side from 1 to 1048576");
+    o.windowGiven = q.isSet(p.window);
     if (q.isSet(p.resume)) o.resume = localName(q.value(p.resume));
     if (!o.sizeGiven && o.resume.empty()) return QStringLiteral("no size given (--size WxH)");
     o.fit = q.isSet(p.fit);
@@ -173,16 +174,22 @@ QString readOptions(const PosterParser& p, PosterOptions& o) {
     return readOutputChoice(q, p.look, o.output);
 }
 
-// The document's settings as Draw hands them to the window's renderer.
-RenderSettings documentSettings(const PosterOptions& o) {
-    RenderCore core;
-    DirectDrawServices services(core, o.windowWidth, o.windowHeight);
+// The document's settings as Draw hands them to the window's renderer, and
+// the window's size it was framed in (unless --window gives one).
+RenderSettings documentSettings(PosterOptions& o) {
     ReadResult read;
     if (!o.document.empty()) {
         read = readAtrDocument(o.document);
         if (read.stage == ReadStage::nothing) throw std::runtime_error(read.error);
+        if (!o.windowGiven) {
+            const PictureSize size = documentPictureSize(&read, {o.windowWidth, o.windowHeight});
+            o.windowWidth = size.width;
+            o.windowHeight = size.height;
+        }
     }
-    startHeadlessDrawing(o.document.empty() ? nullptr : &read, MainWindowDefaults::gain, services);
+    RenderCore core;
+    DirectDrawServices services(core, o.windowWidth, o.windowHeight);
+    startHeadlessDrawing(o.document.empty() ? nullptr : &read, {}, services);
     return core.submitted();
 }
 

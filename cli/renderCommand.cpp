@@ -3,6 +3,7 @@
 #include "cli/progressBar.h"
 
 #include "core/atrDocument.h"
+#include "core/documentWarnings.h"
 #include "core/headlessSession.h"
 #include "render/directDriver.h"
 #include "render/orbitPipeline.h"
@@ -33,9 +34,10 @@ const QString usage = QStringLiteral("gyrelune-cli render [DOC.atr] [--size WxH]
 struct RenderOptions {
     std::string document; // empty: the program's defaults
     int width = 600, height = 600;
+    bool sizeGiven = false;
     unsigned long long steps = 1000000;
-    std::string gain = "1500";
-    int threads = 0; // 0: as many as pay, else 1 or 2
+    std::string gain; // empty: the document's, else the default
+    int threads = 0;  // 0: as many as pay, else 1 or 2
     bool progress = false;
     std::string output;
 };
@@ -69,15 +71,17 @@ struct RenderParser {
     QCommandLineParser parser;
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this help.")};
-    QCommandLineOption size{QStringLiteral("size"),
-                            QStringLiteral("The picture's size in pixels (default 600x600)."),
-                            QStringLiteral("WxH")};
+    QCommandLineOption size{
+        QStringLiteral("size"),
+        QStringLiteral("The picture's size in pixels (default: the document's, else 600x600)."),
+        QStringLiteral("WxH")};
     QCommandLineOption steps{QStringLiteral("steps"),
                              QStringLiteral("How many steps to draw (default 1000000)."),
                              QStringLiteral("N")};
-    QCommandLineOption gain{QStringLiteral("gain"),
-                            QStringLiteral("The gain, a number or formula (default 1500)."),
-                            QStringLiteral("G")};
+    QCommandLineOption gain{
+        QStringLiteral("gain"),
+        QStringLiteral("The gain, a number or formula (default: the document's, else 1500)."),
+        QStringLiteral("G")};
     QCommandLineOption progress{
         QStringLiteral("progress"),
         QStringLiteral(
@@ -112,6 +116,7 @@ QString readOptions(const RenderParser& p, RenderOptions& options) {
     if (p.parser.isSet(p.size) &&
         !parseSize(p.parser.value(p.size).toStdString(), options.width, options.height))
         return QStringLiteral("--size needs WxH, each side 1 to 16384 and at most 16777216 pixels");
+    options.sizeGiven = p.parser.isSet(p.size);
     if (p.parser.isSet(p.steps) &&
         !parseCount(p.parser.value(p.steps).toStdString().c_str(), options.steps))
         return QStringLiteral("--steps needs a non-negative whole number");
@@ -135,6 +140,14 @@ QString readOptions(const RenderParser& p, RenderOptions& options) {
     return {};
 }
 
+// Drawn all the same, as the window would draw it.
+void warnAbout(const std::string& document, std::string_view bytes) {
+    for (const std::string& warning : documentWarnings(bytes))
+        printText(command + QString::fromStdString(": warning: '" + document + "': " + warning) +
+                      QLatin1Char('\n'),
+                  true);
+}
+
 } // namespace
 
 int renderCommand(const QStringList& arguments) {
@@ -148,16 +161,23 @@ int renderCommand(const QStringList& arguments) {
     if (const QString error = readOptions(parser, options); !error.isEmpty())
         return badUsage(command, error, usage);
 
+    ReadResult read;
+    if (!options.document.empty()) {
+        std::string bytes;
+        if (readDocumentBytes(options.document, bytes, read.error)) read = parseAtrDocument(bytes);
+        if (read.stage == ReadStage::nothing)
+            return failure(command, QString::fromStdString("cannot read '" + options.document +
+                                                           "': " + read.error));
+        warnAbout(options.document, bytes);
+        if (!options.sizeGiven) {
+            const PictureSize size = documentPictureSize(&read, {options.width, options.height});
+            options.width = size.width;
+            options.height = size.height;
+        }
+    }
     RenderCore core;
     DirectDrawServices services(core, options.width, options.height);
     try {
-        ReadResult read;
-        if (!options.document.empty()) {
-            read = readAtrDocument(options.document);
-            if (read.stage == ReadStage::nothing)
-                return failure(command, QString::fromStdString("cannot read '" + options.document +
-                                                               "': " + read.error));
-        }
         startHeadlessDrawing(options.document.empty() ? nullptr : &read, options.gain, services);
     } catch (const std::exception& error) {
         return failure(command, QString::fromStdString("cannot draw '" + options.document +

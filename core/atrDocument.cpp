@@ -155,28 +155,33 @@ ReadResult parseAtrDocument(std::string_view bytes) {
     return result;
 }
 
-ReadResult readAtrDocument(const std::string& fileName) {
-    const auto failed = [](int error) {
-        ReadResult result;
-        result.error = inOutErrorMessage(error);
-        return result;
-    };
+bool readDocumentBytes(const std::string& fileName, std::string& bytes, std::string& error) {
+    bytes.clear();
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return failed(errno);
-    std::string bytes;
+    if (fd < 0) {
+        error = inOutErrorMessage(errno);
+        return false;
+    }
     char buffer[65536];
     while (bytes.size() <= maximumDocumentBytes) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
-            const int error = errno;
+            error = inOutErrorMessage(errno);
             ::close(fd);
-            return failed(error);
+            return false;
         }
         if (got == 0) break;
         bytes.append(buffer, std::size_t(got));
     }
     ::close(fd);
+    return true;
+}
+
+ReadResult readAtrDocument(const std::string& fileName) {
+    std::string bytes;
+    ReadResult failed;
+    if (!readDocumentBytes(fileName, bytes, failed.error)) return failed;
     return parseAtrDocument(bytes);
 }
 

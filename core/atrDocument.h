@@ -66,6 +66,9 @@ ReadResult parseAtrDocument(std::string_view bytes);
 // Reads at most maximumDocumentBytes + 1 bytes, so a device or an endless
 // stream is refused rather than read until memory runs out.
 ReadResult readAtrDocument(const std::string& fileName);
+// The bytes readAtrDocument parses; false and the platform's message in error
+// when the file cannot be read.
+bool readDocumentBytes(const std::string& fileName, std::string& bytes, std::string& error);
 
 // The document's bytes, every line ended by CR LF.
 std::string formatAtrDocument(const AtrDocument& document);

@@ -36,14 +36,26 @@ void HeadlessSession::open(const ReadResult& read, const std::string& fileName,
 void startHeadlessDrawing(const ReadResult* document, const std::string& gainText,
                           DrawServices& services) {
     HeadlessSession session;
-    session.mainFields[std::size_t(MainField::gain)].setText(gainText);
+    session.mainFields[std::size_t(MainField::gain)].setText(
+        gainText.empty() ? MainWindowDefaults::gain : gainText);
     if (document) {
-        // The command line's gain and size hold over a document's picture part.
+        // A gain given on the command line holds over the document's; the
+        // picture's size is the caller's to choose (see documentPictureSize).
         ReadResult read = *document;
-        read.document.hasPicturePart = false;
+        if (!gainText.empty()) read.document.hasPicturePart = false;
         session.open(read, {}, services);
     } else
         session.draw(services);
+}
+
+PictureSize documentPictureSize(const ReadResult* document, PictureSize fallback) {
+    constexpr int largestSide = 4096;
+    if (!document || !document->document.hasPicturePart) return fallback;
+    const AtrDocument& d = document->document;
+    if (d.pictureWidth < 1 || d.pictureHeight < 1 || d.pictureWidth > largestSide ||
+        d.pictureHeight > largestSide)
+        return fallback;
+    return {d.pictureWidth, d.pictureHeight};
 }
 
 DirectDrawServices::DirectDrawServices(RenderCore& core, int width, int height)

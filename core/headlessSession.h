@@ -38,10 +38,19 @@ class HeadlessSession {
     void centre(DrawServices& services) { state.centre(wiring(), services); }
 };
 
-// Fresh program, gain field := gainText, the document (if any) opened, and the
-// first Draw. Throws what the open or Draw raise.
+// Fresh program, gain field := gainText (empty: the document's gain, else the
+// default), the document (if any) opened, and the first Draw. Throws what the
+// open or Draw raise.
 void startHeadlessDrawing(const ReadResult* document, const std::string& gainText,
                           DrawServices& services);
+
+struct PictureSize {
+    int width = 0, height = 0;
+};
+
+// The picture size the document was saved with, where it has one the image
+// window can show (each side 1 to 4096); else the fallback.
+PictureSize documentPictureSize(const ReadResult* document, PictureSize fallback);
 
 // Services for driving a render core directly: a fixed client size, no thread.
 class DirectDrawServices : public DrawServices {

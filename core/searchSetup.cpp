@@ -6,6 +6,7 @@
 #include "core/parameterList.h"
 #include "core/rotationModel.h"
 #include "formula/formulaField.h"
+#include "formula/nonFinite.h"
 
 #include <algorithm>
 
@@ -15,7 +16,7 @@ namespace {
 // An interval end's value, as a parameter window's field reads its text.
 bool intervalValue(const std::string& text, Real48& value) {
     FormulaField field(text);
-    if (text.empty() || !field.compileAndMark().wellFormed()) return false;
+    if (text.empty() || !field.compileAndMark().wellFormed() || spellsNonFinite(text)) return false;
     try {
         value = field.value();
     } catch (const FloatingPointOverflow&) {
@@ -29,7 +30,7 @@ std::string checkedRange(const SearchParameter& p, ParameterRange& range) {
     if (!intervalValue(p.minimumText, range.minimum) ||
         !intervalValue(p.maximumText, range.maximum))
         return "the interval of '" + p.name + "' (" + p.minimumText + " to " + p.maximumText +
-               ") is not a pair of numbers";
+               ") is not a pair of finite numbers";
     if (range.minimum.toDouble() > range.maximum.toDouble())
         return "the interval of '" + p.name + "' has its minimum " + p.minimumText +
                " above its maximum " + p.maximumText;

@@ -58,22 +58,24 @@ std::string FileReplacement::Failure::reason() const {
     return std::strerror(error);
 }
 
-FileReplacement::FileReplacement(const std::string& target) : target_(resolvedTarget(target)) {
+FileReplacement::Failure replaceableTarget(const std::string& target, std::string& resolved) {
+    resolved = resolvedTarget(target);
+    struct stat existing;
+    if (::stat(resolved.c_str(), &existing) != 0) return {};
+    if (S_ISDIR(existing.st_mode)) return {FileReplacement::Stage::create, EISDIR};
+    if (!S_ISREG(existing.st_mode)) return {FileReplacement::Stage::notRegular, 0};
+    // A file that could not be truncated in place must not be replaced either.
+    if (::access(resolved.c_str(), W_OK) != 0) return {FileReplacement::Stage::create, errno};
+    return {};
+}
+
+FileReplacement::FileReplacement(const std::string& target) {
+    if (const Failure refused = replaceableTarget(target, target_)) {
+        failure_ = refused;
+        return;
+    }
     struct stat existing;
     const bool exists = ::stat(target_.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) {
-        fail(Stage::create, EISDIR);
-        return;
-    }
-    if (exists && !S_ISREG(existing.st_mode)) {
-        fail(Stage::notRegular, 0);
-        return;
-    }
-    // A file that could not be truncated in place must not be replaced either.
-    if (exists && ::access(target_.c_str(), W_OK) != 0) {
-        fail(Stage::create, errno);
-        return;
-    }
     descriptor_ = createUnnamed(target_);
     unnamed_ = descriptor_ >= 0;
     if (!unnamed_) descriptor_ = createBeside(target_, temporary_, O_WRONLY);

@@ -57,4 +57,9 @@ class FileReplacement {
     Failure failure_;
 };
 
+// What a replacement of target writes (the file a link leads to) in resolved;
+// a failure when that is a directory, a device, a FIFO or a socket, or a file
+// that may not be written. For writers that must name their own file beside it.
+FileReplacement::Failure replaceableTarget(const std::string& target, std::string& resolved);
+
 } // namespace gyrelune

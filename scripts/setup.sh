@@ -14,8 +14,8 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-translations-l10n
           # desktop integration checks and the Debian package
           desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
           dpkg-dev fakeroot file
-          # CI's format check
-          clang-format)
+          # CI's format check; the fuzzers (clang with its libFuzzer and sanitizer runtimes)
+          clang-format clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -51,6 +51,19 @@ measure "10 MB formula" 200 20 "$cli" render long.atr --steps 100 -o f.png
 [ "$status" -eq 1 ] && [[ "$stderr_text" == *"Formula too long"* ]] ||
     fail "10 MB formula: exit $status [${stderr_text:0:200}]"
 
+# Odd documents are drawn as they read, with a warning; NaN and infinity are no values.
+: >empty.atr
+head -c 1000000 /dev/urandom >binary.atr
+header | tr '\n' '\r' >cr.atr
+{ header | sed 's/^0\.290$/nan/'; echo 1; echo red; } >odd.atr
+for doc in empty binary cr odd; do
+    "$cli" render $doc.atr --steps 10 -o $doc.png 2>stderr.txt
+    [ $? -eq 0 ] && [ -s $doc.png ] && grep -q "warning: '$doc.atr'" stderr.txt ||
+        fail "$doc.atr: no picture or no warning [$(cat stderr.txt)]"
+done
+"$cli" eval x x=nan >/dev/null 2>&1
+[ $? -eq 2 ] || fail "eval x=nan: not exit 2"
+
 # Outputs never replace a device, FIFO or socket, nor what a link leads to.
 mkfifo fifo.png
 if [ "$(id -u)" -eq 0 ]; then mknod device c 1 3; else mkfifo device; fi
@@ -89,6 +102,8 @@ else # nothing found yet: the documented failure
         fail "search after SIGTERM: exit $status [$(cat stderr.txt)]"
 fi
 [ -z "$(ls -A | grep '^\.found-')" ] || fail "search left a hidden folder"
+"$cli" search search.atr --param a=nan:inf -o never >/dev/null 2>&1
+[ $? -eq 2 ] || fail "search --param a=nan:inf: not exit 2"
 "$cli" search missing.atr -o never >/dev/null 2>&1
 [ $? -eq 1 ] || fail "search of a missing document: not exit 1"
 

@@ -1,6 +1,7 @@
 #include "fuzz/core/documentFuzzCheck.h"
 
 #include "core/atrDocument.h"
+#include "core/documentWarnings.h"
 #include "core/headlessSession.h"
 #include "render/directDriver.h"
 #include "render/renderCore.h"
@@ -40,6 +41,7 @@ void checkDocumentBytes(const std::uint8_t* data, std::size_t size) {
     const ReadResult read = parseAtrDocument(bytes);
     checkBounds(read, size);
     checkRoundTrip(read);
+    require(documentWarnings(bytes).size() <= 6);
 
     RenderCore core;
     DirectDrawServices services(core, 16, 12);

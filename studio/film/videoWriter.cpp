@@ -3,6 +3,8 @@
 #include "studio/film/filmOutput.h"
 #include "studio/film/gifPalette.h"
 
+#include "render/fileReplacement.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -65,10 +67,11 @@ std::string createBeside(const std::string& target) {
     return pattern;
 }
 
-void syncAndRename(const std::string& temporary, const std::string& target) {
+void syncAndRename(const std::string& temporary, const std::string& destination,
+                   const std::string& target) {
     const int descriptor = ::open(temporary.c_str(), O_RDONLY);
     if (descriptor < 0 || ::fsync(descriptor) != 0 ||
-        std::rename(temporary.c_str(), target.c_str()) != 0) {
+        std::rename(temporary.c_str(), destination.c_str()) != 0) {
         const int error = errno;
         if (descriptor >= 0) ::close(descriptor);
         throw FilmError("cannot write '" + target + "': " + std::strerror(error));
@@ -80,6 +83,7 @@ void syncAndRename(const std::string& temporary, const std::string& target) {
 
 struct VideoWriter::State {
     std::string target, temporary;
+    std::string destination; // target, or the file a link there leads to
     FilmFormat format;
     AVFormatContext* muxer = nullptr;
     AVCodecContext* encoder = nullptr;
@@ -198,8 +202,10 @@ VideoWriter::VideoWriter(const std::string& target, FilmFormat format,
         throw FilmError(problem);
     av_log_set_level(AV_LOG_ERROR);
     state_->target = target;
+    if (const FileReplacement::Failure refused = replaceableTarget(target, state_->destination))
+        throw FilmError("cannot write '" + target + "': " + refused.reason());
     state_->format = format;
-    state_->temporary = createBeside(target);
+    state_->temporary = createBeside(state_->destination);
     state_->openMuxer(settings);
     state_->allocateFrame(settings);
 }
@@ -230,7 +236,7 @@ void VideoWriter::finish() {
     s.encode(nullptr);
     check(av_write_trailer(s.muxer), ("cannot write '" + s.target + "'").c_str());
     check(avio_closep(&s.muxer->pb), ("cannot write '" + s.target + "'").c_str());
-    syncAndRename(s.temporary, s.target);
+    syncAndRename(s.temporary, s.destination, s.target);
     s.finished = true;
 }
 

@@ -1,5 +1,6 @@
 #include "core/atrDocument.h"
 #include "core/documentOpen.h"
+#include "core/documentWarnings.h"
 #include "core/headlessSession.h"
 #include "core/platformErrors.h"
 #include "coreTestSupport.h"
@@ -179,6 +180,28 @@ TEST(AtrDocument, OversizedFilesAreRefusedWhole) {
     read = parseAtrDocument(std::string(maximumDocumentBytes + 1, 'x'));
     EXPECT_EQ(read.error, "File too large (a document holds at most 16 MB)");
     EXPECT_EQ(parseAtrDocument(std::string(maximumDocumentLines, '\n')).stage, ReadStage::complete);
+}
+
+TEST(AtrDocument, WarningsSayWhatTheReaderPassesOver) {
+    EXPECT_TRUE(documentWarnings(defaultDocument).empty());
+    using Warnings = std::vector<std::string>;
+    EXPECT_EQ(documentWarnings(""), Warnings{"the document is empty"});
+    EXPECT_EQ(documentWarnings(std::string("x\r\n\0\0", 5)),
+              Warnings{"the document is not text: it holds NUL or other control bytes"});
+    EXPECT_EQ(documentWarnings("x\ry\rz\r"),
+              (Warnings{"its lines end with a lone CR, so the document reads as a single line",
+                        "the document ends after line 1, before its colours"}));
+    EXPECT_EQ(documentWarnings("x\n\n\nNaN\n0\n0\n0\n0\n0\n1\n2\nred\n0\n0\n0x1F\n0\n"
+                               "1\na\n-inf\n1\n1\n"),
+              (Warnings{"line 4: 'NaN' is NaN or infinity, which no field holds",
+                        "line 12: 'red' is not a whole number",
+                        "line 19: '-inf' is NaN or infinity, which no field holds"}));
+    std::string many = "x\n\n\n\n\n\n\n\n\n0\n0\n0\n0\n1000\n";
+    for (int i = 0; i < 1000; ++i)
+        many += "a\n0\n1\nnan\n";
+    const Warnings warnings = documentWarnings(many);
+    ASSERT_EQ(warnings.size(), 6u);
+    EXPECT_EQ(warnings.back(), "and more after those");
 }
 
 TEST(AtrDocument, OldDocumentsAreReadInTheirCodePage) {

@@ -8,6 +8,13 @@
 namespace gyrelune {
 namespace {
 
+// The default set-up, saved without its picture part.
+const std::string defaultDocument =
+    "sin(x*y*4.36/pi)+y*0.453+0.45\r\n1.795*cos(x)-1.5324*sin(x*1.65/pi)\r\n"
+    "1.93*cos(y*x)+0.49*sin(x)\r\n111.78418\r\n0.290\r\n-0.362\r\n0\r\n0\r\n0\r\n"
+    "4\r\n255\r\n0\r\n0\r\n255\r\n255\r\n0\r\n0\r\n255\r\n0\r\n0\r\n0\r\n255\r\n"
+    "0\r\n0\r\n0\r\n0\r\n";
+
 class CliRender : public ::testing::Test {
   protected:
     test::ScratchDirectory dir;
@@ -60,11 +67,7 @@ TEST_F(CliRender, RunsAreRepeatableInEveryFormat) {
 }
 
 TEST_F(CliRender, ADocumentAndTheGainChangeThePicture) {
-    test::writeBytes(dir.file("doc.atr"),
-                     "sin(x*y*4.36/pi)+y*0.453+0.45\r\n1.795*cos(x)-1.5324*sin(x*1.65/pi)\r\n"
-                     "1.93*cos(y*x)+0.49*sin(x)\r\n111.78418\r\n0.290\r\n-0.362\r\n0\r\n0\r\n0\r\n"
-                     "4\r\n255\r\n0\r\n0\r\n255\r\n255\r\n0\r\n0\r\n255\r\n0\r\n0\r\n0\r\n255\r\n"
-                     "0\r\n0\r\n0\r\n0\r\n");
+    test::writeBytes(dir.file("doc.atr"), defaultDocument);
     const std::string args = "--size 40x40 --steps 20000 -o ";
     ASSERT_EQ(render(args + dir.file("default.bmp")), 0);
     ASSERT_EQ(render(dir.file("doc.atr") + " " + args + dir.file("doc.bmp")), 0);
@@ -72,6 +75,20 @@ TEST_F(CliRender, ADocumentAndTheGainChangeThePicture) {
     // The document holds the default set-up; a lower gain darkens it.
     EXPECT_EQ(test::readBytes(dir.file("default.bmp")), test::readBytes(dir.file("doc.bmp")));
     EXPECT_NE(test::readBytes(dir.file("default.bmp")), test::readBytes(dir.file("dim.bmp")));
+}
+
+// A document's picture part (gain 300, 50 x 30) is drawn as saved unless the
+// command line says otherwise.
+TEST_F(CliRender, ADocumentsGainAndSizeHoldUnlessGiven) {
+    test::writeBytes(dir.file("pic.atr"), defaultDocument + "300\r\n50\r\n30\r\n");
+    const std::string doc = dir.file("pic.atr") + " --steps 1000 -o ";
+    ASSERT_EQ(render(doc + dir.file("saved.bmp")), 0);
+    ASSERT_EQ(render("--gain 300 --size 50x30 " + doc + dir.file("given.bmp")), 0);
+    ASSERT_EQ(render("--gain 1500 " + doc + dir.file("bright.bmp")), 0);
+    const std::string saved = test::readBytes(dir.file("saved.bmp"));
+    EXPECT_TRUE(saved == test::readBytes(dir.file("given.bmp")));
+    EXPECT_FALSE(saved == test::readBytes(dir.file("bright.bmp")));
+    EXPECT_EQ(saved.size(), 54u + 152 * 30); // 50 x 30, rows of 150 bytes padded to 152
 }
 
 } // namespace

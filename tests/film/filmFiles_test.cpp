@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace gyrelune {
 namespace {
@@ -45,7 +46,21 @@ TEST(FilmFiles, PngFramesRoundTripAndVideosLeaveOnlyTheTarget) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 4);
     EXPECT_THROW(VideoWriter((folder / "odd.mp4").string(), FilmFormat::mp4, {33, 20, 10, 80}),
                  FilmError);
-    std::filesystem::remove_all(folder);
+
+    // A link to a FIFO is refused and the FIFO stays; a link to a film has the film replaced.
+    namespace fs = std::filesystem;
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0644), 0);
+    fs::create_symlink(folder / "fifo", folder / "fifo.gif");
+    EXPECT_THROW(VideoWriter((folder / "fifo.gif").string(), FilmFormat::gif, {34, 20, 10, 80}),
+                 FilmError);
+    EXPECT_TRUE(fs::is_fifo(folder / "fifo"));
+    fs::create_symlink(folder / "f.gif", folder / "link.gif");
+    VideoWriter writer((folder / "link.gif").string(), FilmFormat::gif, {34, 20, 10, 80});
+    writer.addFrame(gradient(34, 20, 0));
+    writer.finish();
+    EXPECT_TRUE(fs::is_symlink(folder / "link.gif"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 7);
+    fs::remove_all(folder);
 }
 
 } // namespace

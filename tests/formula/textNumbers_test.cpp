@@ -1,4 +1,5 @@
 #include "formula/leadingInteger.h"
+#include "formula/nonFinite.h"
 #include "formula/realToText.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,18 @@ TEST(LeadingInteger, ClampsBeyondThirtyTwoBits) {
     EXPECT_EQ(leadingInteger("-99999999999"), -2147483647 - 1);
     EXPECT_EQ(leadingInteger("-99999999999x"), 2147483647);
     EXPECT_EQ(leadingInteger("$FFFFFFFFFF"), 2147483647);
+}
+
+} // namespace
+
+namespace {
+
+TEST(NonFinite, NaNAndInfinityAsOtherProgramsWriteThem) {
+    for (const char* text :
+         {"nan", " NaN ", "-inf", "+Infinity", "2*inf+x", "1e4000", "-1E39", "1.8e38", "1e99999"})
+        EXPECT_TRUE(spellsNonFinite(text)) << text;
+    for (const char* text : {"", "0", "1.7e38", "1e-4000", "2*pi", "info", "x+nanb", "1/0", "1e"})
+        EXPECT_FALSE(spellsNonFinite(text)) << text;
 }
 
 } // namespace
