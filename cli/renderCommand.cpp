@@ -5,6 +5,7 @@
 #include "core/atrDocument.h"
 #include "core/documentWarnings.h"
 #include "core/headlessSession.h"
+#include "formula/nonFinite.h"
 #include "render/directDriver.h"
 #include "render/orbitPipeline.h"
 #include "render/pictureFile.h"
@@ -121,6 +122,7 @@ QString readOptions(const RenderParser& p, RenderOptions& options) {
         !parseCount(p.parser.value(p.steps).toStdString().c_str(), options.steps))
         return QStringLiteral("--steps needs a non-negative whole number");
     if (p.parser.isSet(p.gain)) options.gain = p.parser.value(p.gain).toStdString();
+    if (spellsNonFinite(options.gain)) return QStringLiteral("--gain needs a finite number");
     if (p.parser.isSet(p.threads)) {
         const QString text = p.parser.value(p.threads);
         if (text != QLatin1String("1") && text != QLatin1String("2"))

@@ -63,6 +63,8 @@ for doc in empty binary cr odd; do
 done
 "$cli" eval x x=nan >/dev/null 2>&1
 [ $? -eq 2 ] || fail "eval x=nan: not exit 2"
+"$cli" render --gain inf -o g.png >/dev/null 2>&1
+[ $? -eq 2 ] || fail "render --gain inf: not exit 2"
 
 # Outputs never replace a device, FIFO or socket, nor what a link leads to.
 mkfifo fifo.png
