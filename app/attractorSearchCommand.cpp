@@ -2,9 +2,9 @@
 
 #include "app/mainWindow.h"
 #include "core/figureMeasurement.h"
-#include "formula/widget/formulaLineEdit.h"
 #include "render/pictureFile.h"
 #include "windows/commandGuard.h"
+#include "windows/formulaLineEdit.h"
 #include "windows/foundAttractorsWindow.h"
 
 #include <QAction>

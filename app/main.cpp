@@ -3,6 +3,7 @@
 #include "app/language.h"
 #include "app/startCommandLine.h"
 #include "app/windowSet.h"
+#include "core/version.h"
 
 #include <QApplication>
 #include <QIcon>

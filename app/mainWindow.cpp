@@ -1,13 +1,13 @@
 #include "app/mainWindow.h"
 
 #include "app/attractorSearchCommand.h"
-#include "formula/widget/formulaLineEdit.h"
 #include "render/pictureFile.h"
 #include "render/renderThread.h"
 #include "windows/aboutWindow.h"
 #include "windows/commandGuard.h"
 #include "windows/fileDialogs.h"
 #include "windows/filmDialog.h"
+#include "windows/formulaLineEdit.h"
 #include "windows/helpWindow.h"
 #include "windows/imageWindow.h"
 #include "windows/keyPreview.h"
@@ -55,8 +55,9 @@ void MainWindow::initialise() {
                 (void)window.release();
             }
         });
-    // Takes the used texts, then compiles and marks the seven fields.
-    state_ = std::make_unique<MainWindowState>(wiring());
+    // Takes the used texts, then compiles and marks the seven fields; the tool
+    // windows are plugged in later (WindowSet), before the first command.
+    state_ = std::make_unique<MainWindowState>(fieldsWiring());
     state_->pictureReady = true;
 }
 
@@ -65,22 +66,22 @@ void MainWindow::setWindows(const Windows& windows) {
     thread_->setPictureSink(windows.image);
 }
 
-SessionWiring MainWindow::wiring() {
+SessionWiring MainWindow::fieldsWiring() {
     SessionWiring wiring;
     for (std::size_t i = 0; i < fields_.size(); ++i)
         wiring.mainFields[i] = fields_[i].get();
-    for (int axis = 0; axis < 3; ++axis)
-        wiring.angleFields[std::size_t(axis)] = tools_.rotation
-                                                    ? &tools_.rotation->angleField(axis)
-                                                    : &defaultAngles_[std::size_t(axis)];
     wiring.parameters = parameterList_.get();
-    wiring.colourStops = tools_.colours ? &tools_.colours->colourStops() : &defaultStops_;
-    wiring.background = tools_.colours ? &tools_.colours->background() : &defaultBackground_;
-    if (tools_.rotation)
-        wiring.setRotationActive = [this](bool active) {
-            tools_.rotation->setRotationActive(active);
-        };
-    if (tools_.colours) wiring.coloursLoaded = [this] { tools_.colours->repaintSwatches(); };
+    return wiring;
+}
+
+SessionWiring MainWindow::wiring() {
+    SessionWiring wiring = fieldsWiring();
+    for (int axis = 0; axis < 3; ++axis)
+        wiring.angleFields[std::size_t(axis)] = &tools_.rotation->angleField(axis);
+    wiring.colourStops = &tools_.colours->colourStops();
+    wiring.background = &tools_.colours->background();
+    wiring.setRotationActive = [this](bool active) { tools_.rotation->setRotationActive(active); };
+    wiring.coloursLoaded = [this] { tools_.colours->repaintSwatches(); };
     wiring.pictureSize = [this] {
         const QSize size = windows_.image ? windows_.image->pictureSize() : QSize();
         return std::pair<int, int>(size.width(), size.height());
@@ -92,8 +93,7 @@ SessionWiring MainWindow::wiring() {
 }
 
 std::unique_ptr<AbstractParameterWindow> MainWindow::newParameterWindow() {
-    if (tools_.parameterWindowFactory) return tools_.parameterWindowFactory();
-    return std::make_unique<HeadlessParameterWindow>();
+    return tools_.parameterWindowFactory();
 }
 
 // ---- Draw, Centre, Stop/Continue.
@@ -251,10 +251,7 @@ void MainWindow::stopForClosing() {
     if (closed_) return;
     closed_ = true;
     if (pointsPerSecondTimer->isActive()) pointsPerSecondTimer->stop();
-    if (state_->renderStarted) {
-        if (!thread_->isSuspended()) thread_->suspendThread();
-        thread_->markTerminated();
-    }
+    if (state_->renderStarted && !thread_->isSuspended()) thread_->suspendThread();
     // Ending the loop now rather than with the process leaves no thread behind.
     thread_->shutdown();
 }
@@ -293,8 +290,6 @@ int MainWindow::imageClientWidth() const {
 int MainWindow::imageClientHeight() const {
     return windows_.image->pictureSize().height();
 }
-
-void MainWindow::setThreadPriorityNormal() {} // the thread starts at normal priority
 
 void MainWindow::resumeThread() {
     thread_->resumeThread();

@@ -50,7 +50,9 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
         ImageWindow* image = nullptr;
     };
     void setWindows(const Windows& windows);
+    // All three before the first command (WindowSet plugs them in).
     void setToolWindows(const ToolWindows& tools) { tools_ = tools; }
+    const ToolWindows& toolWindows() const { return tools_; }
 
     // ---- Commands (MainCommands); each shows its own errors.
     void draw() override;
@@ -174,6 +176,7 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     void stopForClosing();
     void showSaveFailure(const QString& fileName, const QString& reason);
     SessionWiring wiring();
+    SessionWiring fieldsWiring(); // the seven main fields and the parameter list only
     std::unique_ptr<AbstractParameterWindow> newParameterWindow();
     void loadDocument(const QString& fileName);
     // Reads and draws, without the question.
@@ -189,7 +192,6 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     RenderCore& core() override;
     int imageClientWidth() const override;
     int imageClientHeight() const override;
-    void setThreadPriorityNormal() override;
     void resumeThread() override;
     void suspendThread() override;
     bool threadSuspended() const override;
@@ -209,11 +211,6 @@ class MainWindow : public QMainWindow, public MainCommands, private DrawServices
     bool gestureRunning_ = false;
     bool restoring_ = false;
 
-    // Stand-ins while the rotation and colour windows are not plugged in.
-    std::array<PlainEditField, 3> defaultAngles_{PlainEditField("0"), PlainEditField("0"),
-                                                 PlainEditField("0")};
-    ColourStops defaultStops_ = defaultColourStops();
-    std::int32_t defaultBackground_ = 0;
     // Last, so that its threads end before anything they were started from goes.
     std::unique_ptr<AttractorSearchCommand> attractorSearch_;
     std::unique_ptr<FilmDialog> filmDialog_;

@@ -4,7 +4,7 @@
 
 #include "app/language.h"
 
-#include "formula/widget/formulaLineEdit.h"
+#include "windows/formulaLineEdit.h"
 #include "windows/toolControls.h"
 
 #include <QActionGroup>

@@ -1,5 +1,6 @@
 // gyrelune-cli: Gyrelune without windows.
 #include "cli/commands.h"
+#include "core/version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -132,7 +132,7 @@ ReadResult parseAtrDocument(std::string_view bytes) {
         return result;
     }
     document.colourStops.resize(reader.boundedCount(stopCount, 3));
-    for (ColorStop& stop : document.colourStops) {
+    for (ColourStop& stop : document.colourStops) {
         stop.red = reader.nextByte();
         stop.green = reader.nextByte();
         stop.blue = reader.nextByte();
@@ -190,7 +190,7 @@ std::string formatAtrDocument(const AtrDocument& document) {
     for (const std::string& text : document.texts)
         appendTextLine(out, text);
     appendInteger(out, long(document.colourStops.size()));
-    for (const ColorStop& stop : document.colourStops) {
+    for (const ColourStop& stop : document.colourStops) {
         appendInteger(out, stop.red);
         appendInteger(out, stop.green);
         appendInteger(out, stop.blue);

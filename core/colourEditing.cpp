@@ -7,7 +7,7 @@
 namespace gyrelune {
 namespace {
 
-std::int32_t packStop(const ColorStop& stop) {
+std::int32_t packStop(const ColourStop& stop) {
     return packColour(stop.red, stop.green, stop.blue);
 }
 
@@ -37,8 +37,8 @@ std::int32_t colourAtDepth(Real48 z, const ColourStops& stops, Real48 zMin, Real
     Real48::tryFromExtended(depthOf(i), b);
     if (a == b) return 0;
 
-    const ColorStop& lo = stops[i - 1];
-    const ColorStop& hi = stops[i];
+    const ColourStop& lo = stops[i - 1];
+    const ColourStop& hi = stops[i];
     const long double t = depth - a.toExtended(), span = b.toExtended() - a.toExtended();
     const auto channel = [&](std::uint8_t from, std::uint8_t to) {
         return channelByte(t * (long double)(to - from) / span + from);
@@ -66,13 +66,13 @@ SwatchColours swatchColours(const ColourStops& stops, std::int32_t background) {
 
 void setZMinColour(ColourStops& stops, std::int32_t colour) {
     if (stops.empty()) stops.emplace_back();
-    ColorStop& stop = stops.front();
+    ColourStop& stop = stops.front();
     splitColour(colour, stop.red, stop.green, stop.blue);
 }
 
 void setZMaxColour(ColourStops& stops, std::int32_t colour) {
     if (stops.empty()) stops.emplace_back();
-    ColorStop& stop = stops.back();
+    ColourStop& stop = stops.back();
     splitColour(colour, stop.red, stop.green, stop.blue);
 }
 
@@ -83,7 +83,7 @@ void insertIntermediateColour(ColourStops& stops, std::int32_t colour) {
         return;
     }
     stops.push_back(stops.back());
-    ColorStop& place = stops[stops.size() - 2];
+    ColourStop& place = stops[stops.size() - 2];
     splitColour(colour, place.red, place.green, place.blue);
 }
 

@@ -8,7 +8,7 @@
 #include "core/editField.h"
 #include "core/mainWindowState.h"
 #include "core/parameterList.h"
-#include "core/rotationAngle.h"
+#include "core/rotationModel.h"
 
 #include <array>
 #include <string>
@@ -59,7 +59,6 @@ class DirectDrawServices : public DrawServices {
     RenderCore& core() override { return core_; }
     int imageClientWidth() const override { return width_; }
     int imageClientHeight() const override { return height_; }
-    void setThreadPriorityNormal() override {}
     void resumeThread() override { suspended_ = false; }
     void suspendThread() override { suspended_ = true; }
     bool threadSuspended() const override { return suspended_; }

@@ -3,7 +3,7 @@
 #include "core/uiText.h"
 
 #include "core/platformErrors.h"
-#include "core/rotationAngle.h"
+#include "core/rotationModel.h"
 #include "formula/realToText.h"
 
 #include <cmath>
@@ -65,7 +65,6 @@ void MainWindowState::draw(const SessionWiring& wiring, DrawServices& services) 
     RenderCore& core = services.core();
     if (!renderStarted) {
         core.setUp(services.imageClientWidth(), services.imageClientHeight());
-        services.setThreadPriorityNormal();
         services.resumeThread();
         renderStarted = true;
     }

@@ -8,6 +8,7 @@
 #include "core/editField.h"
 #include "core/parameterList.h"
 #include "core/sessionWiring.h"
+#include "core/version.h"
 #include "formula/real48.h"
 #include "render/colourStops.h"
 #include "render/renderCore.h"
@@ -25,7 +26,6 @@ class DrawServices {
     virtual RenderCore& core() = 0;
     virtual int imageClientWidth() const = 0;
     virtual int imageClientHeight() const = 0;
-    virtual void setThreadPriorityNormal() = 0;
     virtual void resumeThread() = 0;
     virtual void suspendThread() = 0;
     virtual bool threadSuspended() const = 0;
@@ -41,7 +41,7 @@ struct MainWindowDefaults {
     static constexpr const char* centreX = "0.290";
     static constexpr const char* centreY = "-0.362";
     static constexpr const char* gain = "1500";
-    static constexpr const char* caption = "Gyrelune 1.0b";
+    static constexpr const char* caption = "Gyrelune " GYRELUNE_VERSION;
 };
 
 class MainWindowState {

@@ -3,7 +3,7 @@
 // formulas, in stacking and saving order. Free slots (live = 0) occur only
 // before the last entry and are reused by the next new parameter.
 
-#include "core/parameterWindowModel.h"
+#include "core/abstractParameterWindow.h"
 #include "formula/formula.h"
 
 #include <cstdint>

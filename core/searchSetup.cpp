@@ -1,10 +1,10 @@
 #include "core/searchSetup.h"
 
+#include "core/abstractParameterWindow.h"
 #include "core/documentOpen.h"
 #include "core/headlessSession.h"
 #include "core/parameterList.h"
-#include "core/parameterWindowModel.h"
-#include "core/rotationAngle.h"
+#include "core/rotationModel.h"
 #include "formula/formulaField.h"
 #include "formula/nonFinite.h"
 

@@ -7,11 +7,11 @@
 
 namespace gyrelune {
 
-struct ColorStop {
+struct ColourStop {
     std::uint8_t red = 0, green = 0, blue = 0;
-    friend bool operator==(const ColorStop&, const ColorStop&) = default;
+    friend bool operator==(const ColourStop&, const ColourStop&) = default;
 };
-using ColourStops = std::vector<ColorStop>;
+using ColourStops = std::vector<ColourStop>;
 
 // Red, yellow, green, blue.
 ColourStops defaultColourStops();

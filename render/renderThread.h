@@ -33,7 +33,6 @@ class RenderThread : public QThread, private RenderCore::Driver {
     void resumeThread();
     void suspendThread();
     bool isSuspended() const;
-    void markTerminated() { terminatedMark_ = true; }
     // Ends the loop and joins the thread; serves a synchronised call in
     // flight so that neither side waits for the other.
     void shutdown();
@@ -70,7 +69,6 @@ class RenderThread : public QThread, private RenderCore::Driver {
     OrbitPipeline::Mode pipelineMode_ = OrbitPipeline::Mode::adaptive;
     std::atomic<bool> paused_{true};
     std::atomic<bool> stopRequested_{false};
-    std::atomic<bool> terminatedMark_{false};
     std::atomic<bool> atGate_{false}, awaitingUi_{false};
     bool started_ = false;
     mutable std::mutex gateMutex_;

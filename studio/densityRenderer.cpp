@@ -70,8 +70,8 @@ std::vector<std::array<std::uint8_t, 3>> colourTable(const ColourStops& stops) {
     for (int i = 0; i < colourSteps; ++i) {
         const double along = n == 1 ? 0 : (i + 0.5) / colourSteps * double(n - 1);
         const std::size_t segment = std::min<std::size_t>(std::size_t(along), n >= 2 ? n - 2 : 0);
-        const ColorStop& a = stops[segment];
-        const ColorStop& b = stops[std::min(segment + 1, n - 1)];
+        const ColourStop& a = stops[segment];
+        const ColourStop& b = stops[std::min(segment + 1, n - 1)];
         const double f = along - double(segment);
         table[std::size_t(i)] = {std::uint8_t(std::lround(a.red + f * (b.red - a.red))),
                                  std::uint8_t(std::lround(a.green + f * (b.green - a.green))),
@@ -181,7 +181,7 @@ std::uint64_t documentHash(const RenderSettings& d) {
     std::uint64_t h = 0xcbf29ce484222325ull;
     h = hashFormula(hashFormula(hashFormula(h, d.formulaX), d.formulaY), d.formulaZ);
     h = hashValue(h, d.colours.size());
-    for (const ColorStop& c : d.colours)
+    for (const ColourStop& c : d.colours)
         h = hashValue(hashValue(hashValue(h, c.red), c.green), c.blue);
     for (const Real48 r : {d.zoom, d.centreX, d.centreY, d.angleX, d.angleY, d.angleZ})
         h = hashValue(h, r.toDouble());

@@ -1,5 +1,6 @@
 #include "windows/aboutWindow.h"
 
+#include "core/version.h"
 #include "windows/toolControls.h"
 
 #include <QLabel>
@@ -9,7 +10,7 @@ namespace gyrelune {
 
 QStringList AboutWindow::aboutLines() {
     return {
-        QStringLiteral("Gyrelune v 1.0b "),
+        QStringLiteral("Gyrelune v " GYRELUNE_VERSION " "),
         QString(),
         tr("attraktor fraktál  szerkesztő alkalmazás"),
         QString(),

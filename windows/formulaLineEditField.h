@@ -2,7 +2,7 @@
 // A formula edit field widget as the UI-free commands see it.
 
 #include "core/editField.h"
-#include "formula/widget/formulaLineEdit.h"
+#include "windows/formulaLineEdit.h"
 
 namespace gyrelune {
 

@@ -3,7 +3,7 @@
 // swept by a slider across an editable interval. The behaviour is the
 // AbstractParameterWindow model's; this class gives it the widgets and the timer.
 
-#include "core/parameterWindowModel.h"
+#include "core/abstractParameterWindow.h"
 #include "windows/formulaLineEditField.h"
 
 #include <QWidget>

@@ -4,7 +4,7 @@
 // angle text redraws at the next 50 ms tick. The behaviour is RotationModel's;
 // the widgets show it.
 
-#include "core/rotationAngle.h"
+#include "core/rotationModel.h"
 #include "windows/formulaLineEditField.h"
 #include "windows/mainCommands.h"
 

@@ -5,9 +5,9 @@
 
 #include "app/mainWindow.h"
 #include "app/windowSet.h"
-#include "formula/widget/formulaLineEdit.h"
 #include "render/pictureFile.h"
 #include "render/renderThread.h"
+#include "windows/formulaLineEdit.h"
 #include "windows/imageWindow.h"
 #include "windows/parameterWindow.h"
 #include "windows/toolControls.h"

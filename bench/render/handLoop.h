@@ -110,8 +110,8 @@ template <typename Map> class HandLoop {
         if (hi == lo) {
             c = Cell{};
         } else {
-            const ColorStop& a = stops_[i - 1];
-            const ColorStop& b = stops_[i];
+            const ColourStop& a = stops_[i - 1];
+            const ColourStop& b = stops_[i];
             const long double along = z - (long double)lo, width = (long double)hi - lo;
             c.red = stored(c.red + (along * (b.red - a.red) / width + a.red) / 255);
             c.green = stored(c.green + (along * (b.green - a.green) / width + a.green) / 255);

@@ -40,8 +40,8 @@ void PreviousCore::accumulate(int px, int py, double z) {
         if (hi == lo) {
             c = PixelCell{};
         } else {
-            const ColorStop& from = colours_[i - 1];
-            const ColorStop& to = colours_[i];
+            const ColourStop& from = colours_[i - 1];
+            const ColourStop& to = colours_[i];
             const long double along = z - lo.toExtended(),
                               width = hi.toExtended() - lo.toExtended();
             auto gradient = [&](std::uint8_t a, std::uint8_t b) {

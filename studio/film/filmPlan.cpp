@@ -58,7 +58,7 @@ std::vector<long double> channelsOf(const RenderSettings& key,
         (long double)key.gain};
     for (const std::string& name : names)
         channels.push_back(parameterValue(key, name));
-    for (const ColorStop& stop : resampleStops(key.colours, stopCount))
+    for (const ColourStop& stop : resampleStops(key.colours, stopCount))
         channels.insert(channels.end(),
                         {(long double)stop.red, (long double)stop.green, (long double)stop.blue});
     return channels;
@@ -236,7 +236,7 @@ RenderSettings frameSettings(const FilmPlan& plan, int frame) {
     for (const std::string& name : names)
         setParameter(out, name, Real48::fromExtended(c[i++]));
     out.colours.resize(stopCount);
-    for (ColorStop& stop : out.colours) {
+    for (ColourStop& stop : out.colours) {
         stop = {toByte(c[i]), toByte(c[i + 1]), toByte(c[i + 2])};
         i += 3;
     }

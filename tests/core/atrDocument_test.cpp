@@ -110,7 +110,7 @@ TEST(AtrDocument, LineEndingsAndEndOfFileMark) {
     EXPECT_EQ(read.document.texts[1], "crlf");
     EXPECT_EQ(read.document.texts[2], "lonecr");
     ASSERT_EQ(read.document.colourStops.size(), 2u);
-    EXPECT_EQ(read.document.colourStops[1], (ColorStop{4, 5, 6}));
+    EXPECT_EQ(read.document.colourStops[1], (ColourStop{4, 5, 6}));
     EXPECT_EQ(read.document.background, 7 + 256 * 8 + 65536 * 9);
     EXPECT_FALSE(read.document.hasParameterPart); // Ctrl-Z ends the file
     EXPECT_EQ(read.stage, ReadStage::complete);
@@ -128,14 +128,14 @@ TEST(AtrDocument, MissingLinesReadAsEmpty) {
     // Stops are cut short by the end of the file; what is missing reads as 0.
     read = parseAtrDocument("\n\n\n\n\n\n\n\n\n3\n10\n20\n30\n40");
     ASSERT_EQ(read.document.colourStops.size(), 2u);
-    EXPECT_EQ(read.document.colourStops[1], (ColorStop{40, 0, 0}));
+    EXPECT_EQ(read.document.colourStops[1], (ColourStop{40, 0, 0}));
 }
 
 TEST(AtrDocument, IntegerLinesKeepTheirLeadingIntegerAndLowEightBits) {
     const ReadResult read = parseAtrDocument(
         "\n\n\n\n\n\n\n\n\n1 stop\n256\n-1\n  $1F0x\n511\n12abc\n\n1\nq\n-3\n4\n5\n");
     ASSERT_EQ(read.document.colourStops.size(), 1u);
-    EXPECT_EQ(read.document.colourStops[0], (ColorStop{0, 255, 0xF0}));
+    EXPECT_EQ(read.document.colourStops[0], (ColourStop{0, 255, 0xF0}));
     EXPECT_EQ(read.document.background, 255 + 256 * 12);
     ASSERT_EQ(read.document.parameters.size(), 1u);
     EXPECT_EQ(read.document.parameters[0], (StoredParameter{"q", "-3", "4", "5"}));

@@ -27,7 +27,7 @@ TEST(DocumentFuzzRegression, AHugeCountInAShortFileStaysSmall) {
     // Eight lines are left after the count: three stops begin within the file.
     ASSERT_EQ(read.document.colourStops.size(), 3u);
     EXPECT_LE(read.document.colourStops.capacity(), 3u);
-    EXPECT_EQ(read.document.colourStops[0], (ColorStop{1, 2, 3}));
+    EXPECT_EQ(read.document.colourStops[0], (ColourStop{1, 2, 3}));
     EXPECT_TRUE(read.document.parameters.empty());
     checkDocumentBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }

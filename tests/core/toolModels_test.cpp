@@ -1,5 +1,5 @@
 #include "core/colourEditing.h"
-#include "core/rotationAngle.h"
+#include "core/rotationModel.h"
 
 #include <gtest/gtest.h>
 
@@ -61,8 +61,8 @@ TEST(RotationModel, TimerRedrawsOncePerChangedRowWhileActive) {
     EXPECT_EQ(draws, 4);
 }
 
-ColorStop rgb(std::int32_t colour) {
-    ColorStop stop;
+ColourStop rgb(std::int32_t colour) {
+    ColourStop stop;
     splitColour(colour, stop.red, stop.green, stop.blue);
     return stop;
 }
@@ -88,8 +88,8 @@ TEST(ColourEditing, AFreshStripRunsFromRedToNearlyBlue) {
         return rgb(colourAtDepth(stripDepth(column, width, Real48(), Real48()), stops, Real48(),
                                  Real48()));
     };
-    EXPECT_EQ(at(0), (ColorStop{255, 0, 0}));
-    const ColorStop third = at(width / 3), twoThirds = at(2 * width / 3), last = at(width - 1);
+    EXPECT_EQ(at(0), (ColourStop{255, 0, 0}));
+    const ColourStop third = at(width / 3), twoThirds = at(2 * width / 3), last = at(width - 1);
     EXPECT_EQ(third.red, 255);
     EXPECT_GE(third.green, 254);
     EXPECT_LE(twoThirds.red, 1);
@@ -128,7 +128,7 @@ TEST(ColourEditing, NewInsertsBeforeZmaxAndDropRemovesIt) {
 
     // A system-colour code is never split into bytes.
     setZMinColour(two, -5);
-    EXPECT_EQ(two[0], (ColorStop{255, 0, 0}));
+    EXPECT_EQ(two[0], (ColourStop{255, 0, 0}));
     const SwatchColours swatches = swatchColours(two, 0);
     EXPECT_EQ(swatches.zMin, packColour(255, 0, 0));
     EXPECT_EQ(swatches.zMax, packColour(0, 0, 255));

@@ -64,8 +64,8 @@ TEST(FilmPlan, LinearFramesAtAndBetweenKeys) {
     EXPECT_EQ(middle.gain, 200);
     // The first key's two stops spread over four: red, 2/3 red, 1/3 red, blue.
     ASSERT_EQ(first.colours.size(), 4u);
-    EXPECT_EQ(first.colours[1], (ColorStop{170, 0, 85}));
-    EXPECT_EQ(middle.colours[3], (ColorStop{100, 50, 153}));
+    EXPECT_EQ(first.colours[1], (ColourStop{170, 0, 85}));
+    EXPECT_EQ(middle.colours[3], (ColourStop{100, 50, 153}));
     EXPECT_EQ(last.colours, plan.keys[1].colours);
     EXPECT_EQ(middle.background, packColour(50, 0, 100));
 }

@@ -6,7 +6,7 @@
 #include "app/mainWindow.h"
 #include "app/windowSet.h"
 #include "formula/realToText.h"
-#include "formula/widget/formulaLineEdit.h"
+#include "windows/formulaLineEdit.h"
 #include "windows/foundAttractorsWindow.h"
 #include "windows/parameterWindow.h"
 #include "windows/toolControls.h"

@@ -7,10 +7,10 @@
 #include "app/mainWindow.h"
 #include "app/startCommandLine.h"
 #include "app/windowSet.h"
-#include "formula/widget/formulaLineEdit.h"
 #include "render/renderThread.h"
 #include "windows/colourWindow.h"
 #include "windows/fileDialogs.h"
+#include "windows/formulaLineEdit.h"
 #include "windows/imageWindow.h"
 #include "windows/rotationWindow.h"
 
@@ -57,7 +57,7 @@ class DocumentsFromOutside : public ::testing::Test {
             parts << main().edit(MainField(i))->text();
         for (int axis = 0; axis < 3; ++axis)
             parts << windows->rotation().angleEdits[std::size_t(axis)]->text();
-        for (const ColorStop& stop : windows->colours().colourStops())
+        for (const ColourStop& stop : windows->colours().colourStops())
             parts << QStringLiteral("%1,%2,%3").arg(stop.red).arg(stop.green).arg(stop.blue);
         parts << QString::number(windows->colours().background());
         const RenderCore& core = main().renderCore();

@@ -6,10 +6,10 @@
 
 #include "app/mainWindow.h"
 #include "app/windowSet.h"
-#include "formula/widget/formulaLineEdit.h"
 #include "render/renderThread.h"
 #include "windows/colourWindow.h"
 #include "windows/fileDialogs.h"
+#include "windows/formulaLineEdit.h"
 #include "windows/parameterWindow.h"
 #include "windows/rotationWindow.h"
 #include "windows/toolControls.h"
@@ -54,7 +54,7 @@ std::string handedOver(const RenderCore& core) {
                          core.submitted().angleX, core.submitted().angleY, core.submitted().angleZ})
         out << value.toExtended() << ';';
     out << core.submitted().gain << ';' << core.submitted().background;
-    for (const ColorStop& stop : core.submitted().colours)
+    for (const ColourStop& stop : core.submitted().colours)
         out << ';' << int(stop.red) << ',' << int(stop.green) << ',' << int(stop.blue);
     return out.str();
 }

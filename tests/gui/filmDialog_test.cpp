@@ -4,8 +4,8 @@
 
 #include "app/mainWindow.h"
 #include "app/windowSet.h"
-#include "formula/widget/formulaLineEdit.h"
 #include "windows/filmDialog.h"
+#include "windows/formulaLineEdit.h"
 
 #include <QAction>
 #include <QListWidget>

@@ -42,7 +42,9 @@ class GuiTest : public ::testing::Test {
             return saveAnswer;
         });
         windows = std::make_unique<WindowSet>();
-        windows->main().setToolWindows({&rotation, nullptr, {}});
+        ToolWindows tools = windows->main().toolWindows();
+        tools.rotation = &rotation;
+        windows->main().setToolWindows(tools);
         windows->show();
     }
 

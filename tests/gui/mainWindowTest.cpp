@@ -4,7 +4,7 @@
 
 #include "formula/real48.h"
 #include "formula/realToText.h"
-#include "formula/widget/formulaLineEdit.h"
+#include "windows/formulaLineEdit.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -3,8 +3,8 @@
 
 #include "guiTestSupport.h"
 
-#include "formula/widget/formulaLineEdit.h"
 #include "windows/colourWindow.h"
+#include "windows/formulaLineEdit.h"
 #include "windows/rotationWindow.h"
 #include "windows/toolControls.h"
 
@@ -24,7 +24,9 @@ class MouseAndUndoTest : public GuiTest {
   protected:
     void SetUp() override {
         GuiTest::SetUp();
-        main().setToolWindows({&windows->rotation(), &windows->colours(), {}});
+        ToolWindows tools = main().toolWindows();
+        tools.rotation = &windows->rotation();
+        main().setToolWindows(tools);
         main().startHistory();
     }
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {

@@ -3,7 +3,7 @@
 #include "guiTestSupport.h"
 
 #include "formula/real48.h"
-#include "formula/widget/formulaLineEdit.h"
+#include "windows/formulaLineEdit.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 
 #include "toolWindowsTestSupport.h"
 
-#include "formula/widget/formulaLineEdit.h"
 #include "windows/colourWindow.h"
+#include "windows/formulaLineEdit.h"
 #include "windows/parameterWindow.h"
 #include "windows/rotationWindow.h"
 #include "windows/toolControls.h"
@@ -331,8 +331,8 @@ class ColourWindowTest : public ::testing::Test {
     std::optional<QColor> answer;
 };
 
-ColorStop stop(int r, int g, int b) {
-    return ColorStop{std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)};
+ColourStop stop(int r, int g, int b) {
+    return ColourStop{std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)};
 }
 
 TEST_F(ColourWindowTest, AFreshWindowShowsTheDefaultStopsAndTheirStrip) {

@@ -1,4 +1,4 @@
-#include "core/parameterWindowModel.h"
+#include "core/abstractParameterWindow.h"
 
 #include "core/uiText.h"
 

@@ -1,4 +1,4 @@
-#include "core/rotationAngle.h"
+#include "core/rotationModel.h"
 
 #include "formula/leadingInteger.h"
 

@@ -4,7 +4,7 @@
 // the headless window below does so without any window system.
 
 #include "core/editField.h"
-#include "core/parameterSlider.h"
+#include "core/parameterInterval.h"
 #include "core/virtualKeys.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "formula/widget/formulaLineEdit.h"
+#include "windows/formulaLineEdit.h"
 
 #include <QApplication>
 

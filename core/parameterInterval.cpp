@@ -1,4 +1,4 @@
-#include "core/parameterSlider.h"
+#include "core/parameterInterval.h"
 
 #include "formula/realToText.h"
 
