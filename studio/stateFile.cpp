@@ -33,7 +33,6 @@ bool parseOrbits(const std::string& text, OrbitSet& orbits) {
     std::istringstream in(text);
     std::string item;
     while (std::getline(in, item, ',')) {
-        OrbitPiece p;
         unsigned long long begin, end;
         unsigned index, count;
         char tail;

@@ -5,5 +5,5 @@
 # not errors here: GCC 12 at -O3 reports false overlaps in libstdc++'s strings.
 set -euo pipefail
 GYRELUNE_TEST_BUILD=build-ci-release scripts/test.sh -DCMAKE_BUILD_TYPE=Release \
-    -DGYRELUNE_BENCH=ON
+    -DGYRELUNE_BENCH=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 scripts/check-package.sh build-ci-release
