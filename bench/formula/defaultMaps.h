@@ -5,7 +5,7 @@
 // operation (the limit for any evaluator with this rounding), and through
 // muparser in double (a peer without the rounding).
 
-#include "bench/formula/previousEvaluator.h"
+#include "bench/formula/previousProgram.h"
 #include "formula/extendedMath.h"
 #include "formula/formula.h"
 #include "formula/real48.h"
@@ -13,7 +13,6 @@
 #include <muParser.h>
 
 #include <cmath>
-#include <memory>
 
 namespace gyrelune::bench {
 
@@ -62,17 +61,21 @@ struct EngineMap {
 
 struct PreviousMap {
     CompiledFormulas formulas;
-    std::unique_ptr<PreviousEvaluator> old[3] = {
-        std::make_unique<PreviousEvaluator>(formulas.f[0]),
-        std::make_unique<PreviousEvaluator>(formulas.f[1]),
-        std::make_unique<PreviousEvaluator>(formulas.f[2])};
+    previous::PreviousEvaluator old[3] = {previousEvaluator(formulas.f[0]),
+                                          previousEvaluator(formulas.f[1]),
+                                          previousEvaluator(formulas.f[2])};
 
     Point step(const Point& p) {
-        formulas.setPoint(p);
+        const double in[3] = {p.x, p.y, p.z};
+        for (int i = 0; i < 3; ++i)
+            for (int v = 0; v < 3; ++v)
+                if (formulas.slot[i][v] >= 0)
+                    old[i].setVariable(formulas.slot[i][v],
+                                       previous::Real48::fromExactDouble(in[v]));
         std::int32_t code;
-        const double x = double(old[0]->evaluate(code));
-        const double y = double(old[1]->evaluate(code));
-        const double z = double(old[2]->evaluate(code));
+        const double x = double(old[0].evaluate(code));
+        const double y = double(old[1].evaluate(code));
+        const double z = double(old[2].evaluate(code));
         return {x, y, z};
     }
 };

@@ -15,14 +15,10 @@ inline const char* const formulaTexts[3] = {"sin(x*y*4.36/pi)+y*0.453+0.45",
                                             "1.795*cos(x)-1.5324*sin(x*1.65/pi)",
                                             "1.93*cos(y*x)+0.49*sin(x)"};
 
-// The default attractor on a core (today's or the frozen previous one) at side x side.
+// The default attractor on a core at side x side.
 template <typename Core> void setUpDefault(Core& core, int side) {
     core.setUp(side, side);
-    RenderSettings settings;
-    if constexpr (requires { core.submitted(); })
-        settings = core.submitted();
-    else
-        settings = core.pendingSettings;
+    RenderSettings settings = core.submitted();
     Formula* pending[3] = {&settings.formulaX, &settings.formulaY, &settings.formulaZ};
     for (int i = 0; i < 3; ++i) {
         (void)pending[i]->compile(formulaTexts[i]); // well formed
@@ -32,10 +28,7 @@ template <typename Core> void setUpDefault(Core& core, int side) {
     settings.centreY = Real48::fromExtended(-0.362L);
     settings.gain = 1500;
     settings.background = 0;
-    if constexpr (requires { core.submit(settings); })
-        core.submit(settings);
-    else
-        core.pendingSettings = settings;
+    core.submit(settings);
     core.applyPendingSettings();
 }
 

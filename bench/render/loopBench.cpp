@@ -11,7 +11,7 @@
 
 #include "handLoop.h"
 #include "handMap.h"
-#include "previousCore.h"
+#include "previousMap.h"
 #include "render/orbitPipeline.h"
 #include "render/renderCore.h"
 
@@ -128,10 +128,12 @@ int main(int argc, char** argv) {
                 sysconf(_SC_NPROCESSORS_ONLN), loadAverage().c_str(),
                 spin ? "; a process spins on the last processor" : "");
 
-    RandomGenerator previousRandom, oneRandom, twoRandom, adaptiveRandom;
+    previous::RandomGenerator previousRandom;
+    RandomGenerator oneRandom, twoRandom, adaptiveRandom;
     previous::PreviousCore previousCore(previousRandom);
+    EngineOrbitMap previousMap(formulaTexts);
     RenderCore oneCore(oneRandom), twoCore(twoRandom), adaptiveCore(adaptiveRandom);
-    setUpDefault(previousCore, side);
+    setUpPrevious(previousCore, previousMap, side);
     for (RenderCore* core : {&oneCore, &twoCore, &adaptiveCore})
         setUpDefault(*core, side);
     PreviousPublishOnly previousDriver;
@@ -181,8 +183,8 @@ int main(int argc, char** argv) {
     adaptive.stop();
 
     const bool same =
-        previousCore.picture() == oneCore.picture() && oneCore.picture() == twoCore.picture() &&
-        twoCore.picture() == adaptiveCore.picture() &&
+        samePicture(previousCore.picture(), oneCore.picture()) &&
+        oneCore.picture() == twoCore.picture() && twoCore.picture() == adaptiveCore.picture() &&
         std::memcmp(oneCore.picture().bits(), hand.picture().data(), hand.picture().size()) == 0 &&
         previousCore.pointCount() == adaptiveCore.pointCount() &&
         oneRandom.seed() == twoRandom.seed();

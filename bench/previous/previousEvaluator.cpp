@@ -1,11 +1,11 @@
-#include "bench/formula/previousEvaluator.h"
+#include "previousEvaluator.h"
 
-#include "formula/operations.h"
+#include "operations.h"
 
-namespace gyrelune::bench {
+#include <utility>
+
+namespace gyrelune::previous {
 namespace {
-constexpr std::uint8_t pushConstant = 0;
-constexpr std::uint8_t pushVariable = 15;
 
 // Evaluation code of a guard that the operation trips (2, 3 or 4), else 0.
 [[gnu::always_inline]] inline int guardCode(std::uint8_t code, long double a,
@@ -26,31 +26,22 @@ constexpr std::uint8_t pushVariable = 15;
 [[gnu::always_inline]] inline double storedResult(std::uint8_t code, long double a,
                                                   long double b) noexcept {
     double out;
-    return roundToReal48(formula_detail::compute(code, a, b), out) ? out : 0.0;
+    return roundToReal48(compute(code, a, b), out) ? out : 0.0;
 }
 } // namespace
 
-PreviousEvaluator::PreviousEvaluator(const Formula& formula) : formula_(formula) {
+PreviousEvaluator::PreviousEvaluator(std::vector<Instruction> program, std::size_t variableCount)
+    : program_(std::move(program)), variables_(variableCount) {
     int depth = 0;
     wellFormed_ = true;
-    for (const Token& t : formula.queue()) {
-        Instruction ins{pushConstant, -1, 0.0};
-        if (!t.isOperation) {
-            if (t.operand.isVariable) {
-                ins.slot = formula.findVariable(t.operand.name);
-                ins.code = ins.slot < 0 ? pushConstant : pushVariable;
-            } else {
-                ins.constant = t.operand.value.toDouble();
-            }
+    for (const Instruction& ins : program_) {
+        if (ins.code == pushConstant || ins.code == pushVariable) {
             ++depth;
-        } else {
-            ins.code = t.operation.code;
-            const int needs = ins.code >= opAdd && ins.code <= opDiv ? 2 : 1;
-            if (ins.code == opNone) continue;
-            if (depth < needs) wellFormed_ = false;
-            depth = depth - needs + 1;
+            continue;
         }
-        program_.push_back(ins);
+        const int needs = ins.code >= opAdd && ins.code <= opDiv ? 2 : 1;
+        if (depth < needs) wellFormed_ = false;
+        depth = depth - needs + 1;
     }
     wellFormed_ = wellFormed_ && depth == 1;
     stack_.assign(program_.size() + 1, 0.0);
@@ -64,14 +55,14 @@ template <bool Checked> long double PreviousEvaluator::run(std::int32_t& code) {
     code = 0;
     double* const base = stack_.data();
     double* sp = base;
-    const Variable* vars = formula_.variables().data();
+    const Real48* vars = variables_.data();
     for (const Instruction& ins : program_) {
         switch (ins.code) {
         case pushConstant:
             *sp++ = ins.constant;
             continue;
         case pushVariable:
-            *sp++ = vars[ins.slot].value.toDouble();
+            *sp++ = vars[ins.slot].toDouble();
             continue;
         default:
             break;
@@ -106,4 +97,4 @@ template <bool Checked> long double PreviousEvaluator::run(std::int32_t& code) {
     return code == 0 || code == 2 ? result : 0.0L;
 }
 
-} // namespace gyrelune::bench
+} // namespace gyrelune::previous

@@ -1,7 +1,6 @@
 // Depth colouring: per-cell accumulators and the pixel shading derived from them.
 
 #include "previousCore.h"
-#include "render/depthSegment.h"
 
 #include <cmath>
 

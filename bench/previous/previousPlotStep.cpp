@@ -81,25 +81,17 @@ void PreviousCore::iterateMap() {
     if (!iterateOrbit()) throw FloatingPointOverflow();
 }
 
-// All three formulas get the old point before any is evaluated.
+// The map gets the old point whole before any coordinate changes.
 bool PreviousCore::iterateOrbit() noexcept {
-    Real48 x, y, z;
-    if (!Real48::tryFromExtended(orbitX_, x) || !Real48::tryFromExtended(orbitY_, y) ||
-        !Real48::tryFromExtended(orbitZ_, z))
+    double point[3];
+    if (!roundToReal48(orbitX_, point[0]) || !roundToReal48(orbitY_, point[1]) ||
+        !roundToReal48(orbitZ_, point[2]))
         return false;
-    Formula* formulas[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
-    for (int i = 0; i < 3; ++i) {
-        if (slotX_[i] >= 0) formulas[i]->setVariableAt(slotX_[i], x);
-        if (slotY_[i] >= 0) formulas[i]->setVariableAt(slotY_[i], y);
-        if (slotZ_[i] >= 0) formulas[i]->setVariableAt(slotZ_[i], z);
-    }
-    EvaluationCode code;
-    const long double newX = activeFormulaX_.evaluate(code);
-    const long double newY = activeFormulaY_.evaluate(code);
-    const long double newZ = activeFormulaZ_.evaluate(code);
-    orbitX_ = newX;
-    orbitY_ = newY;
-    orbitZ_ = newZ;
+    long double next[3];
+    map_->step(point, next);
+    orbitX_ = next[0];
+    orbitY_ = next[1];
+    orbitZ_ = next[2];
     return true;
 }
 

@@ -9,13 +9,14 @@
 // Threads: the UI thread writes the pending settings and raises
 // restartRequested last; the render thread copies them over only inside
 // applyPendingSettings(), which its driver runs synchronised on the UI thread.
+//
+// It includes nothing of the program: the map comes in through OrbitMap, so
+// that a later change to the program cannot move the "before" figures.
 
-#include "formula/formula.h"
-#include "formula/real48.h"
-#include "render/colourStops.h"
-#include "render/pixelBuffer.h"
-#include "render/randomGenerator.h"
-#include "render/renderSettings.h"
+#include "colourStops.h"
+#include "pixelBuffer.h"
+#include "real48.h"
+#include "settings.h"
 
 #include <atomic>
 #include <cstddef>
@@ -57,13 +58,13 @@ class PreviousCore {
         virtual void synchronisedHandOff(PreviousCore& core) = 0; // runs handOffPicture(sink)
     };
 
-    explicit PreviousCore(RandomGenerator& random = processRandom());
+    explicit PreviousCore(RandomGenerator& random);
     ~PreviousCore();
     PreviousCore(const PreviousCore&) = delete;
     PreviousCore& operator=(const PreviousCore&) = delete;
 
     // ---- Pending settings: assigned whole by the UI thread, before it raises restartRequested.
-    RenderSettings pendingSettings;
+    Settings pendingSettings;
 
     // ---- Requests: raised by the UI thread after what they announce is written.
     std::atomic<bool> restartRequested{false};
@@ -120,15 +121,11 @@ class PreviousCore {
     Real48 centreX() const { return centreX_; }
     Real48 centreY() const { return centreY_; }
     const Ranges& ranges() const { return ranges_; } // the live range
-    const Formula& activeFormulaX() const { return activeFormulaX_; }
-    const Formula& activeFormulaY() const { return activeFormulaY_; }
-    const Formula& activeFormulaZ() const { return activeFormulaZ_; }
     bool isSetUp() const { return setUp_; }
 
   private:
     bool iterateOrbit() noexcept;
     void restartOrbitAtRandom() noexcept;
-    void resolveCoordinateSlots();
     void takeAngles();
     bool rotate(double& x, double& y, double& z) const noexcept;
     bool project(double x, double y, long long& px, long long& py) const noexcept;
@@ -141,9 +138,7 @@ class PreviousCore {
     long double orbitX_ = 0, orbitY_ = 0, orbitZ_ = 0;
     std::vector<PixelCell> pixelGrid_; // column-major, (W+1) x (H+1)
     int gridWidth_ = 0, gridHeight_ = 0;
-    Formula activeFormulaX_, activeFormulaY_, activeFormulaZ_;
-    // Table slots of x, y, z (-1: not used) in activeFormulaX_, activeFormulaY_, activeFormulaZ_.
-    int slotX_[3] = {-1, -1, -1}, slotY_[3] = {-1, -1, -1}, slotZ_[3] = {-1, -1, -1};
+    OrbitMap* map_ = nullptr;
     std::mutex saveNameMutex_;
     std::string saveFileName_;
     PictureWriter pictureWriter_;

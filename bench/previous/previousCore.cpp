@@ -1,6 +1,6 @@
 #include "previousCore.h"
 
-#include "formula/extendedMath.h"
+#include "extendedMath.h"
 
 #include <algorithm>
 
@@ -26,6 +26,15 @@ void paintBlank(PixelBuffer& picture, std::int32_t background) {
         }
     }
 }
+
+// The map of a core that was set up but never given one: x, y, z.
+class IdentityMap : public OrbitMap {
+  public:
+    void step(const double point[3], long double next[3]) noexcept override {
+        for (int i = 0; i < 3; ++i)
+            next[i] = point[i];
+    }
+};
 
 } // namespace
 
@@ -55,12 +64,8 @@ void PreviousCore::setUp(int width, int height) {
     stepsSinceHandOff_ = 0;
     pointCount_ = 0;
     restartRequested.store(false);
-    const char* identity[3] = {"x", "y", "z"};
-    Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
-    for (int i = 0; i < 3; ++i) {
-        (void)active[i]->compile(identity[i]);
-    }
-    resolveCoordinateSlots();
+    static IdentityMap identity;
+    map_ = &identity;
     setClientSize(width, height);
     resetPicture(width, height);
     setUp_ = true;
@@ -91,7 +96,7 @@ void PreviousCore::resetPicture(int width, int height) {
 
 void PreviousCore::applyPendingSettings() {
     restartRequested.store(false);
-    const RenderSettings& settings = pendingSettings;
+    const Settings& settings = pendingSettings;
     colours_ = settings.colours;
     backgroundColour_ = settings.background;
     backRed_ = backGreen_ = backBlue_ = 0;
@@ -104,23 +109,8 @@ void PreviousCore::applyPendingSettings() {
     angleZ_ = settings.angleZ;
     takeAngles();
     gain_ = settings.gain;
-    const Formula* pending[3] = {&settings.formulaX, &settings.formulaY, &settings.formulaZ};
-    Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
-    for (int i = 0; i < 3; ++i) {
-        if (pending[i]->text != active[i]->text) (void)active[i]->compile(pending[i]->text);
-        active[i]->replaceVariables(pending[i]->variables());
-    }
-    resolveCoordinateSlots();
+    if (settings.map) map_ = settings.map;
     resetPicture(clientWidth(), clientHeight());
-}
-
-void PreviousCore::resolveCoordinateSlots() {
-    const Formula* active[3] = {&activeFormulaX_, &activeFormulaY_, &activeFormulaZ_};
-    for (int i = 0; i < 3; ++i) {
-        slotX_[i] = active[i]->findVariable("x");
-        slotY_[i] = active[i]->findVariable("y");
-        slotZ_[i] = active[i]->findVariable("z");
-    }
 }
 
 // The per-step rotation uses these, so they are taken once per restart.
