@@ -1,5 +1,7 @@
 #include "cli/filmOptions.h"
 
+#include "formula/nonFinite.h"
+
 #include <QFile>
 
 #include <cmath>
@@ -234,6 +236,7 @@ QString readFilmOptions(const FilmParser& p, FilmOptions& o) {
         !problem.empty())
         return QString::fromStdString(problem);
     if (c.isSet(p.gain)) o.gain = c.value(p.gain).toStdString();
+    if (spellsNonFinite(o.gain)) return QStringLiteral("--gain needs a finite number");
     if (c.isSet(p.progress) && c.isSet(p.quiet))
         return QStringLiteral("--progress and --quiet exclude each other");
     o.progress = c.isSet(p.progress) || (!c.isSet(p.quiet) && ::isatty(STDERR_FILENO));
