@@ -43,4 +43,14 @@ int badUsage(const QString& command, const QString& message, const QString& usag
 // "gyrelune-cli COMMAND: message"; returns exitFailed.
 int failure(const QString& command, const QString& message);
 
+// A whole number from low to high (0 <= low), in decimal digits alone.
+bool readWhole(const QString& text, long long low, long long high, long long& value);
+bool readWhole(const QString& text, int low, int high, int& value);
+// "WxH": each side a whole number from smallestSide to largestSide, and
+// W * H at most largestArea.
+struct SizeLimits {
+    long long smallestSide = 1, largestSide = 16384, largestArea = 16LL * 1024 * 1024;
+};
+bool readPictureSize(const QString& text, int& width, int& height, const SizeLimits& limits = {});
+
 } // namespace gyrelune::cli

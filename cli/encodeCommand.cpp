@@ -45,12 +45,6 @@ struct EncodeParser {
     }
 };
 
-bool readWhole(const QString& text, int low, int high, int& value) {
-    bool ok = false;
-    value = text.toInt(&ok);
-    return ok && value >= low && value <= high;
-}
-
 QString readOptions(const EncodeParser& p, std::string& folder, std::string& output,
                     VideoSettings& video) {
     const QStringList positional = p.parser.positionalArguments();

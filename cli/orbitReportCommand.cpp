@@ -83,18 +83,6 @@ bool readStart(const QString& text, OrbitPoint& start) {
     return true;
 }
 
-bool readSize(const QString& text, int& width, int& height) {
-    const QStringList sides = text.split(QLatin1Char('x'));
-    bool wide = false, high = false;
-    if (sides.size() != 2) return false;
-    const long long w = sides[0].toLongLong(&wide), h = sides[1].toLongLong(&high);
-    if (!wide || !high || w < 1 || h < 1 || w > 16384 || h > 16384 || w * h > 16777216)
-        return false;
-    width = int(w);
-    height = int(h);
-    return true;
-}
-
 // An error message, empty when the options are sound.
 QString readOptions(const InspectParser& p, InspectOptions& options) {
     const QStringList documents = p.parser.positionalArguments();
@@ -108,7 +96,8 @@ QString readOptions(const InspectParser& p, InspectOptions& options) {
     if (p.parser.isSet(p.transient) &&
         !readCount(p.parser.value(p.transient), 0, options.inspection.transientSteps))
         return QStringLiteral("--transient needs a whole number from 0 to 10^12");
-    if (p.parser.isSet(p.size) && !readSize(p.parser.value(p.size), options.width, options.height))
+    if (p.parser.isSet(p.size) &&
+        !readPictureSize(p.parser.value(p.size), options.width, options.height))
         return QStringLiteral("--size needs WxH, each side 1 to 16384 and at most 16777216 pixels");
     options.sizeGiven = p.parser.isSet(p.size);
     options.json = p.parser.isSet(p.json);
