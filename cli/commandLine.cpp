@@ -30,6 +30,15 @@ int failure(const QString& command, const QString& message) {
     return exitFailed;
 }
 
+std::optional<int> parseArguments(QCommandLineParser& parser, const QCommandLineOption& help,
+                                  const QStringList& arguments, const QString& command,
+                                  const QString& usage) {
+    if (!parser.parse(arguments)) return badUsage(command, parser.errorText(), usage);
+    if (!parser.isSet(help)) return std::nullopt;
+    printText(helpText(parser, usage));
+    return exitDone;
+}
+
 bool readWhole(const QString& text, long long low, long long high, long long& value) {
     // No sign, blank or exponent; 18 digits cannot overflow.
     if (text.isEmpty() || text.size() > 18) return false;

@@ -67,11 +67,7 @@ QString readOptions(const EncodeParser& p, std::string& folder, std::string& out
 
 int encodeCommand(const QStringList& arguments) {
     EncodeParser p;
-    if (!p.parser.parse(arguments)) return badUsage(command, p.parser.errorText(), usage);
-    if (p.parser.isSet(p.help)) {
-        printText(helpText(p.parser, usage));
-        return exitDone;
-    }
+    if (const auto done = parseArguments(p.parser, p.help, arguments, command, usage)) return *done;
     std::string folder, output, error;
     VideoSettings video;
     if (const QString problem = readOptions(p, folder, output, video); !problem.isEmpty())

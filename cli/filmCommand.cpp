@@ -40,11 +40,8 @@ int runFilm(const FilmOptions& options) {
 
 int filmCommand(const QStringList& arguments) {
     FilmParser p;
-    if (!p.parser.parse(arguments)) return badUsage(command, p.parser.errorText(), filmUsage());
-    if (p.parser.isSet(p.help)) {
-        printText(helpText(p.parser, filmUsage()));
-        return exitDone;
-    }
+    if (const auto done = parseArguments(p.parser, p.help, arguments, command, filmUsage()))
+        return *done;
     FilmOptions options;
     if (const QString problem = readFilmOptions(p, options); !problem.isEmpty())
         return badUsage(command, problem, filmUsage());

@@ -160,11 +160,8 @@ LitPixels drawnFill(RenderCore& core, std::int64_t steps) {
 
 int inspectCommand(const QStringList& arguments) {
     InspectParser parser;
-    if (!parser.parser.parse(arguments)) return badUsage(command, parser.parser.errorText(), usage);
-    if (parser.parser.isSet(parser.help)) {
-        printText(helpText(parser.parser, usage));
-        return exitDone;
-    }
+    if (const auto done = parseArguments(parser.parser, parser.help, arguments, command, usage))
+        return *done;
     InspectOptions options;
     if (const QString error = readOptions(parser, options); !error.isEmpty())
         return badUsage(command, error, usage);

@@ -287,11 +287,8 @@ int renderPoster(PosterOptions& o) {
 
 int posterCommand(const QStringList& arguments) {
     PosterParser parser;
-    if (!parser.parser.parse(arguments)) return badUsage(command, parser.parser.errorText(), usage);
-    if (parser.parser.isSet(parser.help)) {
-        printText(helpText(parser.parser, usage));
-        return exitDone;
-    }
+    if (const auto done = parseArguments(parser.parser, parser.help, arguments, command, usage))
+        return *done;
     PosterOptions options;
     if (const QString error = readOptions(parser, options); !error.isEmpty())
         return badUsage(command, error, usage);

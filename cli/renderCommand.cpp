@@ -138,11 +138,8 @@ void warnAbout(const std::string& document, std::string_view bytes) {
 
 int renderCommand(const QStringList& arguments) {
     RenderParser parser;
-    if (!parser.parser.parse(arguments)) return badUsage(command, parser.parser.errorText(), usage);
-    if (parser.parser.isSet(parser.help)) {
-        printText(helpText(parser.parser, usage));
-        return exitDone;
-    }
+    if (const auto done = parseArguments(parser.parser, parser.help, arguments, command, usage))
+        return *done;
     RenderOptions options;
     if (const QString error = readOptions(parser, options); !error.isEmpty())
         return badUsage(command, error, usage);
