@@ -48,11 +48,8 @@ int filmCommand(const QStringList& arguments) {
     try {
         options.plan.keys = readFilmKeys(options.keyFiles, options.gain);
         // The view is the one the first key was framed in.
-        const ReadResult first = readAtrDocument(options.keyFiles.front());
-        const PictureSize window =
-            documentPictureSize(&first, {options.look.windowWidth, options.look.windowHeight});
-        options.look.windowWidth = window.width;
-        options.look.windowHeight = window.height;
+        takeDocumentPictureSize(readAtrDocument(options.keyFiles.front()), options.look.windowWidth,
+                                options.look.windowHeight);
     } catch (const FilmKeyError& error) {
         return failure(command, QString::fromStdString(error.what()));
     }

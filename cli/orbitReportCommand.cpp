@@ -169,11 +169,7 @@ int inspectCommand(const QStringList& arguments) {
     if (read.stage != ReadStage::complete)
         return failure(command, QString::fromStdString("cannot read '" + options.document +
                                                        "': " + read.error));
-    if (!options.sizeGiven) {
-        const PictureSize size = documentPictureSize(&read, {options.width, options.height});
-        options.width = size.width;
-        options.height = size.height;
-    }
+    if (!options.sizeGiven) takeDocumentPictureSize(read, options.width, options.height);
     RenderCore core;
     DirectDrawServices services(core, options.width, options.height);
     try {

@@ -173,11 +173,7 @@ RenderSettings documentSettings(PosterOptions& o) {
     if (!o.document.empty()) {
         read = readAtrDocument(o.document);
         if (read.stage == ReadStage::nothing) throw std::runtime_error(read.error);
-        if (!o.windowGiven) {
-            const PictureSize size = documentPictureSize(&read, {o.windowWidth, o.windowHeight});
-            o.windowWidth = size.width;
-            o.windowHeight = size.height;
-        }
+        if (!o.windowGiven) takeDocumentPictureSize(read, o.windowWidth, o.windowHeight);
     }
     RenderCore core;
     DirectDrawServices services(core, o.windowWidth, o.windowHeight);

@@ -152,11 +152,7 @@ int renderCommand(const QStringList& arguments) {
             return failure(command, QString::fromStdString("cannot read '" + options.document +
                                                            "': " + read.error));
         warnAbout(options.document, bytes);
-        if (!options.sizeGiven) {
-            const PictureSize size = documentPictureSize(&read, {options.width, options.height});
-            options.width = size.width;
-            options.height = size.height;
-        }
+        if (!options.sizeGiven) takeDocumentPictureSize(read, options.width, options.height);
     }
     RenderCore core;
     DirectDrawServices services(core, options.width, options.height);
