@@ -6,8 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <span>
 
+class QCommandLineOption;
 class QCommandLineParser;
 
 namespace gyrelune::cli {
@@ -42,5 +44,20 @@ void printText(const QString& text, bool toStandardError = false);
 int badUsage(const QString& command, const QString& message, const QString& usage);
 // "gyrelune-cli COMMAND: message"; returns exitFailed.
 int failure(const QString& command, const QString& message);
+// Parses the arguments; prints the help or what is wrong with them. The exit
+// status when that is all the command does, else nothing.
+std::optional<int> parseArguments(QCommandLineParser& parser, const QCommandLineOption& help,
+                                  const QStringList& arguments, const QString& command,
+                                  const QString& usage);
+
+// A whole number from low to high (0 <= low), in decimal digits alone.
+bool readWhole(const QString& text, long long low, long long high, long long& value);
+bool readWhole(const QString& text, int low, int high, int& value);
+// "WxH": each side a whole number from smallestSide to largestSide, and
+// W * H at most largestArea.
+struct SizeLimits {
+    long long smallestSide = 1, largestSide = 16384, largestArea = 16LL * 1024 * 1024;
+};
+bool readPictureSize(const QString& text, int& width, int& height, const SizeLimits& limits = {});
 
 } // namespace gyrelune::cli

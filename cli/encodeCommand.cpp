@@ -45,12 +45,6 @@ struct EncodeParser {
     }
 };
 
-bool readWhole(const QString& text, int low, int high, int& value) {
-    bool ok = false;
-    value = text.toInt(&ok);
-    return ok && value >= low && value <= high;
-}
-
 QString readOptions(const EncodeParser& p, std::string& folder, std::string& output,
                     VideoSettings& video) {
     const QStringList positional = p.parser.positionalArguments();
@@ -73,11 +67,7 @@ QString readOptions(const EncodeParser& p, std::string& folder, std::string& out
 
 int encodeCommand(const QStringList& arguments) {
     EncodeParser p;
-    if (!p.parser.parse(arguments)) return badUsage(command, p.parser.errorText(), usage);
-    if (p.parser.isSet(p.help)) {
-        printText(helpText(p.parser, usage));
-        return exitDone;
-    }
+    if (const auto done = parseArguments(p.parser, p.help, arguments, command, usage)) return *done;
     std::string folder, output, error;
     VideoSettings video;
     if (const QString problem = readOptions(p, folder, output, video); !problem.isEmpty())

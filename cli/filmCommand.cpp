@@ -40,22 +40,16 @@ int runFilm(const FilmOptions& options) {
 
 int filmCommand(const QStringList& arguments) {
     FilmParser p;
-    if (!p.parser.parse(arguments)) return badUsage(command, p.parser.errorText(), filmUsage());
-    if (p.parser.isSet(p.help)) {
-        printText(helpText(p.parser, filmUsage()));
-        return exitDone;
-    }
+    if (const auto done = parseArguments(p.parser, p.help, arguments, command, filmUsage()))
+        return *done;
     FilmOptions options;
     if (const QString problem = readFilmOptions(p, options); !problem.isEmpty())
         return badUsage(command, problem, filmUsage());
     try {
         options.plan.keys = readFilmKeys(options.keyFiles, options.gain);
         // The view is the one the first key was framed in.
-        const ReadResult first = readAtrDocument(options.keyFiles.front());
-        const PictureSize window =
-            documentPictureSize(&first, {options.look.windowWidth, options.look.windowHeight});
-        options.look.windowWidth = window.width;
-        options.look.windowHeight = window.height;
+        takeDocumentPictureSize(readAtrDocument(options.keyFiles.front()), options.look.windowWidth,
+                                options.look.windowHeight);
     } catch (const FilmKeyError& error) {
         return failure(command, QString::fromStdString(error.what()));
     }

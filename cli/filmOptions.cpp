@@ -1,5 +1,8 @@
 #include "cli/filmOptions.h"
 
+#include "cli/commands.h"
+#include "formula/nonFinite.h"
+
 #include <QFile>
 
 #include <cmath>
@@ -18,22 +21,6 @@ bool readNumber(const QString& text, double low, double high, double& value) {
     bool ok = false;
     value = text.toDouble(&ok);
     return ok && std::isfinite(value) && value >= low && value <= high;
-}
-
-bool readWhole(const QString& text, long long low, long long high, long long& value) {
-    bool ok = false;
-    value = text.toLongLong(&ok);
-    return ok && value >= low && value <= high;
-}
-
-bool readSize(const QString& text, int& width, int& height) {
-    const QStringList sides = text.split(QLatin1Char('x'));
-    long long w, h;
-    if (sides.size() != 2 || !readWhole(sides[0], 2, 16384, w) || !readWhole(sides[1], 2, 16384, h))
-        return false;
-    width = int(w);
-    height = int(h);
-    return w * h <= 16LL * 1024 * 1024;
 }
 
 // "Y:360" (an axis X, Y or Z, any case, and degrees).
@@ -118,7 +105,7 @@ QString readMotion(const FilmParser& p, FilmOptions& o) {
 
 QString readPicture(const FilmParser& p, FilmOptions& o) {
     const QCommandLineParser& c = p.parser;
-    if (c.isSet(p.size) && !readSize(c.value(p.size), o.look.width, o.look.height))
+    if (c.isSet(p.size) && !readPictureSize(c.value(p.size), o.look.width, o.look.height, {2}))
         return QStringLiteral("--size needs WxH, each side 2 to 16384 and at most 16777216 pixels");
     long long value;
     if (c.isSet(p.quality)) {
@@ -234,6 +221,7 @@ QString readFilmOptions(const FilmParser& p, FilmOptions& o) {
         !problem.empty())
         return QString::fromStdString(problem);
     if (c.isSet(p.gain)) o.gain = c.value(p.gain).toStdString();
+    if (spellsNonFinite(o.gain)) return QStringLiteral("--gain needs a finite number");
     if (c.isSet(p.progress) && c.isSet(p.quiet))
         return QStringLiteral("--progress and --quiet exclude each other");
     o.progress = c.isSet(p.progress) || (!c.isSet(p.quiet) && ::isatty(STDERR_FILENO));

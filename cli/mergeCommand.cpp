@@ -67,11 +67,8 @@ int merge(const std::vector<std::string>& names, const OutputChoice& choice) {
 
 int mergeCommand(const QStringList& arguments) {
     MergeParser parser;
-    if (!parser.parser.parse(arguments)) return badUsage(command, parser.parser.errorText(), usage);
-    if (parser.parser.isSet(parser.help)) {
-        printText(helpText(parser.parser, usage));
-        return exitDone;
-    }
+    if (const auto done = parseArguments(parser.parser, parser.help, arguments, command, usage))
+        return *done;
     OutputChoice choice;
     if (const QString error = readOutputChoice(parser.parser, parser.look, choice);
         !error.isEmpty())

@@ -83,18 +83,6 @@ bool readStart(const QString& text, OrbitPoint& start) {
     return true;
 }
 
-bool readSize(const QString& text, int& width, int& height) {
-    const QStringList sides = text.split(QLatin1Char('x'));
-    bool wide = false, high = false;
-    if (sides.size() != 2) return false;
-    const long long w = sides[0].toLongLong(&wide), h = sides[1].toLongLong(&high);
-    if (!wide || !high || w < 1 || h < 1 || w > 16384 || h > 16384 || w * h > 16777216)
-        return false;
-    width = int(w);
-    height = int(h);
-    return true;
-}
-
 // An error message, empty when the options are sound.
 QString readOptions(const InspectParser& p, InspectOptions& options) {
     const QStringList documents = p.parser.positionalArguments();
@@ -108,7 +96,8 @@ QString readOptions(const InspectParser& p, InspectOptions& options) {
     if (p.parser.isSet(p.transient) &&
         !readCount(p.parser.value(p.transient), 0, options.inspection.transientSteps))
         return QStringLiteral("--transient needs a whole number from 0 to 10^12");
-    if (p.parser.isSet(p.size) && !readSize(p.parser.value(p.size), options.width, options.height))
+    if (p.parser.isSet(p.size) &&
+        !readPictureSize(p.parser.value(p.size), options.width, options.height))
         return QStringLiteral("--size needs WxH, each side 1 to 16384 and at most 16777216 pixels");
     options.sizeGiven = p.parser.isSet(p.size);
     options.json = p.parser.isSet(p.json);
@@ -171,11 +160,8 @@ LitPixels drawnFill(RenderCore& core, std::int64_t steps) {
 
 int inspectCommand(const QStringList& arguments) {
     InspectParser parser;
-    if (!parser.parser.parse(arguments)) return badUsage(command, parser.parser.errorText(), usage);
-    if (parser.parser.isSet(parser.help)) {
-        printText(helpText(parser.parser, usage));
-        return exitDone;
-    }
+    if (const auto done = parseArguments(parser.parser, parser.help, arguments, command, usage))
+        return *done;
     InspectOptions options;
     if (const QString error = readOptions(parser, options); !error.isEmpty())
         return badUsage(command, error, usage);
@@ -183,11 +169,7 @@ int inspectCommand(const QStringList& arguments) {
     if (read.stage != ReadStage::complete)
         return failure(command, QString::fromStdString("cannot read '" + options.document +
                                                        "': " + read.error));
-    if (!options.sizeGiven) {
-        const PictureSize size = documentPictureSize(&read, {options.width, options.height});
-        options.width = size.width;
-        options.height = size.height;
-    }
+    if (!options.sizeGiven) takeDocumentPictureSize(read, options.width, options.height);
     RenderCore core;
     DirectDrawServices services(core, options.width, options.height);
     try {

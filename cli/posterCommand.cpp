@@ -30,6 +30,7 @@ const QString usage =
                    "[--state FILE] [--resume FILE] [--shard I/N] [--window WxH]");
 
 constexpr long long largestSide = 1 << 20;
+constexpr SizeLimits posterSides{1, largestSide, largestSide* largestSide};
 constexpr double defaultQuality = 50;
 
 struct PosterOptions {
@@ -52,16 +53,6 @@ bool parseWhole(const QString& text, unsigned long long& value) {
     errno = 0;
     value = std::strtoull(s.c_str(), nullptr, 10);
     return errno == 0;
-}
-
-bool parseSize(const QString& text, int& width, int& height) {
-    const QStringList parts = text.split(QLatin1Char('x'));
-    unsigned long long w, h;
-    if (parts.size() != 2 || !parseWhole(parts[0], w) || !parseWhole(parts[1], h)) return false;
-    if (w < 1 || h < 1 || w > largestSide || h > largestSide) return false;
-    width = int(w);
-    height = int(h);
-    return true;
 }
 
 struct PosterParser {
@@ -160,11 +151,12 @@ QString readOptions(const PosterParser& p, PosterOptions& o) {
     if (documents.size() > 1) return QStringLiteral("more than one document given");
     if (!documents.isEmpty()) o.document = localName(documents.first());
     if (q.isSet(p.size)) {
-        if (!parseSize(q.value(p.size), o.width, o.height))
+        if (!readPictureSize(q.value(p.size), o.width, o.height, posterSides))
             return QStringLiteral("--size needs WxH, each side from 1 to 1048576");
         o.sizeGiven = true;
     }
-    if (q.isSet(p.window) && !parseSize(q.value(p.window), o.windowWidth, o.windowHeight))
+    if (q.isSet(p.window) &&
+        !readPictureSize(q.value(p.window), o.windowWidth, o.windowHeight, posterSides))
         return QStringLiteral("--window needs WxH, each side from 1 to 1048576");
     o.windowGiven = q.isSet(p.window);
     if (q.isSet(p.resume)) o.resume = localName(q.value(p.resume));
@@ -181,11 +173,7 @@ RenderSettings documentSettings(PosterOptions& o) {
     if (!o.document.empty()) {
         read = readAtrDocument(o.document);
         if (read.stage == ReadStage::nothing) throw std::runtime_error(read.error);
-        if (!o.windowGiven) {
-            const PictureSize size = documentPictureSize(&read, {o.windowWidth, o.windowHeight});
-            o.windowWidth = size.width;
-            o.windowHeight = size.height;
-        }
+        if (!o.windowGiven) takeDocumentPictureSize(read, o.windowWidth, o.windowHeight);
     }
     RenderCore core;
     DirectDrawServices services(core, o.windowWidth, o.windowHeight);
@@ -295,11 +283,8 @@ int renderPoster(PosterOptions& o) {
 
 int posterCommand(const QStringList& arguments) {
     PosterParser parser;
-    if (!parser.parser.parse(arguments)) return badUsage(command, parser.parser.errorText(), usage);
-    if (parser.parser.isSet(parser.help)) {
-        printText(helpText(parser.parser, usage));
-        return exitDone;
-    }
+    if (const auto done = parseArguments(parser.parser, parser.help, arguments, command, usage))
+        return *done;
     PosterOptions options;
     if (const QString error = readOptions(parser, options); !error.isEmpty())
         return badUsage(command, error, usage);

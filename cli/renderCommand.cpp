@@ -25,9 +25,6 @@
 namespace gyrelune::cli {
 namespace {
 
-constexpr int maximumSide = 16384;
-constexpr long long maximumArea = 16LL * 1024 * 1024;
-
 const QString command = QStringLiteral("gyrelune-cli render");
 const QString usage = QStringLiteral("gyrelune-cli render [DOC.atr] [--size WxH] [--steps N] "
                                      "[--gain G] [--threads 1|2] [--progress | --quiet] -o OUT");
@@ -49,19 +46,6 @@ bool parseCount(const char* text, unsigned long long& value) {
     errno = 0;
     value = std::strtoull(text, &end, 10);
     return errno == 0 && *end == '\0';
-}
-
-bool parseSize(const std::string& text, int& width, int& height) {
-    const std::size_t x = text.find('x');
-    if (x == std::string::npos) return false;
-    unsigned long long w, h;
-    if (!parseCount(text.substr(0, x).c_str(), w) || !parseCount(text.substr(x + 1).c_str(), h))
-        return false;
-    if (w < 1 || h < 1 || w > maximumSide || h > maximumSide) return false;
-    if ((long long)(w * h) > maximumArea) return false;
-    width = int(w);
-    height = int(h);
-    return true;
 }
 
 std::string localName(const QString& name) {
@@ -115,7 +99,7 @@ QString readOptions(const RenderParser& p, RenderOptions& options) {
     if (documents.size() > 1) return QStringLiteral("more than one document given");
     if (!documents.isEmpty()) options.document = localName(documents.first());
     if (p.parser.isSet(p.size) &&
-        !parseSize(p.parser.value(p.size).toStdString(), options.width, options.height))
+        !readPictureSize(p.parser.value(p.size), options.width, options.height))
         return QStringLiteral("--size needs WxH, each side 1 to 16384 and at most 16777216 pixels");
     options.sizeGiven = p.parser.isSet(p.size);
     if (p.parser.isSet(p.steps) &&
@@ -154,11 +138,8 @@ void warnAbout(const std::string& document, std::string_view bytes) {
 
 int renderCommand(const QStringList& arguments) {
     RenderParser parser;
-    if (!parser.parser.parse(arguments)) return badUsage(command, parser.parser.errorText(), usage);
-    if (parser.parser.isSet(parser.help)) {
-        printText(helpText(parser.parser, usage));
-        return exitDone;
-    }
+    if (const auto done = parseArguments(parser.parser, parser.help, arguments, command, usage))
+        return *done;
     RenderOptions options;
     if (const QString error = readOptions(parser, options); !error.isEmpty())
         return badUsage(command, error, usage);
@@ -171,11 +152,7 @@ int renderCommand(const QStringList& arguments) {
             return failure(command, QString::fromStdString("cannot read '" + options.document +
                                                            "': " + read.error));
         warnAbout(options.document, bytes);
-        if (!options.sizeGiven) {
-            const PictureSize size = documentPictureSize(&read, {options.width, options.height});
-            options.width = size.width;
-            options.height = size.height;
-        }
+        if (!options.sizeGiven) takeDocumentPictureSize(read, options.width, options.height);
     }
     RenderCore core;
     DirectDrawServices services(core, options.width, options.height);

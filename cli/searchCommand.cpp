@@ -44,18 +44,6 @@ int failWith(const std::string& message, int status = exitFailed) {
     return status;
 }
 
-bool parseSize(const QString& text, int& width, int& height) {
-    const QStringList sides = text.split(QLatin1Char('x'));
-    bool wide = false, high = false;
-    if (sides.size() != 2) return false;
-    const long long w = sides[0].toLongLong(&wide), h = sides[1].toLongLong(&high);
-    if (!wide || !high || w < 1 || h < 1 || w > 16384 || h > 16384 || w * h > 16777216)
-        return false;
-    width = int(w);
-    height = int(h);
-    return true;
-}
-
 // Returns an error message, empty when the numbers are sound.
 std::string readNumbers(const QCommandLineParser& parser, SearchOptions& options) {
     bool ok = true;
@@ -79,7 +67,7 @@ std::string readNumbers(const QCommandLineParser& parser, SearchOptions& options
             return "--jobs needs a number from 1 to 256";
     }
     if (parser.isSet(QStringLiteral("size")) &&
-        !parseSize(parser.value(QStringLiteral("size")), options.width, options.height))
+        !readPictureSize(parser.value(QStringLiteral("size")), options.width, options.height))
         return "--size needs WxH, each side 1 to 16384 and at most 16777216 pixels";
     return {};
 }

@@ -40,7 +40,7 @@ void startHeadlessDrawing(const ReadResult* document, const std::string& gainTex
         gainText.empty() ? MainWindowDefaults::gain : gainText);
     if (document) {
         // A gain given on the command line holds over the document's; the
-        // picture's size is the caller's to choose (see documentPictureSize).
+        // picture's size is the caller's to choose (see takeDocumentPictureSize).
         ReadResult read = *document;
         if (!gainText.empty()) read.document.hasPicturePart = false;
         session.open(read, {}, services);
@@ -48,14 +48,14 @@ void startHeadlessDrawing(const ReadResult* document, const std::string& gainTex
         session.draw(services);
 }
 
-PictureSize documentPictureSize(const ReadResult* document, PictureSize fallback) {
+void takeDocumentPictureSize(const ReadResult& document, int& width, int& height) {
     constexpr int largestSide = 4096;
-    if (!document || !document->document.hasPicturePart) return fallback;
-    const AtrDocument& d = document->document;
-    if (d.pictureWidth < 1 || d.pictureHeight < 1 || d.pictureWidth > largestSide ||
-        d.pictureHeight > largestSide)
-        return fallback;
-    return {d.pictureWidth, d.pictureHeight};
+    const AtrDocument& d = document.document;
+    if (!d.hasPicturePart || d.pictureWidth < 1 || d.pictureHeight < 1 ||
+        d.pictureWidth > largestSide || d.pictureHeight > largestSide)
+        return;
+    width = d.pictureWidth;
+    height = d.pictureHeight;
 }
 
 DirectDrawServices::DirectDrawServices(RenderCore& core, int width, int height)

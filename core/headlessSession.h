@@ -44,13 +44,9 @@ class HeadlessSession {
 void startHeadlessDrawing(const ReadResult* document, const std::string& gainText,
                           DrawServices& services);
 
-struct PictureSize {
-    int width = 0, height = 0;
-};
-
-// The picture size the document was saved with, where it has one the image
-// window can show (each side 1 to 4096); else the fallback.
-PictureSize documentPictureSize(const ReadResult* document, PictureSize fallback);
+// width and height become the picture size the document was saved with,
+// where it has one the image window can show (each side 1 to 4096).
+void takeDocumentPictureSize(const ReadResult& document, int& width, int& height);
 
 // Services for driving a render core directly: a fixed client size, no thread.
 class DirectDrawServices : public DrawServices {

@@ -2,6 +2,7 @@
 
 #include "render/orbitStage.h"
 #include "render/viewGeometry.h"
+#include "studio/cellBatch.h"
 
 #include <algorithm>
 #include <array>
@@ -16,6 +17,7 @@ namespace {
 
 constexpr std::uint32_t prePassOrbits = 16, prePassPoints = 4096;
 constexpr int colourSteps = 4096; // the depth range's resolution for the colours
+static_assert(colourSteps <= 1 << CellBatch::colourBits);
 
 std::uint64_t mix(std::uint64_t x) { // splitmix64's finaliser
     x += 0x9e3779b97f4a7c15ull;
@@ -63,8 +65,8 @@ Ranges prePassRange(const StudioSettings& settings) {
 }
 
 // Rounded gradient colours over the depth range, colourSteps of them.
-std::vector<std::array<std::uint8_t, 3>> colourTable(const ColourStops& stops) {
-    std::vector<std::array<std::uint8_t, 3>> table(colourSteps, {0, 0, 0});
+std::vector<CellColour> colourTable(const ColourStops& stops) {
+    std::vector<CellColour> table(colourSteps, {0, 0, 0});
     const std::size_t n = stops.size();
     if (n == 0) return table;
     for (int i = 0; i < colourSteps; ++i) {
@@ -80,49 +82,28 @@ std::vector<std::array<std::uint8_t, 3>> colourTable(const ColourStops& stops) {
     return table;
 }
 
-inline void addTo(std::uint32_t& field, std::uint32_t amount) noexcept {
-    std::atomic_ref<std::uint32_t> a(field);
-    const std::uint32_t old = a.fetch_add(amount, std::memory_order_relaxed);
-    // Past the top: stays at the top, whoever adds what next (see accumulation.h).
-    if (old > 0xffffffffu - amount) a.store(0xffffffffu, std::memory_order_relaxed);
-}
-
-// What every worker reads; each has its own orbit stage.
+// What every worker reads; each has its own orbit stage and batch.
 struct Job {
     const StudioSettings* settings;
     ViewGeometry gridView;
     Rotation rotation;
     double depthLow, depthScale;
-    std::vector<std::array<std::uint8_t, 3>> colours;
-    Accumulation* grid;
+    std::vector<CellColour> colours;
+    SharedGrid grid;
     std::uint64_t begin, end; // orbit indices, before the shard's selection
     std::atomic<std::uint64_t> nextOrbit{0};
     std::atomic<std::uint64_t> pointsDone{0};
     const std::atomic<bool>* stop;
 };
 
-void accumulate(DensityCell& cell, const std::array<std::uint8_t, 3>& colour) noexcept {
-    addTo(cell.count, 1);
-    addTo(cell.red, colour[0]);
-    addTo(cell.green, colour[1]);
-    addTo(cell.blue, colour[2]);
-}
-
-// A point's cell is added to one step later: its memory is fetched while the
-// formulas work out the next point.
-void walkOrbit(Job& job, OrbitStage& stage, std::uint64_t k) {
+void walkOrbit(Job& job, OrbitStage& stage, CellBatch& batch, std::uint64_t k) {
     const StudioSettings& s = *job.settings;
     startOrbit(stage, s.seed, k, false);
     for (std::uint32_t t = 0; t < s.transient; ++t)
         stage.next();
     const long long columns = job.gridView.width(), rows = job.gridView.height();
-    DensityCell* cells = job.grid->cells.data();
-    DensityCell* pending = nullptr;
-    const std::array<std::uint8_t, 3>* pendingColour = nullptr;
     for (std::uint32_t i = 0; i < s.orbitLength; ++i) {
         StoredOrbitPoint p = stage.next();
-        if (pending) accumulate(*pending, *pendingColour);
-        pending = nullptr;
         if (p.failed() || !job.rotation.view(p.x, p.y, p.z)) continue;
         long long px, py;
         if (!job.gridView.project(p.x, p.y, px, py) || px < 0 || py < 0 || px >= columns ||
@@ -130,11 +111,8 @@ void walkOrbit(Job& job, OrbitStage& stage, std::uint64_t k) {
             continue;
         const double t = (p.z - job.depthLow) * job.depthScale;
         const int step = t <= 0 ? 0 : t >= colourSteps - 1 ? colourSteps - 1 : int(t);
-        pendingColour = &job.colours[std::size_t(step)];
-        pending = &cells[std::size_t(py) * std::size_t(columns) + std::size_t(px)];
-        __builtin_prefetch(pending, 1);
+        batch.add(std::uint64_t(py) * std::uint64_t(columns) + std::uint64_t(px), unsigned(step));
     }
-    if (pending) accumulate(*pending, *pendingColour);
 }
 
 // The first orbit from begin on that belongs to the shard.
@@ -145,14 +123,16 @@ std::uint64_t firstOrbit(std::uint64_t begin, const StudioSettings& s) {
 void work(Job& job, OrbitStage stage) {
     const std::uint32_t stride = job.settings->shardCount;
     const std::uint64_t first = firstOrbit(job.begin, *job.settings);
+    CellBatch batch(job.grid);
     for (;;) {
-        if (job.stop && job.stop->load(std::memory_order_relaxed)) return;
+        if (job.stop && job.stop->load(std::memory_order_relaxed)) break;
         const std::uint64_t j = job.nextOrbit.fetch_add(1, std::memory_order_relaxed);
         const std::uint64_t k = first + j * stride;
-        if (k >= job.end) return;
-        walkOrbit(job, stage, k);
+        if (k >= job.end) break;
+        walkOrbit(job, stage, batch, k);
         job.pointsDone.fetch_add(job.settings->orbitLength, std::memory_order_relaxed);
     }
+    batch.flush();
 }
 
 std::uint64_t hashBytes(std::uint64_t h, const void* bytes, std::size_t n) {
@@ -245,7 +225,8 @@ bool DensityRenderer::render(Accumulation& into, std::uint64_t begin, std::uint6
     job.depthLow = depth_.low;
     job.depthScale = depth_.high > depth_.low ? colourSteps / (depth_.high - depth_.low) : 0;
     job.colours = colourTable(s.document.colours);
-    job.grid = &into;
+    job.grid.cells = into.cells.data();
+    job.grid.colours = job.colours.data();
     job.begin = begin;
     job.end = end;
     job.stop = stop;

@@ -63,8 +63,12 @@ for doc in empty binary cr odd; do
 done
 "$cli" eval x x=nan >/dev/null 2>&1
 [ $? -eq 2 ] || fail "eval x=nan: not exit 2"
-"$cli" render --gain inf -o g.png >/dev/null 2>&1
-[ $? -eq 2 ] || fail "render --gain inf: not exit 2"
+for out in g.png g.mp4; do # render, film
+    command=render && [ $out = g.mp4 ] && command=film
+    "$cli" $command odd.atr --gain inf -o $out 2>stderr.txt
+    [ $? -eq 2 ] && [ ! -e $out ] && grep -q "finite" stderr.txt ||
+        fail "$command --gain inf: not refused [$(cat stderr.txt)]"
+done
 
 # Outputs never replace a device, FIFO or socket, nor what a link leads to.
 mkfifo fifo.png
