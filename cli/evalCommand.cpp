@@ -60,14 +60,13 @@ int evalCommand(const QStringList& arguments) {
         if (eq == std::string::npos || eq == 0 || eq + 1 == arg.size())
             return badUsage(command, QStringLiteral("expected NAME=VALUE, got '%1'").arg(value),
                             usage);
-        FormulaField valueField(arg.substr(eq + 1));
+        const std::string text = arg.substr(eq + 1);
+        const QString valueText = QString::fromStdString(text);
+        FormulaField valueField(text);
         if (!valueField.compileAndMark().wellFormed())
-            return badUsage(command,
-                            QStringLiteral("'%1' is not a well-formed value")
-                                .arg(QString::fromStdString(arg.substr(eq + 1))),
-                            usage);
-        const QString valueText = QString::fromStdString(arg.substr(eq + 1));
-        if (spellsNonFinite(arg.substr(eq + 1)))
+            return badUsage(
+                command, QStringLiteral("'%1' is not a well-formed value").arg(valueText), usage);
+        if (spellsNonFinite(text))
             return badUsage(
                 command,
                 QStringLiteral("'%1' is NaN or infinity, which no variable holds").arg(valueText),

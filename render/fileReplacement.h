@@ -51,7 +51,7 @@ class FileReplacement {
     bool link();
 
     std::string target_, temporary_;
-    bool unnamed_ = false; // O_TMPFILE: temporary_ is the directory until linked
+    bool unnamed_ = false; // O_TMPFILE: no name (temporary_ empty) until linked
     int descriptor_ = -1;
     std::FILE* stream_ = nullptr;
     Failure failure_;

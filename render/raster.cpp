@@ -28,10 +28,7 @@ void paintBlank(PixelBuffer& picture, std::int32_t background) {
 } // namespace
 
 void Raster::setUpLook() {
-    colours_ = defaultColourStops();
-    backgroundColour_ = 0;
-    backRed_ = backGreen_ = backBlue_ = 0;
-    gain_ = 2;
+    setLook(defaultColourStops(), 0, 2);
 }
 
 void Raster::setLook(const ColourStops& colours, std::int32_t background, std::int32_t gain) {
